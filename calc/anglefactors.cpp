@@ -1,0 +1,19 @@
+#include "calc/anglefactors.h"
+
+#include "calc/fieldrules.h"
+
+namespace calc {
+
+AngleLookup lookupAngle(std::string_view angleText, char decimal)
+{
+    const auto angle = readNumber(angleText, decimal);
+    if (!angle)
+        return {AngleLookup::Status::NotANumber, nullptr};
+    for (const AngleFactors &row : angleTable) {
+        if (*angle == row.degrees)
+            return {AngleLookup::Status::Matched, &row};
+    }
+    return {AngleLookup::Status::NoMatch, nullptr};
+}
+
+} // namespace calc

@@ -1,0 +1,219 @@
+#include "calc/fieldrules.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace calc {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A number as written: sign, the significant digits and the power of ten that
+// scales them, so that value = digits x 10^exponent. Keeping the decimal form
+// lets the result format round what the text says, not its nearest double.
+struct DecimalText {
+    bool negative = false;
+    std::string digits;      // leading zeros removed; empty means zero
+    long long exponent = 0;
+    std::string normalized;  // the same number in C syntax, for from_chars
+};
+
+std::optional<DecimalText> scan(std::string_view text, char decimal)
+{
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && isBlank(text[i]))
+        ++i;
+
+    DecimalText out;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        out.negative = text[i] == '-';
+        ++i;
+    }
+    if (out.negative)
+        out.normalized += '-';
+
+    std::size_t intDigits = 0;
+    std::size_t fracDigits = 0;
+    std::string mantissa;
+    while (i < n && isDigit(text[i])) {
+        mantissa += text[i++];
+        ++intDigits;
+    }
+    out.normalized += mantissa;
+    if (i < n && text[i] == decimal) {
+        ++i;
+        out.normalized += '.';
+        while (i < n && isDigit(text[i])) {
+            out.normalized += text[i];
+            mantissa += text[i++];
+            ++fracDigits;
+        }
+    }
+    if (intDigits + fracDigits == 0)
+        return std::nullopt;
+
+    long long written = 0;
+    if (i < n && (text[i] == 'E' || text[i] == 'e')) {
+        ++i;
+        bool expNegative = false;
+        if (i < n && (text[i] == '+' || text[i] == '-')) {
+            expNegative = text[i] == '-';
+            ++i;
+        }
+        const std::size_t expStart = i;
+        // Saturate: far past any double's range the exact size is irrelevant.
+        constexpr long long cap = 1'000'000'000;
+        while (i < n && isDigit(text[i])) {
+            written = std::min(cap, written * 10 + (text[i] - '0'));
+            ++i;
+        }
+        if (i == expStart)
+            return std::nullopt;
+        if (expNegative)
+            written = -written;
+        out.normalized += 'e';
+        out.normalized += std::to_string(written);
+    }
+
+    while (i < n && isBlank(text[i]))
+        ++i;
+    if (i != n)
+        return std::nullopt;
+
+    const auto firstSignificant = mantissa.find_first_not_of('0');
+    if (firstSignificant != std::string::npos)
+        out.digits = mantissa.substr(firstSignificant);
+    out.exponent = written - static_cast<long long>(fracDigits);
+    return out;
+}
+
+std::optional<double> toDouble(const DecimalText &number)
+{
+    if (number.digits.empty())
+        return 0.0;
+    double value = 0.0;
+    const char *first = number.normalized.data();
+    const char *last = first + number.normalized.size();
+    const auto [end, ec] = std::from_chars(first, last, value);
+    if (end != last)
+        return std::nullopt;
+    if (ec == std::errc::result_out_of_range) {
+        // Too small to tell from zero reads as zero; too large is refused.
+        const auto magnitude =
+            static_cast<long long>(number.digits.size()) + number.exponent;
+        if (magnitude <= 0)
+            return number.negative ? -0.0 : 0.0;
+        return std::nullopt;
+    }
+    if (ec != std::errc())
+        return std::nullopt;
+    return value;
+}
+
+// Adds one to a string of decimal digits.
+void increment(std::string &digits)
+{
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return;
+        }
+        *it = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
+
+} // namespace
+
+bool isEmpty(std::string_view text) { return text.empty(); }
+
+std::optional<double> readNumber(std::string_view text, char decimal)
+{
+    const auto number = scan(text, decimal);
+    if (!number)
+        return std::nullopt;
+    return toDouble(*number);
+}
+
+std::string writeRaw(double value, char decimal)
+{
+    if (value == 0.0)
+        return "0"; // negative zero too
+    char buffer[64];
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    std::string text(buffer, ec == std::errc() ? end : buffer);
+    for (char &c : text) {
+        if (c == 'e')
+            c = 'E';
+        else if (c == '.')
+            c = decimal;
+    }
+    return text;
+}
+
+bool storeRaw(std::string &field, double value, char decimal)
+{
+    if (!std::isfinite(value))
+        return false;
+    std::string text = writeRaw(value, decimal);
+    if (!readNumber(text, decimal))
+        return false;
+    field = std::move(text);
+    return true;
+}
+
+Unit unitRule(bool inchChecked) { return inchChecked ? Unit::Inch : Unit::Millimetre; }
+
+std::string formatResult(std::string_view text, Unit unit, char decimal)
+{
+    const auto number = scan(text, decimal);
+    if (!number || !toDouble(*number))
+        return std::string(text);
+
+    // Thousandths as a digit string: the digits shifted by exponent + 3, the
+    // first dropped digit deciding the rounding (half away from zero).
+    std::string thousandths;
+    const long long shift = number->exponent + 3;
+    const auto &digits = number->digits;
+    if (shift >= 0) {
+        thousandths = digits + std::string(static_cast<std::size_t>(shift), '0');
+    } else {
+        const long long keep = static_cast<long long>(digits.size()) + shift;
+        char roundingDigit = '0';
+        if (keep >= 0) {
+            thousandths = digits.substr(0, static_cast<std::size_t>(keep));
+            roundingDigit = digits[static_cast<std::size_t>(keep)];
+        }
+        if (roundingDigit >= '5')
+            increment(thousandths);
+    }
+    const bool zero = thousandths.find_first_not_of('0') == std::string::npos;
+    if (thousandths.size() < 4)
+        thousandths.insert(0, 4 - thousandths.size(), '0');
+    auto integerPart = thousandths.substr(0, thousandths.size() - 3);
+    integerPart.erase(0, std::min(integerPart.find_first_not_of('0'), integerPart.size() - 1));
+
+    std::string out;
+    if (number->negative && !zero)
+        out += '-';
+    out += integerPart;
+    out += decimal;
+    out += thousandths.substr(thousandths.size() - 3);
+    out += unit == Unit::Inch ? " in" : " mm";
+    return out;
+}
+
+void clearFields(std::span<std::string *const> fields)
+{
+    for (std::string *field : fields)
+        field->clear();
+}
+
+} // namespace calc

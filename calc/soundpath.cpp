@@ -1,0 +1,52 @@
+#include "calc/soundpath.h"
+
+#include "calc/anglefactors.h"
+#include "calc/fieldrules.h"
+
+#include <array>
+
+namespace calc {
+
+namespace {
+constexpr char missingThickness[] = "Please Enter the Material Thickness";
+constexpr char thicknessNotANumber[] = "Please Enter the Material Thickness as a Number";
+} // namespace
+
+Outcome<SoundPathFields> calculateSoundPath(SoundPathFields f, char decimal)
+{
+    if (isEmpty(f.T))
+        return Prompt{missingThickness};
+
+    const AngleLookup angle = lookupAngle(f.ANGLE_BOX, decimal);
+    if (angle.status == AngleLookup::Status::NotANumber)
+        return Prompt{prompts::angle};
+    if (angle.status == AngleLookup::Status::Matched) {
+        const auto t = readNumber(f.T, decimal);
+        if (!t)
+            return Prompt{thicknessNotANumber};
+        if (!storeRaw(f.A_B, *t / angle.factors->soundPathDivisor, decimal))
+            return Prompt{prompts::tooLarge};
+    }
+
+    // A-B-C doubles what A-B now says, to its written digits; with no angle
+    // matched that is whatever the user left in A-B.
+    const auto b = readNumber(f.A_B, decimal);
+    if (!b)
+        return Prompt{prompts::angle};
+    if (!storeRaw(f.A_B_C, *b + *b, decimal))
+        return Prompt{prompts::tooLarge};
+
+    const Unit unit = unitRule(f.inch);
+    f.A_B = formatResult(f.A_B, unit, decimal);
+    f.A_B_C = formatResult(f.A_B_C, unit, decimal);
+    return f;
+}
+
+SoundPathFields clearSoundPath(SoundPathFields f)
+{
+    const std::array fields{&f.A_B, &f.T, &f.A_B_C};
+    clearFields(fields);
+    return f;
+}
+
+} // namespace calc

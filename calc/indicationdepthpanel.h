@@ -1,0 +1,29 @@
+#pragma once
+
+#include "calc/indicationdepth.h"
+#include "calc/panelkit.h"
+
+class QLineEdit;
+class QRadioButton;
+
+// The Indication Depth panel: thickness, A-B sound path and the indication's
+// sound path in, the indication's depth below the surface out.
+class IndicationDepthPanel : public ui::Panel {
+    Q_OBJECT
+public:
+    explicit IndicationDepthPanel(QWidget *parent = nullptr);
+
+public slots:
+    void Command4_Click();  // CALCULATE
+    void Command6_Click();  // CLEAR
+
+private:
+    calc::IndicationDepthFields fields() const;
+
+    QLineEdit *MAT_T;
+    QLineEdit *A_B_SND_PATH;
+    QLineEdit *IND_SP;
+    QLineEdit *DEPTH;
+    QRadioButton *opt_INCH3;
+    QRadioButton *Option3;
+};

@@ -1,0 +1,247 @@
+#include "calc/panelkit.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPainter>
+#include <QRadioButton>
+
+namespace ui {
+
+QFont arial(qreal points, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    // Set explicitly, so a frame's italic caption font does not spread.
+    font.setItalic(false);
+    font.setUnderline(false);
+    return font;
+}
+
+QFont tahoma(qreal points, bool bold)
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    // Set explicitly, so a frame's italic caption font does not spread.
+    font.setItalic(false);
+    font.setUnderline(false);
+    return font;
+}
+
+void showPrompt(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Refrax"), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+char localeDecimal()
+{
+    // The core reads ASCII digits with a one-byte separator; a locale whose
+    // separator is anything else falls back to the point.
+    const QString point = QLocale::system().decimalPoint();
+    if (point.size() == 1 && point.at(0).unicode() < 0x80)
+        return point.at(0).toLatin1();
+    return '.';
+}
+
+void CommandButton::keyPressEvent(QKeyEvent *event)
+{
+    if (!event->isAutoRepeat() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+Panel::Panel(const QString &name, const QString &caption, QWidget *parent)
+    : QGroupBox(caption, parent)
+    , prompter_([this](const QString &text) { showPrompt(window(), text); })
+    , decimal_(localeDecimal())
+{
+    setObjectName(name);
+    setAccessibleName(caption);
+    QFont captionFont = arial(9.75);
+    captionFont.setItalic(true);
+    setFont(captionFont);
+    setAutoFillBackground(true);
+    setGeometry(twipRect(525, 900, 8340, 2115));
+    // The frame shows the button face. Every control in it sets its own font,
+    // so the caption's italic does not spread to them.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::Button));
+    setPalette(pal);
+}
+
+namespace {
+
+// Fields and angle boxes sit on the tooltip background.
+void useInfoBackground(QWidget *widget)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Base, pal.color(QPalette::ToolTipBase));
+    pal.setColor(QPalette::Button, pal.color(QPalette::ToolTipBase));
+    pal.setColor(QPalette::Text, pal.color(QPalette::ToolTipText));
+    widget->setPalette(pal);
+}
+
+
+} // namespace
+
+QLineEdit *Panel::addField(const char *name, const QString &tooltip, QRect geometry, int tabIndex)
+{
+    auto *field = new QLineEdit(this);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setToolTip(tooltip);
+    field->setAccessibleName(tooltip);
+    field->setFont(arial(9.75));
+    field->setGeometry(geometry);
+    useInfoBackground(field);
+    focusOrder_.emplace_back(tabIndex, field);
+    return field;
+}
+
+QComboBox *Panel::addAngleBox(const char *name, QRect geometry, int tabIndex)
+{
+    auto *box = new QComboBox(this);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->addItems({QStringLiteral("70"), QStringLiteral("60"), QStringLiteral("45")});
+    box->setCurrentIndex(0);
+    const QString tip = QStringLiteral("Choose the Refracted Angle");
+    box->setToolTip(tip);
+    box->setAccessibleName(tip);
+    box->setFont(arial(9.75));
+    box->setGeometry(geometry);
+    useInfoBackground(box);
+    focusOrder_.emplace_back(tabIndex, box);
+    return box;
+}
+
+CommandButton *Panel::addButton(const char *name, const QString &caption, const QString &tooltip,
+                                QRect geometry, int tabIndex)
+{
+    auto *button = new CommandButton(caption, this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(tooltip);
+    button->setAccessibleName(caption);
+    button->setAccessibleDescription(tooltip);
+    button->setFont(arial(8.25));
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    focusOrder_.emplace_back(tabIndex, button);
+    return button;
+}
+
+QLabel *Panel::addCaption(const char *name, const QString &text, QRect geometry, const QFont &font,
+                          Qt::Alignment alignment)
+{
+    auto *label = new QLabel(text, this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(font);
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QLabel *Panel::addLetter(const char *name, const QString &letter, QRect geometry)
+{
+    QLabel *label = addCaption(name, letter, geometry, arial(8.25), Qt::AlignHCenter);
+    label->setAutoFillBackground(true);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Window, windowGrey);
+    label->setPalette(pal);
+    return label;
+}
+
+QLabel *Panel::addPicture(const char *name, QRect geometry)
+{
+    auto *picture = new QLabel(this);
+    picture->setObjectName(QString::fromLatin1(name));
+    picture->setPixmap(QPixmap(QStringLiteral(":/pictures/frame3.xpm")));
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setGeometry(geometry);
+    return picture;
+}
+
+std::pair<QRadioButton *, QRadioButton *>
+Panel::addUnitPair(const char *inchName, QRect inchGeometry, int inchTabIndex,
+                   const char *milliName, QRect milliGeometry, int milliTabIndex)
+{
+    // The buttons are only as wide as their mark; the labels beside them name
+    // the units, so screen readers get the unit as the button's name.
+    auto make = [this](const char *name, QRect geometry, const QString &unit) {
+        auto *button = new QRadioButton(QStringLiteral("Option1"), this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setAccessibleName(unit);
+        button->setFont(windowFont());
+        button->setGeometry(geometry);
+        return button;
+    };
+    QRadioButton *inch = make(inchName, inchGeometry, QStringLiteral("Inch"));
+    QRadioButton *milli = make(milliName, milliGeometry, QStringLiteral("Millimeter"));
+    inch->setChecked(true);
+
+    // One tab stop for the pair: only the checked button takes Tab focus, and
+    // the arrow keys move the choice between them.
+    auto follow = [inch, milli] {
+        inch->setFocusPolicy(inch->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+        milli->setFocusPolicy(milli->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    connect(inch, &QRadioButton::toggled, this, follow);
+    follow();
+    focusOrder_.emplace_back(inchTabIndex, inch);
+    focusOrder_.emplace_back(milliTabIndex, milli);
+    return {inch, milli};
+}
+
+void Panel::addLine(QPoint from, QPoint to, const QColor &colour)
+{
+    strokes_.push_back({QLine(QPoint(px(from.x()), px(from.y())), QPoint(px(to.x()), px(to.y()))), colour});
+}
+
+void Panel::addOutline(int left, int top, int width, int height)
+{
+    outlines_.push_back(twipRect(left, top, width, height));
+}
+
+void Panel::paintEvent(QPaintEvent *)
+{
+    // The caption sits in the top border, as on a classic etched frame.
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const QRect border = rect().adjusted(0, metrics.height() / 2, -1, -1);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(border.adjusted(0, 0, -1, -1));
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(border.adjusted(1, 1, 0, 0));
+    const QRect captionRect(px(120), 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+    painter.fillRect(captionRect, palette().window());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(captionRect, Qt::AlignCenter, title());
+
+    painter.setPen(palette().color(QPalette::WindowText));
+    for (const QRect &rect : outlines_)
+        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    for (const Stroke &stroke : strokes_) {
+        painter.setPen(stroke.colour);
+        painter.drawLine(stroke.line);
+    }
+}
+
+std::string text(const QLineEdit *field) { return field->text().toStdString(); }
+std::string text(const QComboBox *box) { return box->currentText().toStdString(); }
+
+void setText(QLineEdit *field, const std::string &text)
+{
+    const QString value = QString::fromStdString(text);
+    if (field->text() != value)
+        field->setText(value);
+}
+
+} // namespace ui

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "calc/panelkit.h"
+#include "calc/soundpath.h"
+
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
+
+// The Sound Path panel: thickness and refracted angle in, the A-B and A-B-C
+// sound paths out.
+class SoundPathPanel : public ui::Panel {
+    Q_OBJECT
+public:
+    explicit SoundPathPanel(QWidget *parent = nullptr);
+
+public slots:
+    void Command1_Click();  // CALCULATE
+    void Command3_Click();  // CLEAR
+
+private:
+    calc::SoundPathFields fields() const;
+
+    QLineEdit *T;
+    QComboBox *ANGLE_BOX;
+    QLineEdit *A_B;
+    QLineEdit *A_B_C;
+    QRadioButton *opt_INCH;
+    QRadioButton *opt_MILLI;
+};

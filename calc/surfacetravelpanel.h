@@ -1,0 +1,29 @@
+#pragma once
+
+#include "calc/panelkit.h"
+#include "calc/surfacetravel.h"
+
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
+
+// The Surface Travel panel: a sound path and refracted angle in, the distance
+// along the scanning surface out.
+class SurfaceTravelPanel : public ui::Panel {
+    Q_OBJECT
+public:
+    explicit SurfaceTravelPanel(QWidget *parent = nullptr);
+
+public slots:
+    void Command2_Click();  // CALCULATE
+    void Command5_Click();  // CLEAR
+
+private:
+    calc::SurfaceTravelFields fields() const;
+
+    QLineEdit *SP_TEXT;
+    QComboBox *ANGLE_BOX_2;
+    QLineEdit *SURFACE_TRAVEL;
+    QRadioButton *opt_Inch2;
+    QRadioButton *Option1;
+};

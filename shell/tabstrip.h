@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+class QTabBar;
+
+// The strip of tabs that switches the calculator panels: a row of tabs along
+// its top and a raised body under them, over which the panels are laid.
+class TabStrip : public QWidget {
+    Q_OBJECT
+public:
+    explicit TabStrip(QWidget *parent = nullptr);
+
+    QTabBar *tabBar() const { return tabs_; }
+    // The 1-based index of the selected tab.
+    int selectedIndex() const;
+
+signals:
+    // The user selected another tab, by mouse or keyboard.
+    void tabSelected();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QTabBar *tabs_;
+};

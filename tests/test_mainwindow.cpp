@@ -1,0 +1,217 @@
+#include "info/infowindow.h"
+#include "shell/mainwindow.h"
+#include "shell/tabstrip.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabBar>
+#include <QtTest>
+
+#include <memory>
+
+// The main window as a user meets it: start-up state, switching panels with
+// the tab strip, keyboard order, and the menu commands.
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MainWindow> window;
+    QStringList prompts;
+
+    TabStrip *strip() const { return window->findChild<TabStrip *>("TabStrip1"); }
+    QGroupBox *frame(int n) const { return window->findChild<QGroupBox *>(QStringLiteral("Frame%1").arg(n)); }
+    QLineEdit *field(const char *name) const { return window->findChild<QLineEdit *>(name); }
+
+    QStringList visibleFrames() const
+    {
+        QStringList shown;
+        for (int n = 1; n <= 3; ++n) {
+            if (frame(n)->isVisible())
+                shown << frame(n)->objectName();
+        }
+        return shown;
+    }
+
+    // Names of the widgets the Tab key visits from the tab strip round to it.
+    QStringList tabWalk()
+    {
+        QStringList names;
+        strip()->setFocus();
+        for (int i = 0; i < 20; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget *focused = QApplication::focusWidget();
+            if (!focused || focused == strip()->tabBar())
+                break;
+            // An editable angle box may hand its focus to its line edit.
+            if (qobject_cast<QComboBox *>(focused->parentWidget()))
+                focused = focused->parentWidget();
+            names << focused->objectName();
+        }
+        return names;
+    }
+
+private slots:
+    void init()
+    {
+        window = std::make_unique<MainWindow>();
+        window->setPrompter([this](const QString &text) { prompts << text; });
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void cleanup()
+    {
+        window.reset();
+        prompts.clear();
+    }
+
+    void startsOnSoundPathWithFocusOnStrip()
+    {
+        QCOMPARE(window->windowTitle(), QStringLiteral("Angulon"));
+        QCOMPARE(strip()->selectedIndex(), 1);
+        QCOMPARE(visibleFrames(), QStringList{"Frame1"});
+        QCOMPARE(QApplication::focusWidget(), strip()->tabBar());
+        QCOMPARE(window->centralWidget()->size(), QSize(616, 242));
+        const QStringList captions{strip()->tabBar()->tabText(0), strip()->tabBar()->tabText(1), strip()->tabBar()->tabText(2)};
+        QCOMPARE(captions, (QStringList{" Sound path ", " Surface Travel ", "Indication Depth"}));
+    }
+
+    void tabShowsItsPanelOnly_data()
+    {
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("second") << QList<int>{2} << "Frame2";
+        QTest::newRow("third") << QList<int>{3} << "Frame3";
+        QTest::newRow("there and back") << QList<int>{3, 1} << "Frame1";
+        QTest::newRow("same tab twice") << QList<int>{2, 2} << "Frame2";
+        QTest::newRow("round trip") << QList<int>{2, 3, 1, 3} << "Frame3";
+    }
+
+    void tabShowsItsPanelOnly()
+    {
+        QFETCH(QList<int>, clicks);
+        QFETCH(QString, shown);
+        for (int index : clicks)
+            QTest::mouseClick(strip()->tabBar(), Qt::LeftButton, {}, strip()->tabBar()->tabRect(index - 1).center());
+        QCOMPARE(visibleFrames(), QStringList{shown});
+    }
+
+    void arrowKeysOnStripSwitchPanels()
+    {
+        QTest::keyClick(strip()->tabBar(), Qt::Key_Right);
+        QCOMPARE(visibleFrames(), QStringList{"Frame2"});
+        QTest::keyClick(strip()->tabBar(), Qt::Key_Right);
+        QCOMPARE(visibleFrames(), QStringList{"Frame3"});
+        QTest::keyClick(strip()->tabBar(), Qt::Key_Left);
+        QCOMPARE(visibleFrames(), QStringList{"Frame2"});
+    }
+
+    void valuesSurviveSwitching()
+    {
+        QTest::keyClicks(field("T"), QStringLiteral("25"));
+        QTest::mouseClick(window->findChild<QPushButton *>("Command1"), Qt::LeftButton);
+        strip()->tabBar()->setCurrentIndex(1);
+        QTest::keyClicks(field("SP_TEXT"), QStringLiteral("10"));
+        strip()->tabBar()->setCurrentIndex(2);
+        strip()->tabBar()->setCurrentIndex(0);
+        QCOMPARE(field("A_B")->text(), QStringLiteral("73.099 in"));
+        QCOMPARE(field("T")->text(), QStringLiteral("25"));
+        strip()->tabBar()->setCurrentIndex(1);
+        QCOMPARE(field("SP_TEXT")->text(), QStringLiteral("10"));
+    }
+
+    void tabKeyFollowsDesignOrder_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("sound path") << 0
+            << QStringList{"T", "ANGLE_BOX", "Command1", "A_B", "A_B_C", "Command3", "opt_INCH"};
+        QTest::newRow("surface travel") << 1
+            << QStringList{"ANGLE_BOX_2", "SP_TEXT", "Command2", "SURFACE_TRAVEL", "Command5", "opt_Inch2"};
+        QTest::newRow("indication depth") << 2
+            << QStringList{"opt_INCH3", "Command6", "DEPTH", "Command4", "IND_SP", "A_B_SND_PATH", "MAT_T"};
+    }
+
+    void tabKeyFollowsDesignOrder()
+    {
+        QFETCH(int, tab);
+        QFETCH(QStringList, order);
+        strip()->tabBar()->setCurrentIndex(tab);
+        QCOMPARE(tabWalk(), order);
+    }
+
+    void promptLeavesFocusAndFields()
+    {
+        field("A_B")->setText(QStringLiteral("1.000 in"));
+        auto *calculate = window->findChild<QPushButton *>("Command1");
+        calculate->setFocus();
+        QTest::keyClick(calculate, Qt::Key_Space);
+        QCOMPARE(prompts, QStringList{"Please Enter the Material Thickness"});
+        QCOMPARE(field("A_B")->text(), QStringLiteral("1.000 in"));
+        QCOMPARE(QApplication::focusWidget(), calculate);
+    }
+
+    void menuBarHoldsFileAndTwoCommands()
+    {
+        QStringList texts;
+        for (QAction *action : window->menuBar()->actions())
+            texts << action->text();
+        QCOMPARE(texts, (QStringList{"&File", "&Help", "&About"}));
+        QCOMPARE(window->menuBar()->actions().at(0)->menu()->objectName(), QStringLiteral("Exit"));
+        QCOMPARE(window->menuBar()->actions().at(1)->menu(), nullptr);
+        QVERIFY(window->findChild<QAction *>("mnuEditBar0"));
+    }
+
+    void helpAndAboutReuseOneWindowEach()
+    {
+        window->findChild<QAction *>("Help")->trigger();
+        InfoWindow *help = window->helpWindow();
+        QVERIFY(help && help->isVisible());
+        window->findChild<QAction *>("Help")->trigger();
+        QCOMPARE(window->helpWindow(), help);
+        help->close();
+        window->findChild<QAction *>("About")->trigger();
+        window->findChild<QAction *>("Help")->trigger();
+        QCOMPARE(window->helpWindow(), help);
+        QVERIFY(help->isVisible() && window->aboutWindow()->isVisible());
+        QCOMPARE(help->parentWidget(), nullptr);
+        const auto topLevels = QApplication::topLevelWidgets();
+        QCOMPARE(std::count_if(topLevels.begin(), topLevels.end(),
+                               [](QWidget *w) { return qobject_cast<InfoWindow *>(w) != nullptr; }),
+                 2);
+    }
+
+    void accessKeysRunBarCommands()
+    {
+        QTest::keyClick(window.get(), Qt::Key_H, Qt::AltModifier);
+        QVERIFY(window->helpWindow() && window->helpWindow()->isVisible());
+        QTest::keyClick(window.get(), Qt::Key_A, Qt::AltModifier);
+        QVERIFY(window->aboutWindow() && window->aboutWindow()->isVisible());
+    }
+
+    void fileExitClosesEveryWindow()
+    {
+        window->findChild<QAction *>("Help")->trigger();
+        window->findChild<QAction *>("mnuEditBar0")->trigger();
+        QVERIFY(!window->isVisible());
+        QVERIFY(!window->helpWindow()->isVisible());
+    }
+
+    void growingShowsMoreGreyAndMovesNothing()
+    {
+        const QRect before = frame(1)->geometry();
+        const QRect stripBefore = strip()->geometry();
+        window->showMaximized();
+        window->resize(1200, 900);
+        QCOMPARE(frame(1)->geometry(), before);
+        QCOMPARE(strip()->geometry(), stripBefore);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "test_mainwindow.moc"

@@ -59,7 +59,7 @@ void CommandButton::keyPressEvent(QKeyEvent *event)
 }
 
 Panel::Panel(const QString &name, const QString &caption, QWidget *parent)
-    : QGroupBox(caption, parent)
+    : CaptionFrame(caption, parent)
     , prompter_([this](const QString &text) { showPrompt(window(), text); })
     , decimal_(localeDecimal())
 {
@@ -210,9 +210,8 @@ void Panel::addOutline(int left, int top, int width, int height)
     outlines_.push_back(twipRect(left, top, width, height));
 }
 
-void Panel::paintEvent(QPaintEvent *)
+void CaptionFrame::paintEvent(QPaintEvent *)
 {
-    // The caption sits in the top border, as on a classic etched frame.
     QPainter painter(this);
     const QFontMetrics metrics(font());
     const QRect border = rect().adjusted(0, metrics.height() / 2, -1, -1);
@@ -224,7 +223,12 @@ void Panel::paintEvent(QPaintEvent *)
     painter.fillRect(captionRect, palette().window());
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(captionRect, Qt::AlignCenter, title());
+}
 
+void Panel::paintEvent(QPaintEvent *event)
+{
+    CaptionFrame::paintEvent(event);
+    QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     for (const QRect &rect : outlines_)
         painter.drawRect(rect.adjusted(0, 0, -1, -1));

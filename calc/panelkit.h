@@ -46,10 +46,19 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 };
 
+// A classic etched frame with its caption set into the top border.
+class CaptionFrame : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
 // A calculator panel: a captioned frame that draws its own inspection sketch
 // (lines and outlines beneath its controls), shows the prompt of its
 // calculations and tells the window where its controls stand in the tab order.
-class Panel : public QGroupBox {
+class Panel : public CaptionFrame {
 public:
     Panel(const QString &name, const QString &caption, QWidget *parent);
 

@@ -47,6 +47,9 @@ void MainWindow::createActions()
 
 void MainWindow::createMenus()
 {
+    // The menu bar is part of the design, so it stays in the window even
+    // where the desktop offers a global menu.
+    menuBar()->setNativeMenuBar(false);
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("Exit"));
     file->addAction(mnuEditBar0);

@@ -11,9 +11,11 @@
 
 namespace ui {
 
-QFont arial(qreal points, bool bold)
+namespace {
+
+QFont designFont(const QString &family, qreal points, bool bold)
 {
-    QFont font(QStringLiteral("Arial"));
+    QFont font(family);
     font.setPointSizeF(points);
     font.setBold(bold);
     // Set explicitly, so a frame's italic caption font does not spread.
@@ -22,16 +24,10 @@ QFont arial(qreal points, bool bold)
     return font;
 }
 
-QFont tahoma(qreal points, bool bold)
-{
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    // Set explicitly, so a frame's italic caption font does not spread.
-    font.setItalic(false);
-    font.setUnderline(false);
-    return font;
-}
+} // namespace
+
+QFont arial(qreal points, bool bold) { return designFont(QStringLiteral("Arial"), points, bold); }
+QFont tahoma(qreal points, bool bold) { return designFont(QStringLiteral("Tahoma"), points, bold); }
 
 void showPrompt(QWidget *parent, const QString &text)
 {

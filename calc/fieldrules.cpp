@@ -89,7 +89,9 @@ std::optional<DecimalText> scan(std::string_view text, char decimal)
     const auto firstSignificant = mantissa.find_first_not_of('0');
     if (firstSignificant != std::string::npos)
         out.digits = mantissa.substr(firstSignificant);
-    out.exponent = written - static_cast<long long>(fracDigits);
+    // A zero's exponent says nothing, and "0E999999999" must not make the
+    // result format write a billion zeros.
+    out.exponent = out.digits.empty() ? 0 : written - static_cast<long long>(fracDigits);
     return out;
 }
 

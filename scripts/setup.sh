@@ -5,7 +5,12 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
 
-packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation2 fonts-wine)
+packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation2 fonts-wine
+    desktop-file-utils appstream dpkg-dev file locales)
+# The fuzz run needs Clang's fuzzer runtime; without Clang it is skipped.
+if command -v clang++ >/dev/null 2>&1; then
+    packages+=(libclang-rt-dev)
+fi
 
 install_missing() {
     local missing=()
@@ -29,6 +34,23 @@ install_missing() {
     echo "angulon: installing ${missing[*]}"
     "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
     "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# The widget tests run a second time in German; generates that locale once.
+ensure_test_locale() {
+    locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8' && return 0
+    local as_root=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null 2>&1 || {
+            echo "angulon: the de_DE.UTF-8 locale is missing; enable it in /etc/locale.gen and run locale-gen as root" >&2
+            exit 1
+        }
+        as_root=(sudo)
+    fi
+    echo "angulon: generating the de_DE.UTF-8 locale"
+    grep -q '^de_DE\.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null ||
+        echo 'de_DE.UTF-8 UTF-8' | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
+    "${as_root[@]}" locale-gen >/dev/null
 }
 
 configure_and_build() {

@@ -10,6 +10,7 @@
 #include <QTabBar>
 #include <QtTest>
 
+#include <clocale>
 #include <memory>
 
 // The main window as a user meets it: start-up state, switching panels with
@@ -79,6 +80,10 @@ private:
 
     void click(const QString &button) { QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton); }
 
+    // The tests also run under a German locale: results carry the user's
+    // decimal separator.
+    static QString localised(QString text) { return text.replace(QLatin1Char('.'), QLocale::system().decimalPoint()); }
+
 private slots:
     void init()
     {
@@ -144,7 +149,7 @@ private slots:
         QTest::keyClicks(field("SP_TEXT"), QStringLiteral("10"));
         strip()->tabBar()->setCurrentIndex(2);
         strip()->tabBar()->setCurrentIndex(0);
-        QCOMPARE(field("A_B")->text(), QStringLiteral("73.099 in"));
+        QCOMPARE(field("A_B")->text(), localised("73.099 in"));
         QCOMPARE(field("T")->text(), QStringLiteral("25"));
         strip()->tabBar()->setCurrentIndex(1);
         QCOMPARE(field("SP_TEXT")->text(), QStringLiteral("10"));
@@ -194,7 +199,7 @@ private slots:
         strip()->tabBar()->setCurrentIndex(tab);
         fill(input);
         click(button);
-        QCOMPARE(field(qPrintable(result))->text(), expected);
+        QCOMPARE(field(qPrintable(result))->text(), localised(expected));
         QVERIFY(prompts.isEmpty());
     }
 
@@ -263,6 +268,23 @@ private slots:
         click(QStringLiteral("Command1"));
         QCOMPARE(field("A_B")->text(), QStringLiteral("5,000 in"));
         QCOMPARE(field("A_B_C")->text(), QStringLiteral("10,000 in"));
+    }
+
+    // No setDecimal here: the panels take the separator from the user's
+    // locale, which CTest sets to de_DE.UTF-8 for the second run.
+    void typedWithTheLocaleSeparator()
+    {
+        const QString point = QLocale::system().decimalPoint();
+        if (qEnvironmentVariable("LC_ALL").startsWith(QLatin1String("de_DE"))) {
+            QCOMPARE(point, QStringLiteral(","));
+            // The C library has the locale too, so it was really installed.
+            QCOMPARE(QByteArray(std::setlocale(LC_NUMERIC, nullptr)), qgetenv("LC_ALL"));
+        }
+        QTest::keyClicks(field("T"), "2" + point + "5");
+        fill(QStringLiteral("ANGLE_BOX=60"));
+        click(QStringLiteral("Command1"));
+        QCOMPARE(field("A_B")->text(), "5" + point + "000 in");
+        QCOMPARE(field("A_B_C")->text(), "10" + point + "000 in");
     }
 
     void arrowKeysMoveTheUnitChoice()

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QRadioButton>
+#include <QStyle>
 
 namespace ui {
 
@@ -94,6 +95,11 @@ QLineEdit *Panel::addField(const char *name, const QString &tooltip, QRect geome
     field->setObjectName(QString::fromLatin1(name));
     field->setToolTip(tooltip);
     field->setAccessibleName(tooltip);
+    // Input tooltips ask for a value ("Enter the ..."); the others name a
+    // result, which a screen reader user should know is written by CALCULATE.
+    const bool input = tooltip.startsWith(QLatin1String("Enter "));
+    field->setAccessibleDescription(input ? QStringLiteral("Type a number, then press CALCULATE")
+                                          : QStringLiteral("Result of CALCULATE, with three decimals and the unit"));
     field->setFont(arial(9.75));
     field->setGeometry(geometry);
     useInfoBackground(field);
@@ -112,6 +118,7 @@ QComboBox *Panel::addAngleBox(const char *name, QRect geometry, int tabIndex)
     const QString tip = QStringLiteral("Choose the Refracted Angle");
     box->setToolTip(tip);
     box->setAccessibleName(tip);
+    box->setAccessibleDescription(QStringLiteral("Refracted angle of the probe in degrees: 70, 60 or 45"));
     box->setFont(arial(9.75));
     box->setGeometry(geometry);
     useInfoBackground(box);
@@ -157,9 +164,10 @@ QLabel *Panel::addLetter(const char *name, const QString &letter, QRect geometry
 
 QLabel *Panel::addPicture(const char *name, QRect geometry)
 {
-    auto *picture = new QLabel(this);
+    auto *picture = new PixelArtLabel(this);
     picture->setObjectName(QString::fromLatin1(name));
     picture->setPixmap(QPixmap(QStringLiteral(":/pictures/frame3.xpm")));
+    picture->setAccessibleName(QStringLiteral("Flaw detector screen"));
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->setGeometry(geometry);
     return picture;
@@ -175,6 +183,9 @@ Panel::addUnitPair(const char *inchName, QRect inchGeometry, int inchTabIndex,
         auto *button = new QRadioButton(QStringLiteral("Option1"), this);
         button->setObjectName(QString::fromLatin1(name));
         button->setAccessibleName(unit);
+        const QString suffix = unit == QLatin1String("Inch") ? QStringLiteral("in") : QStringLiteral("mm");
+        button->setAccessibleDescription(
+            QStringLiteral("Results end in %1; the numbers are not converted").arg(suffix));
         button->setFont(windowFont());
         button->setGeometry(geometry);
         return button;
@@ -206,7 +217,22 @@ void Panel::addOutline(int left, int top, int width, int height)
     outlines_.push_back(twipRect(left, top, width, height));
 }
 
-void CaptionFrame::paintEvent(QPaintEvent *)
+void PixelArtLabel::paintEvent(QPaintEvent *event)
+{
+    const QPixmap picture = pixmap();
+    if (picture.isNull()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    // QLabel would resample the picture smoothly for the screen's scale; a
+    // painter without smooth pixmap transforms repeats pixels instead.
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    const QSize size = picture.deviceIndependentSize().toSize();
+    painter.drawPixmap(QStyle::alignedRect(layoutDirection(), alignment(), size, contentsRect()), picture);
+}
+
+void CaptionFrame::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     const QFontMetrics metrics(font());
@@ -215,6 +241,10 @@ void CaptionFrame::paintEvent(QPaintEvent *)
     painter.drawRect(border.adjusted(0, 0, -1, -1));
     painter.setPen(palette().color(QPalette::Light));
     painter.drawRect(border.adjusted(1, 1, 0, 0));
+    // Repaints below the caption band, such as an animated picture inside the
+    // frame, need not lay the caption out again.
+    if (event->rect().top() >= metrics.height())
+        return;
     const QRect captionRect(px(120), 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
     painter.fillRect(captionRect, palette().window());
     painter.setPen(palette().color(QPalette::WindowText));

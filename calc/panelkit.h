@@ -3,6 +3,7 @@
 #include "calc/outcome.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 
 #include <functional>
@@ -11,7 +12,6 @@
 #include <vector>
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QRadioButton;
 
@@ -44,6 +44,16 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+};
+
+// A label for the 32 x 32 pixel art. On a scaled screen it repeats each
+// pixel as a square instead of smoothing the picture into a blur.
+class PixelArtLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // A classic etched frame with its caption set into the top border.

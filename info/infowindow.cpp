@@ -142,17 +142,24 @@ InfoWindow::InfoWindow(Kind kind)
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(ownFont(ui::tahoma(9.75, false)));
     Label1->setGeometry(twips(design.label));
+    // The caption lays out its lines with runs of spaces; a screen reader
+    // gets the lines themselves.
+    QStringList spoken = CaptionLabel::displayLines(Label1->text());
+    spoken.removeAll(QString());
+    Label1->setAccessibleName(spoken.join(QLatin1Char('\n')));
 
-    Image3 = new QLabel(Frame1);
+    Image3 = new ui::PixelArtLabel(Frame1);
     Image3->setObjectName(QStringLiteral("Image3"));
     Image3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image3->setGeometry(twips(design.picture));
+    Image3->setAccessibleName(QStringLiteral("Flaw detector screen"));
     pictureAreaDesign = Image3->size();
 
     auto *ok = new ui::CommandButton(QStringLiteral("OK"), Frame1);
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setFont(ownFont(font()));
     ok->setGeometry(twips(design.command));
+    ok->setAccessibleDescription(QStringLiteral("Close this window"));
     ok->setAutoDefault(false);
     ok->setDefault(false);
     connect(ok, &QPushButton::clicked, this, &InfoWindow::Command1_Click);

@@ -2,6 +2,9 @@
 #include "shell/mainwindow.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
@@ -18,10 +21,30 @@ int main(int argc, char *argv[])
 #endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Angulon"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00.0003"));
+    QApplication::setApplicationVersion(QStringLiteral(ANGULON_VERSION));
+    // Lets the desktop match the windows to the installed desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ANGULON_APP_ID));
     registerFontTwins();
 
     MainWindow window;
     window.show();
+
+    // The package test starts the installed program with no one to close
+    // it: it reports once the main window is really on screen, and ends.
+    if (qEnvironmentVariableIsSet("ANGULON_EXIT_WHEN_SHOWN")) {
+        auto *poll = new QTimer(&window);
+        const QDeadlineTimer deadline(30000);
+        QObject::connect(poll, &QTimer::timeout, &window, [&window, poll, deadline] {
+            const bool shown = window.isVisible() && window.windowHandle() && window.windowHandle()->isExposed();
+            if (!shown && !deadline.hasExpired())
+                return;
+            std::printf("angulon %s: main window \"%s\" %s\n", ANGULON_VERSION,
+                        qPrintable(window.windowTitle()), shown ? "shown" : "never shown");
+            std::fflush(stdout);
+            poll->stop();
+            QApplication::exit(shown ? 0 : 1);
+        });
+        poll->start(20);
+    }
     return app.exec();
 }

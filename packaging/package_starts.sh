@@ -1,0 +1,53 @@
+#!/bin/sh
+# Unpacks the Debian package into a scratch root (no root rights, nothing
+# touches the system) and checks what an installation would give a desktop:
+# the package's version and library dependencies, the files its menu needs,
+# and that the command of its desktop entry starts the program and brings up
+# the main window.
+# Usage: package_starts.sh PACKAGE_DIR VERSION APP_ID
+set -eu
+package_dir=$1
+version=$2
+app_id=$3
+
+fail() {
+    echo "package_starts: $*" >&2
+    exit 1
+}
+
+deb=$(ls "$package_dir"/angulon_"$version"_*.deb 2>/dev/null | head -n 1)
+[ -n "$deb" ] || fail "no angulon_${version}_*.deb in $package_dir"
+
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version is $(dpkg-deb -f "$deb" Version), not $version"
+depends=$(dpkg-deb -f "$deb" Depends)
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
+    echo "$depends" | grep -q "\\b$library\\b" || fail "Depends lacks $library: $depends"
+done
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg-deb -x "$deb" "$root"
+
+entry="$root/usr/share/applications/$app_id.desktop"
+for file in usr/bin/angulon "usr/share/applications/$app_id.desktop" "usr/share/metainfo/$app_id.metainfo.xml" \
+    usr/share/doc/angulon/LICENSE; do
+    [ -f "$root/$file" ] || fail "the package has no /$file"
+done
+icon=$(sed -n 's/^Icon=//p' "$entry")
+for size in 32 64 128 256; do
+    [ -f "$root/usr/share/icons/hicolor/${size}x${size}/apps/$icon.png" ] || fail "no ${size}x${size} icon named $icon"
+done
+# Nothing else rides along (test programs, libraries of the build tools).
+extra=$(cd "$root" && find . ! -type d | sed 's|^\./||' | grep -v -x -e usr/bin/angulon \
+    -e "usr/share/applications/$app_id.desktop" -e "usr/share/metainfo/$app_id.metainfo.xml" \
+    -e usr/share/doc/angulon/LICENSE -e "usr/share/icons/hicolor/[0-9]*x[0-9]*/apps/$icon.png") || true
+[ -z "$extra" ] || fail "the package holds files it should not: $extra"
+
+# The menu runs the entry's Exec line with the installed programs on PATH.
+command=$(sed -n 's/^Exec=//p' "$entry")
+[ -n "$command" ] || fail "the desktop entry has no Exec line"
+output=$(PATH="$root/usr/bin:$PATH" QT_QPA_PLATFORM=offscreen ANGULON_EXIT_WHEN_SHOWN=1 timeout 60 $command) ||
+    fail "'$command' from the unpacked package failed (exit $?): $output"
+echo "$output"
+echo "$output" | grep -qx "angulon $version: main window \"Angulon\" shown" ||
+    fail "'$command' did not report its main window"

@@ -1,6 +1,7 @@
 #include "info/captionlabel.h"
 
 #include <QFontMetrics>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace {
@@ -71,20 +72,44 @@ QList<CaptionLabel::Line> CaptionLabel::layoutLines() const
     int top = 0;
     for (const QString &text : displayLines(this->text())) {
         const QRect row(0, top, width(), rowHeight);
-        // Glyphs under the picture would be hidden, so a row that shares any
-        // height with it starts past its right edge.
-        const bool besidePicture = pictureArea_.isValid() && row.top() <= pictureArea_.bottom()
-            && row.bottom() >= pictureArea_.top();
-        const int left = besidePicture ? pictureArea_.right() + 1 + pictureGap : textInset;
-        placed.append({text, QRect(left, top, text.isEmpty() ? 0 : metrics.horizontalAdvance(text), rowHeight)});
+        placed.append({text, QRect(rowLeft(row), top, text.isEmpty() ? 0 : metrics.horizontalAdvance(text), rowHeight)});
         top += rowHeight;
     }
     return placed;
 }
 
-void CaptionLabel::paintEvent(QPaintEvent *)
+int CaptionLabel::rowLeft(const QRect &row) const
 {
+    // Glyphs under the picture would be hidden, so a row that shares any
+    // height with it starts past its right edge.
+    const bool besidePicture = pictureArea_.isValid() && row.top() <= pictureArea_.bottom()
+        && row.bottom() >= pictureArea_.top();
+    return besidePicture ? pictureArea_.right() + 1 + pictureGap : textInset;
+}
+
+void CaptionLabel::paintEvent(QPaintEvent *event)
+{
+    // The picture beside the text repaints a small square several times a
+    // second; laying out and drawing every line for it would cost more than
+    // the rest of the window's work, so the text is drawn once into a pixmap
+    // and each repaint copies the exposed part of it.
+    const qreal scale = devicePixelRatioF();
+    const RenderKey key{size(), scale, text(), font(), palette().cacheKey(), pictureArea_};
+    if (rendered_.isNull() || !(renderedKey_ == key)) {
+        rendered_ = QPixmap(size() * scale);
+        rendered_.setDevicePixelRatio(scale);
+        QPainter painter(&rendered_);
+        drawText(painter);
+        renderedKey_ = key;
+    }
     QPainter painter(this);
+    const QRect exposed = event->rect();
+    painter.drawPixmap(exposed, rendered_,
+                       QRectF(exposed.topLeft() * scale, exposed.size() * scale));
+}
+
+void CaptionLabel::drawText(QPainter &painter) const
+{
     painter.fillRect(rect(), palette().color(QPalette::Button));
     painter.setPen(palette().color(QPalette::ButtonText));
     painter.setFont(font());

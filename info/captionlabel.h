@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFont>
 #include <QLabel>
+#include <QPixmap>
 #include <QList>
 #include <QRect>
 #include <QStringList>
@@ -33,5 +35,22 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Everything the drawn text depends on.
+    struct RenderKey {
+        QSize size;
+        qreal scale = 0;
+        QString text;
+        QFont font;
+        qint64 palette = 0;
+        QRect pictureArea;
+        bool operator==(const RenderKey &) const = default;
+    };
+
+    // Where the text of the row at `row` starts.
+    int rowLeft(const QRect &row) const;
+    void drawText(QPainter &painter) const;
+
     QRect pictureArea_;
+    QPixmap rendered_;
+    RenderKey renderedKey_;
 };

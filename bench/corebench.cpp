@@ -1,0 +1,81 @@
+// Time per call of the calculator core's hot paths: each panel's CALCULATE on
+// the inputs an inspector typically types, and the field rules they are built
+// from (reading a number, writing a raw result, formatting it for display).
+
+#include "calc/fieldrules.h"
+#include "calc/indicationdepth.h"
+#include "calc/soundpath.h"
+#include "calc/surfacetravel.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <variant>
+
+namespace {
+
+template <class Fields, class Calculate>
+void calculateLoop(benchmark::State &state, const Fields &typed, Calculate calculate)
+{
+    // A prompt instead of results would time the wrong path.
+    if (!std::holds_alternative<Fields>(calculate(typed, '.')))
+        state.SkipWithError("typical input did not calculate");
+    for (auto _ : state) {
+        auto outcome = calculate(typed, '.');
+        benchmark::DoNotOptimize(outcome);
+    }
+}
+
+void CalculateSoundPath(benchmark::State &state)
+{
+    calculateLoop(state, calc::SoundPathFields{"1.5", "70", "", "", true}, calc::calculateSoundPath);
+}
+BENCHMARK(CalculateSoundPath);
+
+void CalculateSurfaceTravel(benchmark::State &state)
+{
+    calculateLoop(state, calc::SurfaceTravelFields{"4.386", "60", "", false}, calc::calculateSurfaceTravel);
+}
+BENCHMARK(CalculateSurfaceTravel);
+
+void CalculateIndicationDepth(benchmark::State &state)
+{
+    calculateLoop(state, calc::IndicationDepthFields{"25.4", "74.269", "37.5", "", false},
+                  calc::calculateIndicationDepth);
+}
+BENCHMARK(CalculateIndicationDepth);
+
+void ReadNumber(benchmark::State &state)
+{
+    const std::string typed = " 12.375 ";
+    for (auto _ : state) {
+        auto value = calc::readNumber(typed, '.');
+        benchmark::DoNotOptimize(value);
+    }
+}
+BENCHMARK(ReadNumber);
+
+void WriteRaw(benchmark::State &state)
+{
+    double value = 4.38596491228070;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        std::string text = calc::writeRaw(value, '.');
+        benchmark::DoNotOptimize(text);
+    }
+}
+BENCHMARK(WriteRaw);
+
+void FormatResult(benchmark::State &state)
+{
+    const std::string raw = "4.38596491228070";
+    for (auto _ : state) {
+        std::string shown = calc::formatResult(raw, calc::Unit::Inch, '.');
+        benchmark::DoNotOptimize(shown);
+    }
+}
+BENCHMARK(FormatResult);
+
+} // namespace
+
+BENCHMARK_MAIN();

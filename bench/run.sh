@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Builds Angulon with its benchmarks (installing what they need) and runs them
+# under a private Xvfb display with openbox: start-up beside the reference
+# window, idle and animation CPU, then the calculator core. Prints a Markdown
+# report and keeps a copy in the build folder as report.md.
+#
+#   ./bench/run.sh            # 10 counted launches each, 3 idle runs
+#   RUNS=20 IDLE_RUNS=5 ./bench/run.sh
+#   ANGULON_BENCH_BUILD=/tmp/b ./bench/run.sh   # build somewhere else than build/perf
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/setup.sh"
+
+runs=${RUNS:-10}
+idle_runs=${IDLE_RUNS:-3}
+bench_build=${ANGULON_BENCH_BUILD:-$root/build/perf}
+
+packages+=(libbenchmark-dev libx11-dev libxdamage-dev libxtst-dev xvfb xauth openbox x11-utils)
+install_missing
+
+# An optimised build of its own, so the figures do not depend on how build/
+# was last configured.
+cmake -S "$root" -B "$bench_build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DANGULON_BENCH_REQUIRED=ON >&2
+cmake --build "$bench_build" --target angulon angulon_reference angulon_xbench angulon_corebench >&2
+
+angulon="$bench_build/shell/angulon"
+reference="$bench_build/bench/angulon_reference"
+xbench="$bench_build/bench/angulon_xbench"
+corebench="$bench_build/bench/angulon_corebench"
+
+# A display number nobody uses, from 90 up.
+display=90
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
+    display=$((display + 1))
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+export DISPLAY=":$display"
+for _ in $(seq 100); do
+    xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.1
+done
+xdpyinfo >/dev/null 2>&1 || { echo "bench: Xvfb did not start on $DISPLAY" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+# openbox has taken over once it announces itself on the root window.
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
+
+# Both programs see the same plain X11 session.
+export QT_QPA_PLATFORM=xcb
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime"
+unset QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_FONT_DPI
+
+# Timings are only comparable within one run, and only meaningful when
+# nothing else is keeping the cores busy.
+load=$(cut -d' ' -f1 /proc/loadavg)
+if awk -v load="$load" -v cores="$(nproc)" 'BEGIN { exit !(load > cores / 2) }'; then
+    echo "bench: load average $load on $(nproc) cores; expect noisy wall-clock times" >&2
+fi
+
+report="$bench_build/report.md"
+{
+    echo "Measured $(date -u '+%Y-%m-%d %H:%M UTC') on $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg), Xvfb + openbox."
+    echo
+    "$xbench" startup "$runs" "Angulon=$angulon" "Reference=$reference"
+    echo
+    "$xbench" idle "$idle_runs" "$angulon"
+    echo
+    echo "| Core, per call | Time |"
+    echo "| --- | ---: |"
+    "$corebench" --benchmark_format=csv --benchmark_min_time=0.2 2>/dev/null |
+        awk -F, '/^"/ { gsub(/"/, "", $1); printf "| %s | %.0f ns |\n", $1, $4 }'
+} | tee "$report"

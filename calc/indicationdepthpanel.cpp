@@ -28,13 +28,16 @@ IndicationDepthPanel::IndicationDepthPanel(QWidget *parent)
     addCaption("Label25", QStringLiteral("Inch"), twipRect(525, 900, 540, 240), ui::windowFont(), Qt::AlignHCenter);
     addCaption("Label24", QStringLiteral("Millimeter"), twipRect(525, 1350, 990, 240), ui::windowFont(), Qt::AlignHCenter);
 
-    MAT_T = addField("MAT_T", QStringLiteral("Enter the Material Thickness"), twipRect(3975, 450, 690, 315), 13);
-    A_B_SND_PATH = addField("A_B_SND_PATH", QStringLiteral("Enter the A-B Sound Path"),
+    MAT_T = addField("MAT_T", FieldRole::Input, QStringLiteral("Enter the Material Thickness"),
+                     twipRect(3975, 450, 690, 315), 13);
+    A_B_SND_PATH = addField("A_B_SND_PATH", FieldRole::Input, QStringLiteral("Enter the A-B Sound Path"),
                             twipRect(3975, 975, 690, 315), 12);
-    IND_SP = addField("IND_SP", QStringLiteral("Enter the Indication Sound Path"), twipRect(3975, 1500, 690, 315), 11);
+    IND_SP = addField("IND_SP", FieldRole::Input, QStringLiteral("Enter the Indication Sound Path"),
+                      twipRect(3975, 1500, 690, 315), 11);
     auto *calculate = addButton("Command4", QStringLiteral("CALCULATE"), QStringLiteral("Calculate Indication Depth"),
                                 twipRect(4950, 450, 1365, 390), 10);
-    DEPTH = addField("DEPTH", QStringLiteral("Indication Depth"), twipRect(5175, 1500, 1140, 360), 9);
+    DEPTH = addField("DEPTH", FieldRole::Result, QStringLiteral("Indication Depth"),
+                     twipRect(5175, 1500, 1140, 360), 9);
     auto *clear = addButton("Command6", QStringLiteral("CLEAR"), QStringLiteral("Clear Current Data"),
                             twipRect(4950, 900, 1365, 390), 8);
     addPicture("Picture3", twipRect(600, 300, 480, 480));

@@ -89,16 +89,15 @@ void useInfoBackground(QWidget *widget)
 
 } // namespace
 
-QLineEdit *Panel::addField(const char *name, const QString &tooltip, QRect geometry, int tabIndex)
+QLineEdit *Panel::addField(const char *name, FieldRole role, const QString &tooltip, QRect geometry,
+                           int tabIndex)
 {
     auto *field = new QLineEdit(this);
     field->setObjectName(QString::fromLatin1(name));
     field->setToolTip(tooltip);
     field->setAccessibleName(tooltip);
-    // Input tooltips ask for a value ("Enter the ..."); the others name a
-    // result, which a screen reader user should know is written by CALCULATE.
-    const bool input = tooltip.startsWith(QLatin1String("Enter "));
-    field->setAccessibleDescription(input ? QStringLiteral("Type a number, then press CALCULATE")
+    // A screen reader user should know which fields CALCULATE writes.
+    field->setAccessibleDescription(role == FieldRole::Input ? QStringLiteral("Type a number, then press CALCULATE")
                                           : QStringLiteral("Result of CALCULATE, with three decimals and the unit"));
     field->setFont(arial(9.75));
     field->setGeometry(geometry);

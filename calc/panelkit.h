@@ -90,7 +90,8 @@ protected:
             apply(std::get<Fields>(outcome));
     }
 
-    QLineEdit *addField(const char *name, const QString &tooltip, QRect geometry, int tabIndex);
+    enum class FieldRole { Input, Result };
+    QLineEdit *addField(const char *name, FieldRole role, const QString &tooltip, QRect geometry, int tabIndex);
     QComboBox *addAngleBox(const char *name, QRect geometry, int tabIndex);
     CommandButton *addButton(const char *name, const QString &caption, const QString &tooltip,
                              QRect geometry, int tabIndex);

@@ -26,14 +26,17 @@ SoundPathPanel::SoundPathPanel(QWidget *parent)
     addCaption("Inch", QStringLiteral("Inch"), twipRect(1200, 750, 540, 240), ui::windowFont(), Qt::AlignHCenter);
     addCaption("MILLI", QStringLiteral("Millimeter"), twipRect(1200, 1200, 990, 240), ui::windowFont(), Qt::AlignHCenter);
 
-    A_B = addField("A_B", QStringLiteral("Sound Path A to B"), twipRect(5475, 1425, 1140, 315), 41);
-    A_B_C = addField("A_B_C", QStringLiteral("Sound Path A to B to C"), twipRect(6375, 300, 1140, 315), 42);
+    A_B = addField("A_B", FieldRole::Result, QStringLiteral("Sound Path A to B"),
+                   twipRect(5475, 1425, 1140, 315), 41);
+    A_B_C = addField("A_B_C", FieldRole::Result, QStringLiteral("Sound Path A to B to C"),
+                     twipRect(6375, 300, 1140, 315), 42);
     auto *clear = addButton("Command3", QStringLiteral("CLEAR"), QStringLiteral("Clear Current Data"),
                             twipRect(2625, 1575, 1365, 390), 43);
     ANGLE_BOX = addAngleBox("ANGLE_BOX", twipRect(4275, 675, 615, 360), 2);
     auto *calculate = addButton("Command1", QStringLiteral("CALCULATE"), QStringLiteral("Calculate Sound Path"),
                                 twipRect(2625, 1125, 1365, 390), 3);
-    T = addField("T", QStringLiteral("Enter the Material Thickness"), twipRect(4275, 300, 690, 315), 1);
+    T = addField("T", FieldRole::Input, QStringLiteral("Enter the Material Thickness"),
+                 twipRect(4275, 300, 690, 315), 1);
     addPicture("Picture1", twipRect(225, 900, 480, 480));
     std::tie(opt_INCH, opt_MILLI) = addUnitPair("opt_INCH", twipRect(900, 750, 165, 225), 45,
                                                 "opt_MILLI", twipRect(900, 1200, 165, 225), 46);

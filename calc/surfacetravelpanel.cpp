@@ -32,10 +32,11 @@ SurfaceTravelPanel::SurfaceTravelPanel(QWidget *parent)
     addCaption("Label23", QStringLiteral("Inch"), twipRect(1350, 825, 540, 240), ui::windowFont(), Qt::AlignHCenter);
 
     ANGLE_BOX_2 = addAngleBox("ANGLE_BOX_2", twipRect(4200, 600, 615, 360), 24);
-    SP_TEXT = addField("SP_TEXT", QStringLiteral("Enter the Sound Path"), twipRect(4200, 225, 840, 315), 25);
+    SP_TEXT = addField("SP_TEXT", FieldRole::Input, QStringLiteral("Enter the Sound Path"),
+                       twipRect(4200, 225, 840, 315), 25);
     auto *calculate = addButton("Command2", QStringLiteral("CALCULATE"), QStringLiteral("Calculate Surface Travel"),
                                 twipRect(2700, 1050, 1365, 390), 26);
-    SURFACE_TRAVEL = addField("SURFACE_TRAVEL", QStringLiteral("Surface Travel Distance"),
+    SURFACE_TRAVEL = addField("SURFACE_TRAVEL", FieldRole::Result, QStringLiteral("Surface Travel Distance"),
                               twipRect(5325, 1425, 1140, 315), 27);
     auto *clear = addButton("Command5", QStringLiteral("CLEAR"), QStringLiteral("Clear Current Data"),
                             twipRect(2700, 1500, 1365, 390), 28);

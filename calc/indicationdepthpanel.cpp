@@ -53,18 +53,20 @@ calc::IndicationDepthFields IndicationDepthPanel::fields() const
     return {ui::text(MAT_T), ui::text(A_B_SND_PATH), ui::text(IND_SP), ui::text(DEPTH), opt_INCH3->isChecked()};
 }
 
+void IndicationDepthPanel::show(const calc::IndicationDepthFields &f)
+{
+    ui::setText(MAT_T, f.MAT_T);
+    ui::setText(A_B_SND_PATH, f.A_B_SND_PATH);
+    ui::setText(IND_SP, f.IND_SP);
+    ui::setText(DEPTH, f.DEPTH);
+}
+
 void IndicationDepthPanel::Command4_Click()
 {
-    settle(calc::calculateIndicationDepth(fields(), decimal()), [this](const calc::IndicationDepthFields &out) {
-        ui::setText(DEPTH, out.DEPTH);
-    });
+    settle(calc::calculateIndicationDepth(fields(), decimal()), [this](const calc::IndicationDepthFields &out) { show(out); });
 }
 
 void IndicationDepthPanel::Command6_Click()
 {
-    const calc::IndicationDepthFields cleared = calc::clearIndicationDepth(fields());
-    ui::setText(MAT_T, cleared.MAT_T);
-    ui::setText(A_B_SND_PATH, cleared.A_B_SND_PATH);
-    ui::setText(IND_SP, cleared.IND_SP);
-    ui::setText(DEPTH, cleared.DEPTH);
+    show(calc::clearIndicationDepth(fields()));
 }

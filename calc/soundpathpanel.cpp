@@ -50,18 +50,19 @@ calc::SoundPathFields SoundPathPanel::fields() const
     return {ui::text(T), ui::text(ANGLE_BOX), ui::text(A_B), ui::text(A_B_C), opt_INCH->isChecked()};
 }
 
+void SoundPathPanel::show(const calc::SoundPathFields &f)
+{
+    ui::setText(T, f.T);
+    ui::setText(A_B, f.A_B);
+    ui::setText(A_B_C, f.A_B_C);
+}
+
 void SoundPathPanel::Command1_Click()
 {
-    settle(calc::calculateSoundPath(fields(), decimal()), [this](const calc::SoundPathFields &out) {
-        ui::setText(A_B, out.A_B);
-        ui::setText(A_B_C, out.A_B_C);
-    });
+    settle(calc::calculateSoundPath(fields(), decimal()), [this](const calc::SoundPathFields &out) { show(out); });
 }
 
 void SoundPathPanel::Command3_Click()
 {
-    const calc::SoundPathFields cleared = calc::clearSoundPath(fields());
-    ui::setText(A_B, cleared.A_B);
-    ui::setText(T, cleared.T);
-    ui::setText(A_B_C, cleared.A_B_C);
+    show(calc::clearSoundPath(fields()));
 }

@@ -20,6 +20,8 @@ public slots:
 
 private:
     calc::SoundPathFields fields() const;
+    // Writes every field text; unchanged fields are left untouched.
+    void show(const calc::SoundPathFields &fields);
 
     QLineEdit *T;
     QComboBox *ANGLE_BOX;

@@ -54,16 +54,18 @@ calc::SurfaceTravelFields SurfaceTravelPanel::fields() const
     return {ui::text(SP_TEXT), ui::text(ANGLE_BOX_2), ui::text(SURFACE_TRAVEL), opt_Inch2->isChecked()};
 }
 
+void SurfaceTravelPanel::show(const calc::SurfaceTravelFields &f)
+{
+    ui::setText(SP_TEXT, f.SP_TEXT);
+    ui::setText(SURFACE_TRAVEL, f.SURFACE_TRAVEL);
+}
+
 void SurfaceTravelPanel::Command2_Click()
 {
-    settle(calc::calculateSurfaceTravel(fields(), decimal()), [this](const calc::SurfaceTravelFields &out) {
-        ui::setText(SURFACE_TRAVEL, out.SURFACE_TRAVEL);
-    });
+    settle(calc::calculateSurfaceTravel(fields(), decimal()), [this](const calc::SurfaceTravelFields &out) { show(out); });
 }
 
 void SurfaceTravelPanel::Command5_Click()
 {
-    const calc::SurfaceTravelFields cleared = calc::clearSurfaceTravel(fields());
-    ui::setText(SP_TEXT, cleared.SP_TEXT);
-    ui::setText(SURFACE_TRAVEL, cleared.SURFACE_TRAVEL);
+    show(calc::clearSurfaceTravel(fields()));
 }

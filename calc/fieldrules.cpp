@@ -27,6 +27,12 @@ std::optional<DecimalText> scan(std::string_view text, char decimal)
 {
     std::size_t i = 0;
     const std::size_t n = text.size();
+    auto skipDigits = [&] {
+        const std::size_t start = i;
+        while (i < n && isDigit(text[i]))
+            ++i;
+        return text.substr(start, i - start);
+    };
     while (i < n && isBlank(text[i]))
         ++i;
 
@@ -35,50 +41,34 @@ std::optional<DecimalText> scan(std::string_view text, char decimal)
         out.negative = text[i] == '-';
         ++i;
     }
-    if (out.negative)
-        out.normalized += '-';
-
-    std::size_t intDigits = 0;
-    std::size_t fracDigits = 0;
-    std::string mantissa;
-    while (i < n && isDigit(text[i])) {
-        mantissa += text[i++];
-        ++intDigits;
-    }
-    out.normalized += mantissa;
-    if (i < n && text[i] == decimal) {
+    const std::string_view intPart = skipDigits();
+    const bool point = i < n && text[i] == decimal;
+    std::string_view fracPart;
+    if (point) {
         ++i;
-        out.normalized += '.';
-        while (i < n && isDigit(text[i])) {
-            out.normalized += text[i];
-            mantissa += text[i++];
-            ++fracDigits;
-        }
+        fracPart = skipDigits();
     }
-    if (intDigits + fracDigits == 0)
+    if (intPart.empty() && fracPart.empty())
         return std::nullopt;
 
     long long written = 0;
-    if (i < n && (text[i] == 'E' || text[i] == 'e')) {
+    const bool hasExponent = i < n && (text[i] == 'E' || text[i] == 'e');
+    if (hasExponent) {
         ++i;
         bool expNegative = false;
         if (i < n && (text[i] == '+' || text[i] == '-')) {
             expNegative = text[i] == '-';
             ++i;
         }
-        const std::size_t expStart = i;
+        const std::string_view expDigits = skipDigits();
+        if (expDigits.empty())
+            return std::nullopt;
         // Saturate: far past any double's range the exact size is irrelevant.
         constexpr long long cap = 1'000'000'000;
-        while (i < n && isDigit(text[i])) {
-            written = std::min(cap, written * 10 + (text[i] - '0'));
-            ++i;
-        }
-        if (i == expStart)
-            return std::nullopt;
+        for (const char c : expDigits)
+            written = std::min(cap, written * 10 + (c - '0'));
         if (expNegative)
             written = -written;
-        out.normalized += 'e';
-        out.normalized += std::to_string(written);
     }
 
     while (i < n && isBlank(text[i]))
@@ -86,12 +76,27 @@ std::optional<DecimalText> scan(std::string_view text, char decimal)
     if (i != n)
         return std::nullopt;
 
-    const auto firstSignificant = mantissa.find_first_not_of('0');
-    if (firstSignificant != std::string::npos)
-        out.digits = mantissa.substr(firstSignificant);
+    // Appended a part at a time: scanning runs several times per CALCULATE.
+    if (out.negative)
+        out.normalized += '-';
+    out.normalized += intPart;
+    if (point) {
+        out.normalized += '.';
+        out.normalized += fracPart;
+    }
+    if (hasExponent) {
+        char buffer[24];
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, written).ptr;
+        out.normalized += 'e';
+        out.normalized.append(buffer, end);
+    }
+
+    out.digits += intPart;
+    out.digits += fracPart;
+    out.digits.erase(0, std::min(out.digits.find_first_not_of('0'), out.digits.size()));
     // A zero's exponent says nothing, and "0E999999999" must not make the
     // result format write a billion zeros.
-    out.exponent = out.digits.empty() ? 0 : written - static_cast<long long>(fracDigits);
+    out.exponent = out.digits.empty() ? 0 : written - static_cast<long long>(fracPart.size());
     return out;
 }
 
@@ -160,15 +165,15 @@ std::string writeRaw(double value, char decimal)
     return text;
 }
 
-bool storeRaw(std::string &field, double value, char decimal)
+std::optional<double> storeRaw(std::string &field, double value, char decimal)
 {
     if (!std::isfinite(value))
-        return false;
+        return std::nullopt;
     std::string text = writeRaw(value, decimal);
-    if (!readNumber(text, decimal))
-        return false;
-    field = std::move(text);
-    return true;
+    const auto stored = readNumber(text, decimal);
+    if (stored)
+        field = std::move(text);
+    return stored;
 }
 
 Unit unitRule(bool inchChecked) { return inchChecked ? Unit::Inch : Unit::Millimetre; }

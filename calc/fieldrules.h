@@ -28,9 +28,9 @@ std::string writeRaw(double value, char decimal);
 
 // Writes a computed value into a result field as raw text, refusing values
 // that cannot be shown: an overflowed result, or one whose 15-digit text would
-// round past the largest double and so not read back. A refused value leaves
-// the field as it was.
-bool storeRaw(std::string &field, double value, char decimal);
+// round past the largest double and so not read back. Answers the value the
+// field now reads as; a refused value leaves the field as it was.
+std::optional<double> storeRaw(std::string &field, double value, char decimal);
 
 // Chooses the unit from the panel's inch button.
 Unit unitRule(bool inchChecked);

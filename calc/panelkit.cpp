@@ -1,6 +1,7 @@
 #include "calc/panelkit.h"
 
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,7 +28,22 @@ QFont designFont(const QString &family, qreal points, bool bold)
 
 } // namespace
 
-QFont arial(qreal points, bool bold) { return designFont(QStringLiteral("Arial"), points, bold); }
+// Asking for a family the font database lacks costs a fallback search on
+// every new face, so a missing Arial is replaced by its metric twin once.
+const QString &arialFamily()
+{
+    static const QString family = [] {
+        const QStringList installed = QFontDatabase::families();
+        for (const QString candidate : {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}) {
+            if (installed.contains(candidate, Qt::CaseInsensitive))
+                return candidate;
+        }
+        return QStringLiteral("Arial");
+    }();
+    return family;
+}
+
+QFont arial(qreal points, bool bold) { return designFont(arialFamily(), points, bold); }
 QFont tahoma(qreal points, bool bold) { return designFont(QStringLiteral("Tahoma"), points, bold); }
 
 void showPrompt(QWidget *parent, const QString &text)

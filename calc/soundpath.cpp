@@ -20,17 +20,19 @@ Outcome<SoundPathFields> calculateSoundPath(SoundPathFields f, char decimal)
     const AngleLookup angle = lookupAngle(f.ANGLE_BOX, decimal);
     if (angle.status == AngleLookup::Status::NotANumber)
         return Prompt{prompts::angle};
+    // A-B-C doubles what A-B now says, to its written digits; with no angle
+    // matched that is whatever the user left in A-B.
+    std::optional<double> b;
     if (angle.status == AngleLookup::Status::Matched) {
         const auto t = readNumber(f.T, decimal);
         if (!t)
             return Prompt{thicknessNotANumber};
-        if (!storeRaw(f.A_B, *t / angle.factors->soundPathDivisor, decimal))
+        b = storeRaw(f.A_B, *t / angle.factors->soundPathDivisor, decimal);
+        if (!b)
             return Prompt{prompts::tooLarge};
+    } else {
+        b = readNumber(f.A_B, decimal);
     }
-
-    // A-B-C doubles what A-B now says, to its written digits; with no angle
-    // matched that is whatever the user left in A-B.
-    const auto b = readNumber(f.A_B, decimal);
     if (!b)
         return Prompt{prompts::angle};
     if (!storeRaw(f.A_B_C, *b + *b, decimal))

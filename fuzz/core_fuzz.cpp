@@ -62,7 +62,8 @@ std::vector<std::string> splitFields(std::string_view rest, std::size_t count)
 void checkRawRoundTrip(double value, char decimal)
 {
     std::string field = "earlier";
-    if (!storeRaw(field, value, decimal)) {
+    const auto stored = storeRaw(field, value, decimal);
+    if (!stored) {
         require(field == "earlier", "refused raw write changed the field");
         require(!std::isfinite(value) || std::fabs(value) > 1.7976931348623e308, "finite value refused",
                 std::to_string(value));
@@ -70,6 +71,7 @@ void checkRawRoundTrip(double value, char decimal)
     }
     const auto back = readNumber(field, decimal);
     require(back.has_value(), "raw text does not read back", field);
+    require(*back == *stored, "stored value is not what the field reads", field);
     require(writeRaw(*back, decimal) == field, "raw text changes when written again", field);
     require(std::fabs(*back - value) <= 1e-14 * std::fabs(value), "raw text reads back to another value", field);
 }

@@ -13,5 +13,4 @@ void registerFontTwins()
         if (wineFonts.exists(file))
             QFontDatabase::addApplicationFont(wineFonts.filePath(file));
     }
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 }

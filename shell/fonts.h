@@ -1,5 +1,6 @@
 #pragma once
 
-// Makes Arial and Tahoma resolve to their metric twins where the desktop
-// lacks them, so the designed layout keeps its proportions.
+// Adds the Tahoma twin, which ships outside fontconfig's folders, so the
+// designed layout keeps its proportions where the desktop lacks Tahoma.
+// (A missing Arial is replaced by its twin where fonts are made.)
 void registerFontTwins();

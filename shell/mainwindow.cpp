@@ -23,7 +23,16 @@ MainWindow::MainWindow()
 
     createActions();
     createMenus();
-    createWidgets();
+    {
+        // A line edit lays out its empty text in the application font before
+        // it takes its own, which would load a font engine this window never
+        // shows; while the controls are made, the application font is the
+        // window's. (QGuiApplication's setter leaves per-class fonts alone.)
+        const QFont applicationFont = QGuiApplication::font();
+        QGuiApplication::setFont(font());
+        createWidgets();
+        QGuiApplication::setFont(applicationFont);
+    }
     createConnections();
     setTabOrder();
 

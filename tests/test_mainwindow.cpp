@@ -1,6 +1,9 @@
 #include "mainwindowfixture.h"
+#include "shell/fonts.h"
 
 #include <QAction>
+#include <QFontDatabase>
+#include <QFontInfo>
 
 #include <clocale>
 
@@ -36,7 +39,15 @@ private:
     // decimal separator.
     static QString localised(QString text) { return text.replace(QLatin1Char('.'), QLocale::system().decimalPoint()); }
 
+    QFont desktopFont;
+
 private slots:
+    // As the program starts: the Tahoma twin registered before any window.
+    void initTestCase()
+    {
+        desktopFont = QGuiApplication::font();
+        registerFontTwins();
+    }
     void init() { openWindow(); }
     void cleanup() { closeWindow(); }
 
@@ -205,6 +216,26 @@ private slots:
         QVERIFY(window->aboutWindow() && window->aboutWindow()->isVisible());
         find<QAction>("mnuEditBar0")->trigger();
         QVERIFY(!window->isVisible() && !window->helpWindow()->isVisible() && !window->aboutWindow()->isVisible());
+    }
+
+    // A face the font database lacks costs a fallback search at start-up, so
+    // each face the window asks for must be one that is installed (a twin
+    // where the original is missing); and building the window must leave the
+    // application font, which the prompts and the information windows use,
+    // as it was.
+    void fontsAreInstalledFacesAndApplicationFontStays()
+    {
+        if (!QFontDatabase::families().contains(QStringLiteral("Tahoma")))
+            QSKIP("the Tahoma twin (fonts-wine) is not installed");
+        QCOMPARE(QGuiApplication::font(), desktopFont);
+        for (QWidget *widget : window->findChildren<QWidget *>()) {
+            if (widget->window() != window.get())
+                continue; // menus are windows of their own, in the desktop's font
+            const QString asked = widget->font().family();
+            const QString got = QFontInfo(widget->font()).family();
+            QVERIFY2(got.compare(asked, Qt::CaseInsensitive) == 0,
+                     qPrintable(widget->objectName() + ": asked for " + asked + ", got " + got));
+        }
     }
 
     void growingShowsMoreGreyAndMovesNothing()

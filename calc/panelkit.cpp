@@ -26,22 +26,22 @@ QFont designFont(const QString &family, qreal points, bool bold)
     return font;
 }
 
-} // namespace
-
 // Asking for a family the font database lacks costs a fallback search on
 // every new face, so a missing Arial is replaced by its metric twin once.
 const QString &arialFamily()
 {
     static const QString family = [] {
-        const QStringList installed = QFontDatabase::families();
+        // A lookup by name, not a walk through every installed family.
         for (const QString candidate : {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}) {
-            if (installed.contains(candidate, Qt::CaseInsensitive))
+            if (!QFontDatabase::styles(candidate).isEmpty())
                 return candidate;
         }
         return QStringLiteral("Arial");
     }();
     return family;
 }
+
+} // namespace
 
 QFont arial(qreal points, bool bold) { return designFont(arialFamily(), points, bold); }
 QFont tahoma(qreal points, bool bold) { return designFont(QStringLiteral("Tahoma"), points, bold); }

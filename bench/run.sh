@@ -4,12 +4,13 @@
 # window, idle and animation CPU, then the calculator core. Prints a Markdown
 # report and keeps a copy in the build folder as report.md.
 #
-#   ./bench/run.sh            # 10 counted launches each, 3 idle runs
-#   RUNS=20 IDLE_RUNS=5 ./bench/run.sh
+#   ./bench/run.sh            # 20 counted launches each, 3 idle runs
+#   RUNS=40 IDLE_RUNS=5 ./bench/run.sh
 #   ANGULON_BENCH_BUILD=/tmp/b ./bench/run.sh   # build somewhere else than build/perf
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/setup.sh"
 
-runs=${RUNS:-10}
+# Single launches vary by a quarter on a shared machine; twenty steady the medians.
+runs=${RUNS:-20}
 idle_runs=${IDLE_RUNS:-3}
 bench_build=${ANGULON_BENCH_BUILD:-$root/build/perf}
 

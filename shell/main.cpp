@@ -19,7 +19,9 @@ int main(int argc, char *argv[])
         return 1;
     }
 #endif
+    FontConfigPreload fontConfig;
     QApplication app(argc, argv);
+    fontConfig.wait();
     QApplication::setApplicationName(QStringLiteral("Angulon"));
     QApplication::setApplicationVersion(QStringLiteral(ANGULON_VERSION));
     // Lets the desktop match the windows to the installed desktop entry.

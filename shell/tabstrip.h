@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStyleOptionTabWidgetFrame>
 #include <QWidget>
 
 class QTabBar;
@@ -14,6 +15,8 @@ public:
     QTabBar *tabBar() const { return tabs_; }
     // The 1-based index of the selected tab.
     int selectedIndex() const;
+    // What the body under the tabs is drawn from: the style's tab-widget frame.
+    QStyleOptionTabWidgetFrame bodyOption() const;
 
 signals:
     // The user selected another tab, by mouse or keyboard.

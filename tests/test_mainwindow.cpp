@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QPainter>
+#include <QStyleOptionTabWidgetFrame>
 
 #include <clocale>
 
@@ -235,6 +237,29 @@ private slots:
             const QString got = QFontInfo(widget->font()).family();
             QVERIFY2(got.compare(asked, Qt::CaseInsensitive) == 0,
                      qPrintable(widget->objectName() + ": asked for " + asked + ", got " + got));
+        }
+    }
+
+    // The strip draws its body band by band; the result must be the style's
+    // frame drawn whole, with no seam or missing row where bands meet.
+    void stripBodyIsTheStylesFrame()
+    {
+        auto *strip = find<TabStrip>("TabStrip1");
+        const QStyleOptionTabWidgetFrame pane = strip->bodyOption();
+        QImage whole(strip->size(), QImage::Format_ARGB32_Premultiplied);
+        whole.fill(Qt::transparent);
+        {
+            QPainter painter(&whole);
+            painter.fillRect(pane.rect, strip->palette().button());
+            strip->style()->drawPrimitive(QStyle::PE_FrameTabWidget, &pane, &painter, strip);
+        }
+        const QImage banded = strip->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QCOMPARE(banded.size(), whole.size());
+        // Rows under the tabs only: the tab bar is drawn over the body's top.
+        const int below = strip->tabBar()->geometry().bottom() + 1;
+        for (int y = below; y < whole.height(); ++y) {
+            for (int x = 0; x < whole.width(); ++x)
+                QVERIFY2(banded.pixel(x, y) == whole.pixel(x, y), qPrintable(QStringLiteral("at %1,%2").arg(x).arg(y)));
         }
     }
 

@@ -1,7 +1,6 @@
 #include "shell/fonts.h"
 
 #include <QDir>
-#include <QFont>
 #include <QFontDatabase>
 
 #include <system_error>

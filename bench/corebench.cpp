@@ -2,10 +2,10 @@
 // the inputs an inspector typically types, and the field rules they are built
 // from (reading a number, writing a raw result, formatting it for display).
 
-#include "calc/fieldrules.h"
-#include "calc/indicationdepth.h"
-#include "calc/soundpath.h"
-#include "calc/surfacetravel.h"
+#include "calc/core/fieldrules.h"
+#include "calc/core/indicationdepth.h"
+#include "calc/core/soundpath.h"
+#include "calc/core/surfacetravel.h"
 
 #include <benchmark/benchmark.h>
 

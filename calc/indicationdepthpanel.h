@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/indicationdepth.h"
+#include "calc/core/indicationdepth.h"
 #include "calc/panelkit.h"
 
 class QLineEdit;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/panelkit.h"
-#include "calc/soundpath.h"
+#include "calc/core/soundpath.h"
 
 class QComboBox;
 class QLineEdit;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/panelkit.h"
-#include "calc/surfacetravel.h"
+#include "calc/core/surfacetravel.h"
 
 class QComboBox;
 class QLineEdit;

@@ -8,11 +8,11 @@
 // whatever remains. The last eight bytes, read as a double, also go through
 // the raw-result writer.
 
-#include "calc/anglefactors.h"
-#include "calc/fieldrules.h"
-#include "calc/indicationdepth.h"
-#include "calc/soundpath.h"
-#include "calc/surfacetravel.h"
+#include "calc/core/anglefactors.h"
+#include "calc/core/fieldrules.h"
+#include "calc/core/indicationdepth.h"
+#include "calc/core/soundpath.h"
+#include "calc/core/surfacetravel.h"
 
 #include <cmath>
 #include <cstdint>

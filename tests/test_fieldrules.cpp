@@ -1,5 +1,5 @@
-#include "calc/anglefactors.h"
-#include "calc/fieldrules.h"
+#include "calc/core/anglefactors.h"
+#include "calc/core/fieldrules.h"
 #include "rowname.h"
 
 #include <cmath>

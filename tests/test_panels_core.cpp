@@ -1,6 +1,6 @@
-#include "calc/indicationdepth.h"
-#include "calc/soundpath.h"
-#include "calc/surfacetravel.h"
+#include "calc/core/indicationdepth.h"
+#include "calc/core/soundpath.h"
+#include "calc/core/surfacetravel.h"
 #include "rowname.h"
 
 using namespace calc;

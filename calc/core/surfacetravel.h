@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/outcome.h"
+#include "calc/core/outcome.h"
 
 #include <string>
 

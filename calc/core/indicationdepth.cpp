@@ -1,6 +1,6 @@
-#include "calc/indicationdepth.h"
+#include "calc/core/indicationdepth.h"
 
-#include "calc/fieldrules.h"
+#include "calc/core/fieldrules.h"
 
 #include <array>
 #include <cmath>

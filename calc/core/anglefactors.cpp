@@ -1,6 +1,6 @@
-#include "calc/anglefactors.h"
+#include "calc/core/anglefactors.h"
 
-#include "calc/fieldrules.h"
+#include "calc/core/fieldrules.h"
 
 namespace calc {
 

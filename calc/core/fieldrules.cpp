@@ -1,4 +1,4 @@
-#include "calc/fieldrules.h"
+#include "calc/core/fieldrules.h"
 
 #include <algorithm>
 #include <charconv>

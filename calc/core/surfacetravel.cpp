@@ -1,7 +1,7 @@
-#include "calc/surfacetravel.h"
+#include "calc/core/surfacetravel.h"
 
-#include "calc/anglefactors.h"
-#include "calc/fieldrules.h"
+#include "calc/core/anglefactors.h"
+#include "calc/core/fieldrules.h"
 
 #include <array>
 

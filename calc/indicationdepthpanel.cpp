@@ -1,5 +1,8 @@
 #include "calc/indicationdepthpanel.h"
 
+#include "ui/fonts.h"
+#include "ui/twips.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -50,15 +53,15 @@ IndicationDepthPanel::IndicationDepthPanel(QWidget *parent)
 
 calc::IndicationDepthFields IndicationDepthPanel::fields() const
 {
-    return {ui::text(MAT_T), ui::text(A_B_SND_PATH), ui::text(IND_SP), ui::text(DEPTH), opt_INCH3->isChecked()};
+    return {calc::text(MAT_T), calc::text(A_B_SND_PATH), calc::text(IND_SP), calc::text(DEPTH), opt_INCH3->isChecked()};
 }
 
 void IndicationDepthPanel::show(const calc::IndicationDepthFields &f)
 {
-    ui::setText(MAT_T, f.MAT_T);
-    ui::setText(A_B_SND_PATH, f.A_B_SND_PATH);
-    ui::setText(IND_SP, f.IND_SP);
-    ui::setText(DEPTH, f.DEPTH);
+    calc::setText(MAT_T, f.MAT_T);
+    calc::setText(A_B_SND_PATH, f.A_B_SND_PATH);
+    calc::setText(IND_SP, f.IND_SP);
+    calc::setText(DEPTH, f.DEPTH);
 }
 
 void IndicationDepthPanel::Command4_Click()

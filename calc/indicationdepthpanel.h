@@ -1,14 +1,14 @@
 #pragma once
 
 #include "calc/core/indicationdepth.h"
-#include "calc/panelkit.h"
+#include "calc/panel.h"
 
 class QLineEdit;
 class QRadioButton;
 
 // The Indication Depth panel: thickness, A-B sound path and the indication's
 // sound path in, the indication's depth below the surface out.
-class IndicationDepthPanel : public ui::Panel {
+class IndicationDepthPanel : public calc::Panel {
     Q_OBJECT
 public:
     explicit IndicationDepthPanel(QWidget *parent = nullptr);

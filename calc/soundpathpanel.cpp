@@ -1,5 +1,8 @@
 #include "calc/soundpathpanel.h"
 
+#include "ui/fonts.h"
+#include "ui/twips.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,14 +50,14 @@ SoundPathPanel::SoundPathPanel(QWidget *parent)
 
 calc::SoundPathFields SoundPathPanel::fields() const
 {
-    return {ui::text(T), ui::text(ANGLE_BOX), ui::text(A_B), ui::text(A_B_C), opt_INCH->isChecked()};
+    return {calc::text(T), calc::text(ANGLE_BOX), calc::text(A_B), calc::text(A_B_C), opt_INCH->isChecked()};
 }
 
 void SoundPathPanel::show(const calc::SoundPathFields &f)
 {
-    ui::setText(T, f.T);
-    ui::setText(A_B, f.A_B);
-    ui::setText(A_B_C, f.A_B_C);
+    calc::setText(T, f.T);
+    calc::setText(A_B, f.A_B);
+    calc::setText(A_B_C, f.A_B_C);
 }
 
 void SoundPathPanel::Command1_Click()

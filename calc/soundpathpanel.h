@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calc/panelkit.h"
 #include "calc/core/soundpath.h"
+#include "calc/panel.h"
 
 class QComboBox;
 class QLineEdit;
@@ -9,7 +9,7 @@ class QRadioButton;
 
 // The Sound Path panel: thickness and refracted angle in, the A-B and A-B-C
 // sound paths out.
-class SoundPathPanel : public ui::Panel {
+class SoundPathPanel : public calc::Panel {
     Q_OBJECT
 public:
     explicit SoundPathPanel(QWidget *parent = nullptr);

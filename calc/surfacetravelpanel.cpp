@@ -1,5 +1,8 @@
 #include "calc/surfacetravelpanel.h"
 
+#include "ui/fonts.h"
+#include "ui/twips.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,13 +54,13 @@ SurfaceTravelPanel::SurfaceTravelPanel(QWidget *parent)
 
 calc::SurfaceTravelFields SurfaceTravelPanel::fields() const
 {
-    return {ui::text(SP_TEXT), ui::text(ANGLE_BOX_2), ui::text(SURFACE_TRAVEL), opt_Inch2->isChecked()};
+    return {calc::text(SP_TEXT), calc::text(ANGLE_BOX_2), calc::text(SURFACE_TRAVEL), opt_Inch2->isChecked()};
 }
 
 void SurfaceTravelPanel::show(const calc::SurfaceTravelFields &f)
 {
-    ui::setText(SP_TEXT, f.SP_TEXT);
-    ui::setText(SURFACE_TRAVEL, f.SURFACE_TRAVEL);
+    calc::setText(SP_TEXT, f.SP_TEXT);
+    calc::setText(SURFACE_TRAVEL, f.SURFACE_TRAVEL);
 }
 
 void SurfaceTravelPanel::Command2_Click()

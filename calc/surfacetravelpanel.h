@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calc/panelkit.h"
 #include "calc/core/surfacetravel.h"
+#include "calc/panel.h"
 
 class QComboBox;
 class QLineEdit;
@@ -9,7 +9,7 @@ class QRadioButton;
 
 // The Surface Travel panel: a sound path and refracted angle in, the distance
 // along the scanning surface out.
-class SurfaceTravelPanel : public ui::Panel {
+class SurfaceTravelPanel : public calc::Panel {
     Q_OBJECT
 public:
     explicit SurfaceTravelPanel(QWidget *parent = nullptr);

@@ -1,7 +1,11 @@
 #include "info/infowindow.h"
 
-#include "calc/panelkit.h"
 #include "info/captionlabel.h"
+#include "ui/captionframe.h"
+#include "ui/commandbutton.h"
+#include "ui/fonts.h"
+#include "ui/pixelartlabel.h"
+#include "ui/twips.h"
 
 #include <QBitmap>
 #include <QCloseEvent>

@@ -1,5 +1,6 @@
-#include "shell/fonts.h"
+#include "shell/fontconfigpreload.h"
 #include "shell/mainwindow.h"
+#include "ui/fonts.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -26,7 +27,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(ANGULON_VERSION));
     // Lets the desktop match the windows to the installed desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(ANGULON_APP_ID));
-    registerFontTwins();
+    ui::registerFontTwins();
 
     MainWindow window;
     window.show();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/panelkit.h"
+#include "ui/prompt.h"
 
 #include <QMainWindow>
 

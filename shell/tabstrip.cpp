@@ -1,6 +1,6 @@
 #include "shell/tabstrip.h"
 
-#include "calc/panelkit.h"
+#include "ui/fonts.h"
 
 #include <QStyleOptionTabWidgetFrame>
 #include <QPaintEvent>

@@ -1,7 +1,9 @@
+#include "calc/panel.h"
 #include "mainwindowfixture.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QLabel>
 #include <QTimer>
 
 // What a screen reader is told about the windows: it reads only the
@@ -74,7 +76,7 @@ private slots:
         int results = 0;
         for (const Heard &h : listen(window.get())) {
             auto *widget = qobject_cast<QWidget *>(h.object);
-            if (!widget || !dynamic_cast<ui::Panel *>(widget->parentWidget()) || qobject_cast<QLabel *>(widget))
+            if (!widget || !dynamic_cast<calc::Panel *>(widget->parentWidget()) || qobject_cast<QLabel *>(widget))
                 continue;
             const QString who = h.object->objectName();
             announced << who;

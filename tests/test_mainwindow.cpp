@@ -1,5 +1,6 @@
+#include "calc/panel.h"
 #include "mainwindowfixture.h"
-#include "shell/fonts.h"
+#include "ui/fonts.h"
 
 #include <QAction>
 #include <QFontDatabase>
@@ -48,7 +49,7 @@ private slots:
     void initTestCase()
     {
         desktopFont = QGuiApplication::font();
-        registerFontTwins();
+        ui::registerFontTwins();
     }
     void init() { openWindow(); }
     void cleanup() { closeWindow(); }
@@ -196,7 +197,7 @@ private slots:
     {
         QFETCH(QString, separator);
         if (!separator.isEmpty()) {
-            find<ui::Panel>("Frame1")->setDecimal(separator.at(0).toLatin1());
+            find<calc::Panel>("Frame1")->setDecimal(separator.at(0).toLatin1());
         } else if (qEnvironmentVariable("LC_ALL").startsWith(QLatin1String("de_DE"))) {
             QCOMPARE(QLocale::system().decimalPoint(), QStringLiteral(","));
             // The C library has the locale too, so it was really installed.

@@ -1,78 +1,29 @@
 #pragma once
 
 #include "calc/core/outcome.h"
+#include "ui/captionframe.h"
+#include "ui/commandbutton.h"
+#include "ui/prompt.h"
 
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-
-#include <functional>
 #include <utility>
 #include <variant>
 #include <vector>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 
-namespace ui {
-
-// Layout is designed in twips; 15 twips make one device-independent pixel.
-constexpr int px(int twips) { return (twips + 7) / 15; }
-inline QRect twipRect(int left, int top, int width, int height)
-{
-    return {px(left), px(top), px(width), px(height)};
-}
-
-QFont arial(qreal points, bool bold = true);
-QFont tahoma(qreal points, bool bold = true);
-// The main window's font, for controls that set none of their own.
-inline QFont windowFont() { return arial(9.0); }
-inline const QColor windowGrey{192, 192, 192};
-
-// Shows a message to the user; replaced in tests so that nothing blocks.
-using Prompter = std::function<void(const QString &text)>;
-void showPrompt(QWidget *parent, const QString &text);
-
-// The decimal separator of the user's locale, as the calculator core takes it.
-char localeDecimal();
-
-// A command button that Return and Enter click too, as Space does.
-class CommandButton : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-};
-
-// A label for the 32 x 32 pixel art. On a scaled screen it repeats each
-// pixel as a square instead of smoothing the picture into a blur.
-class PixelArtLabel : public QLabel {
-public:
-    using QLabel::QLabel;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-};
-
-// A classic etched frame with its caption set into the top border.
-class CaptionFrame : public QGroupBox {
-public:
-    using QGroupBox::QGroupBox;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-};
+namespace calc {
 
 // A calculator panel: a captioned frame that draws its own inspection sketch
 // (lines and outlines beneath its controls), shows the prompt of its
 // calculations and tells the window where its controls stand in the tab order.
-class Panel : public CaptionFrame {
+class Panel : public ui::CaptionFrame {
 public:
     Panel(const QString &name, const QString &caption, QWidget *parent);
 
-    void setPrompter(Prompter prompter) { prompter_ = std::move(prompter); }
+    void setPrompter(ui::Prompter prompter) { prompter_ = std::move(prompter); }
     void setDecimal(char decimal) { decimal_ = decimal; }
     // Controls that take the focus, each with its place in the window's order.
     const std::vector<std::pair<int, QWidget *>> &focusOrder() const { return focusOrder_; }
@@ -93,8 +44,8 @@ protected:
     enum class FieldRole { Input, Result };
     QLineEdit *addField(const char *name, FieldRole role, const QString &tooltip, QRect geometry, int tabIndex);
     QComboBox *addAngleBox(const char *name, QRect geometry, int tabIndex);
-    CommandButton *addButton(const char *name, const QString &caption, const QString &tooltip,
-                             QRect geometry, int tabIndex);
+    ui::CommandButton *addButton(const char *name, const QString &caption, const QString &tooltip,
+                                 QRect geometry, int tabIndex);
     QLabel *addCaption(const char *name, const QString &text, QRect geometry, const QFont &font,
                        Qt::Alignment alignment);
     QLabel *addLetter(const char *name, const QString &letter, QRect geometry);
@@ -116,7 +67,7 @@ private:
     std::vector<Stroke> strokes_;
     std::vector<QRect> outlines_;
     std::vector<std::pair<int, QWidget *>> focusOrder_;
-    Prompter prompter_;
+    ui::Prompter prompter_;
     char decimal_ = '.';
 };
 
@@ -126,4 +77,4 @@ std::string text(const QComboBox *box);
 // their cursor and undo history.
 void setText(QLineEdit *field, const std::string &text);
 
-} // namespace ui
+} // namespace calc

@@ -1,75 +1,28 @@
-#include "calc/panelkit.h"
+#include "calc/panel.h"
+
+#include "ui/fonts.h"
+#include "ui/localedecimal.h"
+#include "ui/pixelartlabel.h"
+#include "ui/twips.h"
+#include "ui/window.h"
 
 #include <QComboBox>
-#include <QFontDatabase>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
-#include <QMessageBox>
 #include <QPainter>
 #include <QRadioButton>
-#include <QStyle>
 
-namespace ui {
+namespace calc {
 
-namespace {
-
-QFont designFont(const QString &family, qreal points, bool bold)
-{
-    QFont font(family);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    // Set explicitly, so a frame's italic caption font does not spread.
-    font.setItalic(false);
-    font.setUnderline(false);
-    return font;
-}
-
-// Asking for a family the font database lacks costs a fallback search on
-// every new face, so a missing Arial is replaced by its metric twin once.
-const QString &arialFamily()
-{
-    static const QString family = [] {
-        // A lookup by name, not a walk through every installed family.
-        for (const QString candidate : {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}) {
-            if (!QFontDatabase::styles(candidate).isEmpty())
-                return candidate;
-        }
-        return QStringLiteral("Arial");
-    }();
-    return family;
-}
-
-} // namespace
-
-QFont arial(qreal points, bool bold) { return designFont(arialFamily(), points, bold); }
-QFont tahoma(qreal points, bool bold) { return designFont(QStringLiteral("Tahoma"), points, bold); }
-
-void showPrompt(QWidget *parent, const QString &text)
-{
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Refrax"), text, QMessageBox::Ok, parent);
-    box.exec();
-}
-
-char localeDecimal()
-{
-    // The core reads ASCII digits with a one-byte separator; a locale whose
-    // separator is anything else falls back to the point.
-    const QString point = QLocale::system().decimalPoint();
-    if (point.size() == 1 && point.at(0).unicode() < 0x80)
-        return point.at(0).toLatin1();
-    return '.';
-}
-
-void CommandButton::keyPressEvent(QKeyEvent *event)
-{
-    if (!event->isAutoRepeat() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-        click();
-        return;
-    }
-    QPushButton::keyPressEvent(event);
-}
+using ui::arial;
+using ui::CommandButton;
+using ui::localeDecimal;
+using ui::PixelArtLabel;
+using ui::px;
+using ui::showPrompt;
+using ui::twipRect;
+using ui::windowFont;
+using ui::windowGrey;
 
 Panel::Panel(const QString &name, const QString &caption, QWidget *parent)
     : CaptionFrame(caption, parent)
@@ -232,40 +185,6 @@ void Panel::addOutline(int left, int top, int width, int height)
     outlines_.push_back(twipRect(left, top, width, height));
 }
 
-void PixelArtLabel::paintEvent(QPaintEvent *event)
-{
-    const QPixmap picture = pixmap();
-    if (picture.isNull()) {
-        QLabel::paintEvent(event);
-        return;
-    }
-    // QLabel would resample the picture smoothly for the screen's scale; a
-    // painter without smooth pixmap transforms repeats pixels instead.
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    const QSize size = picture.deviceIndependentSize().toSize();
-    painter.drawPixmap(QStyle::alignedRect(layoutDirection(), alignment(), size, contentsRect()), picture);
-}
-
-void CaptionFrame::paintEvent(QPaintEvent *event)
-{
-    QPainter painter(this);
-    const QFontMetrics metrics(font());
-    const QRect border = rect().adjusted(0, metrics.height() / 2, -1, -1);
-    painter.setPen(palette().color(QPalette::Dark));
-    painter.drawRect(border.adjusted(0, 0, -1, -1));
-    painter.setPen(palette().color(QPalette::Light));
-    painter.drawRect(border.adjusted(1, 1, 0, 0));
-    // Repaints below the caption band, such as an animated picture inside the
-    // frame, need not lay the caption out again.
-    if (event->rect().top() >= metrics.height())
-        return;
-    const QRect captionRect(px(120), 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
-    painter.fillRect(captionRect, palette().window());
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(captionRect, Qt::AlignCenter, title());
-}
-
 void Panel::paintEvent(QPaintEvent *event)
 {
     CaptionFrame::paintEvent(event);
@@ -289,4 +208,4 @@ void setText(QLineEdit *field, const std::string &text)
         field->setText(value);
 }
 
-} // namespace ui
+} // namespace calc

@@ -1,24 +1,10 @@
-#include "shell/fonts.h"
-
-#include <QDir>
-#include <QFontDatabase>
+#include "shell/fontconfigpreload.h"
 
 #include <system_error>
 
 #if ANGULON_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
-
-void registerFontTwins()
-{
-    // The Tahoma twin ships outside fontconfig's folders, so it has to be
-    // added by hand; only the two files it comes in are touched.
-    const QDir wineFonts(QStringLiteral("/usr/share/wine/fonts"));
-    for (const QString &file : {QStringLiteral("tahoma.ttf"), QStringLiteral("tahomabd.ttf")}) {
-        if (wineFonts.exists(file))
-            QFontDatabase::addApplicationFont(wineFonts.filePath(file));
-    }
-}
 
 FontConfigPreload::FontConfigPreload()
 {

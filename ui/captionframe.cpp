@@ -1,0 +1,29 @@
+#include "ui/captionframe.h"
+
+#include "ui/twips.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace ui {
+
+void CaptionFrame::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const QRect border = rect().adjusted(0, metrics.height() / 2, -1, -1);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(border.adjusted(0, 0, -1, -1));
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(border.adjusted(1, 1, 0, 0));
+    // Repaints below the caption band, such as an animated picture inside the
+    // frame, need not lay the caption out again.
+    if (event->rect().top() >= metrics.height())
+        return;
+    const QRect captionRect(px(120), 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+    painter.fillRect(captionRect, palette().window());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(captionRect, Qt::AlignCenter, title());
+}
+
+} // namespace ui

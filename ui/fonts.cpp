@@ -1,0 +1,52 @@
+#include "ui/fonts.h"
+
+#include <QDir>
+#include <QFontDatabase>
+
+namespace ui {
+
+namespace {
+
+QFont designFont(const QString &family, qreal points, bool bold)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    // Set explicitly, so a frame's italic caption font does not spread.
+    font.setItalic(false);
+    font.setUnderline(false);
+    return font;
+}
+
+// Asking for a family the font database lacks costs a fallback search on
+// every new face, so a missing Arial is replaced by its metric twin once.
+const QString &arialFamily()
+{
+    static const QString family = [] {
+        // A lookup by name, not a walk through every installed family.
+        for (const QString candidate : {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}) {
+            if (!QFontDatabase::styles(candidate).isEmpty())
+                return candidate;
+        }
+        return QStringLiteral("Arial");
+    }();
+    return family;
+}
+
+} // namespace
+
+QFont arial(qreal points, bool bold) { return designFont(arialFamily(), points, bold); }
+QFont tahoma(qreal points, bool bold) { return designFont(QStringLiteral("Tahoma"), points, bold); }
+
+void registerFontTwins()
+{
+    // The Tahoma twin ships outside fontconfig's folders, so it has to be
+    // added by hand; only the two files it comes in are touched.
+    const QDir wineFonts(QStringLiteral("/usr/share/wine/fonts"));
+    for (const QString &file : {QStringLiteral("tahoma.ttf"), QStringLiteral("tahomabd.ttf")}) {
+        if (wineFonts.exists(file))
+            QFontDatabase::addApplicationFont(wineFonts.filePath(file));
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QFont>
+
+namespace ui {
+
+QFont arial(qreal points, bool bold = true);
+QFont tahoma(qreal points, bool bold = true);
+// The main window's font, for controls that set none of their own.
+inline QFont windowFont() { return arial(9.0); }
+
+// Adds the Tahoma twin, which ships outside fontconfig's folders, so the
+// designed layout keeps its proportions where the desktop lacks Tahoma.
+// (A missing Arial is replaced by its twin where fonts are made.)
+void registerFontTwins();
+
+} // namespace ui

@@ -1,0 +1,13 @@
+#include "ui/prompt.h"
+
+#include <QMessageBox>
+
+namespace ui {
+
+void showPrompt(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Refrax"), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+} // namespace ui

@@ -1,0 +1,10 @@
+#include "ui/window.h"
+
+#include <QMainWindow>
+#include <QMenuBar>
+
+namespace ui {
+
+void keepMenuBarInWindow(QMainWindow *window) { window->menuBar()->setNativeMenuBar(false); }
+
+} // namespace ui

@@ -31,9 +31,6 @@ Panel::Panel(const QString &name, const QString &caption, QWidget *parent)
 {
     setObjectName(name);
     setAccessibleName(caption);
-    QFont captionFont = arial(9.75);
-    captionFont.setItalic(true);
-    setFont(captionFont);
     setAutoFillBackground(true);
     setGeometry(twipRect(525, 900, 8340, 2115));
     // The frame shows the button face. Every control in it sets its own font,
@@ -135,7 +132,6 @@ QLabel *Panel::addPicture(const char *name, QRect geometry)
     auto *picture = new PixelArtLabel(this);
     picture->setObjectName(QString::fromLatin1(name));
     picture->setPixmap(QPixmap(QStringLiteral(":/pictures/frame3.xpm")));
-    picture->setAccessibleName(QStringLiteral("Flaw detector screen"));
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->setGeometry(geometry);
     return picture;

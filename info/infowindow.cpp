@@ -131,9 +131,6 @@ InfoWindow::InfoWindow(Kind kind)
     Frame1 = new ui::CaptionFrame(QLatin1String(design.frameCaption), client);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twips(design.frame));
-    QFont captionFont = ui::arial(9.75);
-    captionFont.setItalic(true);
-    Frame1->setFont(captionFont);
     Frame1->setAutoFillBackground(true);
     QPalette framePalette = Frame1->palette();
     framePalette.setColor(QPalette::Window, kind == Kind::About ? QColor(224, 224, 224)
@@ -156,7 +153,6 @@ InfoWindow::InfoWindow(Kind kind)
     Image3->setObjectName(QStringLiteral("Image3"));
     Image3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image3->setGeometry(twips(design.picture));
-    Image3->setAccessibleName(QStringLiteral("Flaw detector screen"));
     pictureAreaDesign = Image3->size();
 
     auto *ok = new ui::CommandButton(QStringLiteral("OK"), Frame1);

@@ -1,11 +1,20 @@
 #include "ui/captionframe.h"
 
+#include "ui/fonts.h"
 #include "ui/twips.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
 namespace ui {
+
+CaptionFrame::CaptionFrame(const QString &caption, QWidget *parent)
+    : QGroupBox(caption, parent)
+{
+    QFont captionFont = arial(9.75);
+    captionFont.setItalic(true);
+    setFont(captionFont);
+}
 
 void CaptionFrame::paintEvent(QPaintEvent *event)
 {

@@ -4,10 +4,11 @@
 
 namespace ui {
 
-// A classic etched frame with its caption set into the top border.
+// A classic etched frame with its caption, in the design's italic caption
+// font, set into the top border.
 class CaptionFrame : public QGroupBox {
 public:
-    using QGroupBox::QGroupBox;
+    explicit CaptionFrame(const QString &caption, QWidget *parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

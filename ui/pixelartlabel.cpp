@@ -5,6 +5,12 @@
 
 namespace ui {
 
+PixelArtLabel::PixelArtLabel(QWidget *parent)
+    : QLabel(parent)
+{
+    setAccessibleName(QStringLiteral("Flaw detector screen"));
+}
+
 void PixelArtLabel::paintEvent(QPaintEvent *event)
 {
     const QPixmap picture = pixmap();

@@ -4,11 +4,12 @@
 
 namespace ui {
 
-// A label for the 32 x 32 pixel art. On a scaled screen it repeats each
-// pixel as a square instead of smoothing the picture into a blur.
+// A label for the 32 x 32 pixel art of the flaw detector's screen. On a
+// scaled screen it repeats each pixel as a square instead of smoothing the
+// picture into a blur.
 class PixelArtLabel : public QLabel {
 public:
-    using QLabel::QLabel;
+    explicit PixelArtLabel(QWidget *parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -6,6 +6,7 @@
 #include "ui/fonts.h"
 #include "ui/pixelartlabel.h"
 #include "ui/twips.h"
+#include "ui/window.h"
 
 #include <QBitmap>
 #include <QCloseEvent>
@@ -49,15 +50,21 @@ QRect twips(const QRect &r)
 // the line before it (or, for the first, the label's empty first line).
 struct Segment {
     int spaces;
-    const char *line;
+    QString line;
 };
 
 QString build(std::initializer_list<Segment> segments)
 {
     QString caption;
     for (const Segment &s : segments)
-        caption += QString(s.spaces, QLatin1Char(' ')) + QLatin1String(s.line);
+        caption += QString(s.spaces, QLatin1Char(' ')) + s.line;
     return caption;
+}
+
+// A line that opens with the program's name and version, as the texts call it.
+QString named(const char *rest)
+{
+    return QStringLiteral("[Angulon 1.03] ") + QLatin1String(rest);
 }
 
 // A font that takes nothing from its parent: the frame's caption is bold
@@ -79,12 +86,12 @@ QString InfoWindow::captionText(Kind kind)
 {
     if (kind == Kind::About) {
         return build({
-            {123, "[Angulon 1.03] designed by the Angulon developers in December 2026"},
+            {123, named("designed by the Angulon developers in December 2026")},
             {139, "I hope you find this program usefull."},
         });
     }
     return build({
-        {121, "[Angulon 1.03] was designed to quickly and easily calculate the"},
+        {121, named("was designed to quickly and easily calculate the")},
         {17, "more complex triginometrey calculations performed in Shear"},
         {21, "Wave or Angle Beam UltraSonic Inspection."},
         {142, "By simply entering the Material Thickness, and Refracted Angle the"},
@@ -94,7 +101,7 @@ QString InfoWindow::captionText(Kind kind)
         {9, "calculated with a single click of the mouse."},
         {153, "To determine Indication Depth, the Material Thickness, A-B Sound"},
         {13, "Path and Indication Sound Path are entered."},
-        {152, "[Angulon 1.03] also gives the user the option of Millimeter or Inch"},
+        {152, named("also gives the user the option of Millimeter or Inch")},
         {13, "display."},
     });
 }
@@ -114,9 +121,7 @@ InfoWindow::InfoWindow(Kind kind)
     setWindowTitle(QStringLiteral("Angulon"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/infoicon.xpm")));
 
-    // The menu bar is part of the window's design, so it stays in the window
-    // even where the desktop offers a global menu.
-    menuBar()->setNativeMenuBar(false);
+    ui::keepMenuBarInWindow(this);
     QAction *exit = menuBar()->addAction(QStringLiteral("Exit"));
     exit->setObjectName(QStringLiteral("Exit"));
     connect(exit, &QAction::triggered, this, &InfoWindow::Exit_Click);

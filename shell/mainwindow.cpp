@@ -59,9 +59,7 @@ void MainWindow::createActions()
 
 void MainWindow::createMenus()
 {
-    // The menu bar is part of the design, so it stays in the window even
-    // where the desktop offers a global menu.
-    menuBar()->setNativeMenuBar(false);
+    ui::keepMenuBarInWindow(this);
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("Exit"));
     file->addAction(mnuEditBar0);

@@ -1,9 +1,9 @@
 #include "info/captionlabel.h"
 #include "info/infowindow.h"
+#include "ui/fonts.h"
 
 #include <QAction>
 #include <QBitmap>
-#include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -50,9 +50,9 @@ class TestInfoWindow : public QObject {
 private slots:
     void initTestCase()
     {
-        // The program maps Tahoma to this twin at start-up; the layout check
+        // The program maps Tahoma to its twin at start-up; the layout check
         // needs its widths.
-        QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"));
+        ui::registerFontTwins();
         // Telling the frames apart below needs seven different pictures.
         for (int a = 1; a <= 7; ++a) {
             for (int b = a + 1; b <= 7; ++b)

@@ -56,7 +56,7 @@ calc::IndicationDepthFields IndicationDepthPanel::fields() const
     return {calc::text(MAT_T), calc::text(A_B_SND_PATH), calc::text(IND_SP), calc::text(DEPTH), opt_INCH3->isChecked()};
 }
 
-void IndicationDepthPanel::show(const calc::IndicationDepthFields &f)
+void IndicationDepthPanel::showFields(const calc::IndicationDepthFields &f)
 {
     calc::setText(MAT_T, f.MAT_T);
     calc::setText(A_B_SND_PATH, f.A_B_SND_PATH);
@@ -66,10 +66,10 @@ void IndicationDepthPanel::show(const calc::IndicationDepthFields &f)
 
 void IndicationDepthPanel::Command4_Click()
 {
-    settle(calc::calculateIndicationDepth(fields(), decimal()), [this](const calc::IndicationDepthFields &out) { show(out); });
+    settle(calc::calculateIndicationDepth(fields(), decimal()), [this](const calc::IndicationDepthFields &out) { showFields(out); });
 }
 
 void IndicationDepthPanel::Command6_Click()
 {
-    show(calc::clearIndicationDepth(fields()));
+    showFields(calc::clearIndicationDepth(fields()));
 }

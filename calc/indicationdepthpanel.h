@@ -20,7 +20,7 @@ public slots:
 private:
     calc::IndicationDepthFields fields() const;
     // Writes every field text; unchanged fields are left untouched.
-    void show(const calc::IndicationDepthFields &fields);
+    void showFields(const calc::IndicationDepthFields &fields);
 
     QLineEdit *MAT_T;
     QLineEdit *A_B_SND_PATH;

@@ -53,7 +53,7 @@ calc::SoundPathFields SoundPathPanel::fields() const
     return {calc::text(T), calc::text(ANGLE_BOX), calc::text(A_B), calc::text(A_B_C), opt_INCH->isChecked()};
 }
 
-void SoundPathPanel::show(const calc::SoundPathFields &f)
+void SoundPathPanel::showFields(const calc::SoundPathFields &f)
 {
     calc::setText(T, f.T);
     calc::setText(A_B, f.A_B);
@@ -62,10 +62,10 @@ void SoundPathPanel::show(const calc::SoundPathFields &f)
 
 void SoundPathPanel::Command1_Click()
 {
-    settle(calc::calculateSoundPath(fields(), decimal()), [this](const calc::SoundPathFields &out) { show(out); });
+    settle(calc::calculateSoundPath(fields(), decimal()), [this](const calc::SoundPathFields &out) { showFields(out); });
 }
 
 void SoundPathPanel::Command3_Click()
 {
-    show(calc::clearSoundPath(fields()));
+    showFields(calc::clearSoundPath(fields()));
 }

@@ -21,7 +21,7 @@ public slots:
 private:
     calc::SoundPathFields fields() const;
     // Writes every field text; unchanged fields are left untouched.
-    void show(const calc::SoundPathFields &fields);
+    void showFields(const calc::SoundPathFields &fields);
 
     QLineEdit *T;
     QComboBox *ANGLE_BOX;

@@ -57,7 +57,7 @@ calc::SurfaceTravelFields SurfaceTravelPanel::fields() const
     return {calc::text(SP_TEXT), calc::text(ANGLE_BOX_2), calc::text(SURFACE_TRAVEL), opt_Inch2->isChecked()};
 }
 
-void SurfaceTravelPanel::show(const calc::SurfaceTravelFields &f)
+void SurfaceTravelPanel::showFields(const calc::SurfaceTravelFields &f)
 {
     calc::setText(SP_TEXT, f.SP_TEXT);
     calc::setText(SURFACE_TRAVEL, f.SURFACE_TRAVEL);
@@ -65,10 +65,10 @@ void SurfaceTravelPanel::show(const calc::SurfaceTravelFields &f)
 
 void SurfaceTravelPanel::Command2_Click()
 {
-    settle(calc::calculateSurfaceTravel(fields(), decimal()), [this](const calc::SurfaceTravelFields &out) { show(out); });
+    settle(calc::calculateSurfaceTravel(fields(), decimal()), [this](const calc::SurfaceTravelFields &out) { showFields(out); });
 }
 
 void SurfaceTravelPanel::Command5_Click()
 {
-    show(calc::clearSurfaceTravel(fields()));
+    showFields(calc::clearSurfaceTravel(fields()));
 }

@@ -21,7 +21,7 @@ public slots:
 private:
     calc::SurfaceTravelFields fields() const;
     // Writes every field text; unchanged fields are left untouched.
-    void show(const calc::SurfaceTravelFields &fields);
+    void showFields(const calc::SurfaceTravelFields &fields);
 
     QLineEdit *SP_TEXT;
     QComboBox *ANGLE_BOX_2;

@@ -37,7 +37,7 @@ MainWindow::MainWindow()
         QGuiApplication::setFont(applicationFont);
     }
     createConnections();
-    setTabOrder();
+    chainTabOrder();
 
     resize(ui::px(9240), ui::px(3630) + menuBar()->sizeHint().height());
     const QRect screenArea = screen()->availableGeometry();
@@ -99,7 +99,7 @@ void MainWindow::createConnections()
     connect(About, &QAction::triggered, this, &MainWindow::About_Click);
 }
 
-void MainWindow::setTabOrder()
+void MainWindow::chainTabOrder()
 {
     std::vector<std::pair<int, QWidget *>> order{{0, TabStrip1}};
     for (const calc::Panel *panel : {static_cast<calc::Panel *>(Frame1), static_cast<calc::Panel *>(Frame2),

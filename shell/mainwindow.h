@@ -37,7 +37,7 @@ private:
     void createMenus();
     void createWidgets();
     void createConnections();
-    void setTabOrder();
+    void chainTabOrder();
 
     TabStrip *TabStrip1 = nullptr;
     SoundPathPanel *Frame1 = nullptr;

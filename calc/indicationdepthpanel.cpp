@@ -47,6 +47,7 @@ IndicationDepthPanel::IndicationDepthPanel(QWidget *parent)
     std::tie(opt_INCH3, Option3) = addUnitPair("opt_INCH3", twipRect(225, 900, 165, 225), 5,
                                                "Option3", twipRect(225, 1350, 165, 225), 6);
 
+    calculateOnReturn(calculate);
     connect(calculate, &QPushButton::clicked, this, &IndicationDepthPanel::Command4_Click);
     connect(clear, &QPushButton::clicked, this, &IndicationDepthPanel::Command6_Click);
 }

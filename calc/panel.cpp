@@ -68,6 +68,7 @@ QLineEdit *Panel::addField(const char *name, FieldRole role, const QString &tool
     field->setFont(arial(9.75));
     field->setGeometry(geometry);
     useInfoBackground(field);
+    field->installEventFilter(this);
     focusOrder_.emplace_back(tabIndex, field);
     return field;
 }
@@ -87,6 +88,7 @@ QComboBox *Panel::addAngleBox(const char *name, QRect geometry, int tabIndex)
     box->setFont(arial(9.75));
     box->setGeometry(geometry);
     useInfoBackground(box);
+    box->installEventFilter(this);
     focusOrder_.emplace_back(tabIndex, box);
     return box;
 }
@@ -171,6 +173,22 @@ Panel::addUnitPair(const char *inchName, QRect inchGeometry, int inchTabIndex,
     return {inch, milli};
 }
 
+bool Panel::eventFilter(QObject *watched, QEvent *event)
+{
+    // Return in a field or an angle box presses CALCULATE. The key is taken
+    // here, before an angle box could act on it, so its list never grows; a
+    // held key calculates once, as on the button.
+    if (event->type() == QEvent::KeyPress && calculate_) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (!key->isAutoRepeat())
+                calculate_->click();
+            return true;
+        }
+    }
+    return CaptionFrame::eventFilter(watched, event);
+}
+
 void Panel::addLine(QPoint from, QPoint to, const QColor &colour)
 {
     strokes_.push_back({QLine(QPoint(px(from.x()), px(from.y())), QPoint(px(to.x()), px(to.y()))), colour});
@@ -202,6 +220,12 @@ void setText(QLineEdit *field, const std::string &text)
     const QString value = QString::fromStdString(text);
     if (field->text() != value)
         field->setText(value);
+    else if (field->hasFocus())
+        return;
+    // A line edit scrolls to keep its cursor in view, and setText leaves the
+    // cursor at the end: a result wider than its field would lose its leading
+    // digits. With the cursor at the start, it is the unit that is cut.
+    field->setCursorPosition(0);
 }
 
 } // namespace calc

@@ -50,6 +50,8 @@ protected:
                        Qt::Alignment alignment);
     QLabel *addLetter(const char *name, const QString &letter, QRect geometry);
     QLabel *addPicture(const char *name, QRect geometry);
+    // The button that Return in any field or angle box of the panel presses.
+    void calculateOnReturn(QAbstractButton *calculate) { calculate_ = calculate; }
     // The inch and millimetre buttons, inch checked; one tab stop together.
     std::pair<QRadioButton *, QRadioButton *> addUnitPair(const char *inchName, QRect inchGeometry,
                                                           int inchTabIndex, const char *milliName,
@@ -58,6 +60,7 @@ protected:
     void addOutline(int left, int top, int width, int height);
 
     void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     struct Stroke {
@@ -68,13 +71,15 @@ private:
     std::vector<QRect> outlines_;
     std::vector<std::pair<int, QWidget *>> focusOrder_;
     ui::Prompter prompter_;
+    QAbstractButton *calculate_ = nullptr;
     char decimal_ = '.';
 };
 
 std::string text(const QLineEdit *field);
 std::string text(const QComboBox *box);
 // Replaces a field's text only where it changed, so untouched fields keep
-// their cursor and undo history.
+// their undo history, and shows the field from the start of its text unless
+// the user is at work in it.
 void setText(QLineEdit *field, const std::string &text);
 
 } // namespace calc

@@ -44,6 +44,7 @@ SoundPathPanel::SoundPathPanel(QWidget *parent)
     std::tie(opt_INCH, opt_MILLI) = addUnitPair("opt_INCH", twipRect(900, 750, 165, 225), 45,
                                                 "opt_MILLI", twipRect(900, 1200, 165, 225), 46);
 
+    calculateOnReturn(calculate);
     connect(calculate, &QPushButton::clicked, this, &SoundPathPanel::Command1_Click);
     connect(clear, &QPushButton::clicked, this, &SoundPathPanel::Command3_Click);
 }

@@ -48,6 +48,7 @@ SurfaceTravelPanel::SurfaceTravelPanel(QWidget *parent)
                                                "Option1", twipRect(1050, 1275, 165, 225), 30);
     opt_Inch2->raise();
 
+    calculateOnReturn(calculate);
     connect(calculate, &QPushButton::clicked, this, &SurfaceTravelPanel::Command2_Click);
     connect(clear, &QPushButton::clicked, this, &SurfaceTravelPanel::Command5_Click);
 }

@@ -102,11 +102,6 @@ void requireFreshResult(const std::string &text, char decimal, bool inch, const 
             "zero shown with a minus sign", text);
 }
 
-bool matchesAngle(const std::string &angleText, char decimal)
-{
-    return lookupAngle(angleText, decimal).status == AngleLookup::Status::Matched;
-}
-
 void checkPrompt(const Prompt &prompt)
 {
     require(!prompt.text.empty(), "empty prompt");
@@ -147,11 +142,8 @@ void surfaceTravel(const std::vector<std::string> &texts, bool clear, bool inch,
     const auto &out = std::get<SurfaceTravelFields>(outcome);
     require(out.SP_TEXT == in.SP_TEXT && out.ANGLE_BOX_2 == in.ANGLE_BOX_2 && out.inch == in.inch,
             "surface travel input changed");
-    // Without a matching angle nothing is computed, and text that is not a
-    // number (an earlier result, say) may stay as it was.
-    if (!matchesAngle(in.ANGLE_BOX_2, decimal) && out.SURFACE_TRAVEL == in.SURFACE_TRAVEL
-        && !readNumber(in.SURFACE_TRAVEL, decimal))
-        return;
+    // Without a matching angle only a number the user typed there is
+    // formatted; anything else must have been a prompt.
     requireFreshResult(out.SURFACE_TRAVEL, decimal, inch, "surface travel not a formatted result");
 }
 
@@ -173,6 +165,16 @@ void indicationDepth(const std::vector<std::string> &texts, bool clear, bool inc
                 && out.inch == in.inch,
             "indication depth input changed");
     requireFreshResult(out.DEPTH, decimal, inch, "depth not a formatted result");
+
+    // For an indication in a real plate the depth folds at the back wall and
+    // the scanning surface, so it never leaves the plate: 0 <= depth <= t, up
+    // to the 15-digit raw text and the rounding to thousandths.
+    const double t = *readInput(in.MAT_T, decimal), p = *readInput(in.A_B_SND_PATH, decimal);
+    const double s = *readInput(in.IND_SP, decimal);
+    if (t > 0 && p > 0 && s >= 0) {
+        const auto depth = readNumber(std::string_view(out.DEPTH).substr(0, out.DEPTH.size() - 3), decimal);
+        require(depth && *depth >= 0 && *depth <= t * (1 + 1e-14) + 0.0005, "depth outside the plate", out.DEPTH);
+    }
 }
 
 } // namespace
@@ -202,6 +204,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const auto value = readNumber(text, decimal);
         if (!value)
             continue;
+        // A result pasted with its unit reads as its number.
+        require(readInput(text + " mm", decimal) == value && readInput(text + "IN", decimal) == value,
+                "a number with its unit reads differently", text);
         checkRawRoundTrip(*value, decimal);
         checkRawRoundTrip(*value + *value, decimal);
         for (const AngleFactors &row : angleTable) {

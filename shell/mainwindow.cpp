@@ -47,6 +47,15 @@ MainWindow::MainWindow()
 
 MainWindow::~MainWindow() = default;
 
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // Styles draw focus frames only once the keyboard has moved the focus,
+    // and showing a window forgets that; from the first paint a keyboard
+    // user sees which tab the arrow keys move.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+}
+
 void MainWindow::createActions()
 {
     mnuEditBar0 = new QAction(QStringLiteral("&Exit"), this);

@@ -32,6 +32,9 @@ public slots:
     void Help_Click();
     void About_Click();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void createActions();
     void createMenus();

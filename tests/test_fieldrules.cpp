@@ -54,6 +54,26 @@ INSTANTIATE_TEST_SUITE_P(Table, ReadNumber, testing::Values(
     ReadRow{"nonAsciiDigit", "\xd9\xa3", '.', none}
 ), RowName{});
 
+class ReadInput : public testing::TestWithParam<ReadRow> {};
+
+TEST_P(ReadInput, TakesAPastedResultAsItsNumber)
+{
+    EXPECT_EQ(calc::readInput(GetParam().text, GetParam().decimal), GetParam().expected) << '"' << GetParam().text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ReadInput, testing::Values(
+    ReadRow{"plain", "25", '.', 25.0},
+    ReadRow{"resultInMillimetres", "146.199 mm", '.', 146.199},
+    ReadRow{"unitWithoutBlank", "25in", '.', 25.0},
+    ReadRow{"upperCaseWithBlanks", " 30.000 MM ", '.', 30.0},
+    ReadRow{"mixedCaseComma", "2,5 In", ',', 2.5},
+    ReadRow{"otherUnit", "25 cm", '.', none},
+    ReadRow{"unitTwice", "25 in in", '.', none},
+    ReadRow{"unitOnly", "mm", '.', none},
+    ReadRow{"unitFirst", "in 25", '.', none},
+    ReadRow{"oneLetter", "25 m", '.', none}
+), RowName{});
+
 struct RawRow { const char *name; double value; char decimal; const char *expected; };
 class WriteRaw : public testing::TestWithParam<RawRow> {};
 

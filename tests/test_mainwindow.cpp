@@ -61,6 +61,15 @@ private slots:
         QCOMPARE(window->centralWidget()->size(), QSize(616, 242)); // the menu bar adds to the design
     }
 
+    // The focus frame of the selected tab shows before any key is pressed.
+    void focusedTabShowsItsFrame()
+    {
+        const QRect tab = tabs()->tabRect(0);
+        const QImage focused = tabs()->grab(tab).toImage();
+        find("T")->setFocus(Qt::MouseFocusReason);
+        QVERIFY(tabs()->grab(tab).toImage() != focused);
+    }
+
     void tabShowsItsPanelOnly_data()
     {
         QTest::addColumn<QString>("steps"); // tabs clicked by number, or arrow keys on the strip
@@ -115,38 +124,51 @@ private slots:
         QCOMPARE(tabWalk(), order);
     }
 
-    // A result, or a prompt that changes no field; pressed from the keyboard,
-    // the button keeps the focus either way.
+    // A result, or a prompt that changes no field. Pressed from the keyboard,
+    // on the button or with Return in a field, the focus stays where it was.
     void calculate_data()
     {
         QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("press"); // "Space" on CALCULATE, or "Key in field"
         QTest::addColumn<QString>("result"); // the field to read, or "prompt"
         QTest::addColumn<QString>("expected");
-        QTest::newRow("sound path A-B") << 0 << "T=1" << "A_B" << "2.924 in";
-        QTest::newRow("sound path 45 mm") << 0 << "T=25;ANGLE_BOX=45;opt_MILLI" << "A_B_C" << "70.711 mm";
-        QTest::newRow("angle 30 doubles typed A-B") << 0 << "T=9;ANGLE_BOX=30;A_B=3" << "A_B_C" << "6.000 in";
-        QTest::newRow("surface travel mm") << 1 << "SP_TEXT=10;Option1" << "SURFACE_TRAVEL" << "9.396 mm";
-        QTest::newRow("indication depth") << 2 << "MAT_T=20;A_B_SND_PATH=40;IND_SP=30" << "DEPTH" << "15.000 in";
-        QTest::newRow("thickness letters") << 0 << "T=abc;A_B=1.000 in" << "prompt" << "Please Enter the Material Thickness as a Number";
-        QTest::newRow("sound path missing") << 1 << "SURFACE_TRAVEL=1.000 mm" << "prompt" << "Please Enter the Material Sound Path";
-        QTest::newRow("indication missing") << 2 << "MAT_T=20;A_B_SND_PATH=40;DEPTH=5.000 in" << "prompt"
+        QTest::newRow("sound path A-B") << 0 << "T=1" << "Space" << "A_B" << "2.924 in";
+        QTest::newRow("sound path 45 mm") << 0 << "T=25;ANGLE_BOX=45;opt_MILLI" << "Space" << "A_B_C" << "70.711 mm";
+        QTest::newRow("angle 30 doubles typed A-B") << 0 << "T=9;ANGLE_BOX=30;A_B=3" << "Space" << "A_B_C" << "6.000 in";
+        QTest::newRow("surface travel mm") << 1 << "SP_TEXT=10;Option1" << "Space" << "SURFACE_TRAVEL" << "9.396 mm";
+        QTest::newRow("indication depth") << 2 << "MAT_T=20;A_B_SND_PATH=40;IND_SP=30" << "Space" << "DEPTH" << "15.000 in";
+        QTest::newRow("thickness letters") << 0 << "T=abc;A_B=1.000 in" << "Space" << "prompt" << "Please Enter the Material Thickness as a Number";
+        QTest::newRow("sound path missing") << 1 << "SURFACE_TRAVEL=1.000 mm" << "Space" << "prompt" << "Please Enter the Material Sound Path";
+        QTest::newRow("indication missing") << 2 << "MAT_T=20;A_B_SND_PATH=40;DEPTH=5.000 in" << "Space" << "prompt"
                                             << "Please Enter the Material Thickness,\nthe A-B Sound Path and the Indication Sound Path";
+        QTest::newRow("Return in thickness") << 0 << "T=1" << "Return T" << "A_B_C" << "5.848 in";
+        QTest::newRow("Return in typed angle") << 0 << "T=1;ANGLE_BOX=30" << "Return ANGLE_BOX" << "prompt"
+                                               << "Please Choose a Refracted Angle of 70, 60 or 45";
+        QTest::newRow("Enter in sound path") << 1 << "SP_TEXT=10" << "Enter SP_TEXT" << "SURFACE_TRAVEL" << "9.396 in";
+        QTest::newRow("Return in angle box 2") << 1 << "SP_TEXT=10;ANGLE_BOX_2= 60" << "Return ANGLE_BOX_2" << "SURFACE_TRAVEL" << "8.660 in";
+        QTest::newRow("Return in empty input") << 2 << "MAT_T=20;DEPTH=5.000 in" << "Return A_B_SND_PATH" << "prompt"
+                                               << "Please Enter the Material Thickness,\nthe A-B Sound Path and the Indication Sound Path";
+        QTest::newRow("Return in result") << 2 << "MAT_T=20;A_B_SND_PATH=40;IND_SP=50" << "Return DEPTH" << "DEPTH" << "15.000 in";
     }
 
     void calculate()
     {
         QFETCH(int, tab);
         QFETCH(QString, input);
+        QFETCH(QString, press);
         QFETCH(QString, result);
         QFETCH(QString, expected);
         showTab(tab);
         fill(input);
         const QMap<QString, QString> before = fieldTexts();
-        auto *button = find<QPushButton>(calculateButton[tab]);
-        button->setFocus();
-        QTest::keyClick(button, Qt::Key_Space);
-        QCOMPARE(QApplication::focusWidget(), button);
+        QWidget *target = find<QWidget>(press == QLatin1String("Space") ? calculateButton[tab] : press.section(' ', 1));
+        target->setFocus();
+        const auto key = press.startsWith(QLatin1String("Return")) ? Qt::Key_Return
+                         : press.startsWith(QLatin1String("Enter")) ? Qt::Key_Enter : Qt::Key_Space;
+        // As a keyboard delivers it: to the focus widget.
+        QTest::keyClick(QApplication::focusWidget(), key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(QApplication::focusWidget(), target);
         if (result == QLatin1String("prompt")) {
             QCOMPARE(prompts, QStringList{expected});
             QCOMPARE(fieldTexts(), before);
@@ -154,6 +176,79 @@ private slots:
             QCOMPARE(find(result)->text(), localised(expected));
             QVERIFY(prompts.isEmpty());
         }
+        // A typed angle never joins the list.
+        for (const QComboBox *box : window->findChildren<QComboBox *>())
+            QCOMPARE(box->count(), 3);
+    }
+
+    // A result wider than its field shows its leading digits, and the unit
+    // is what is cut: the first glyph is drawn where a field holding only
+    // that glyph draws it.
+    void resultShowsItsLeadingDigits_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("input");
+        QTest::newRow("sound path in") << 0 << "T=4000";
+        QTest::newRow("sound path mm") << 0 << "T=4000;opt_MILLI";
+        QTest::newRow("surface travel in") << 1 << "SP_TEXT=20000";
+        QTest::newRow("surface travel mm") << 1 << "SP_TEXT=20000;Option1";
+        QTest::newRow("indication depth in") << 2 << "MAT_T=100000;A_B_SND_PATH=40;IND_SP=30";
+        QTest::newRow("indication depth mm") << 2 << "MAT_T=100000;A_B_SND_PATH=40;IND_SP=30;Option3";
+    }
+
+    void resultShowsItsLeadingDigits()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, input);
+        showTab(tab);
+        fill(input);
+        click(calculateButton[tab]);
+        QWidget *panel = find<QWidget>(QStringLiteral("Frame%1").arg(tab + 1));
+        for (QLineEdit *field : panel->findChildren<QLineEdit *>(Qt::FindDirectChildrenOnly)) {
+            if (!field->accessibleDescription().startsWith(QLatin1String("Result")))
+                continue;
+            QLineEdit lone(panel);
+            lone.setFont(field->font());
+            lone.setPalette(field->palette());
+            lone.setGeometry(field->geometry());
+            const QImage blank = lone.grab().toImage();
+            lone.setText(field->text().left(1));
+            const QImage glyph = lone.grab().toImage();
+            int inkEnd = 0;
+            for (int x = 0; x < glyph.width(); ++x) {
+                for (int y = 0; y < glyph.height(); ++y) {
+                    if (glyph.pixel(x, y) != blank.pixel(x, y))
+                        inkEnd = x + 1;
+                }
+            }
+            QVERIFY(inkEnd > 0);
+            const auto start = [inkEnd](const QImage &image) { return image.copy(0, 0, inkEnd, image.height()); };
+            // The row must be one where a cursor at the end would scroll.
+            lone.setText(field->text());
+            QVERIFY2(start(lone.grab().toImage()) != start(glyph), qPrintable(field->text()));
+            QCOMPARE(start(field->grab().toImage()), start(glyph));
+        }
+    }
+
+    // What the Help text tells the user to do: copy a sound path and paste it
+    // into the Surface Travel calculator, unit and all.
+    void pasteResultIntoSurfaceTravel()
+    {
+        fill(QStringLiteral("T=25;opt_MILLI"));
+        click(QStringLiteral("Command1"));
+        QLineEdit *abc = find("A_B_C");
+        abc->setFocus();
+        QTest::keyClick(abc, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(abc, Qt::Key_C, Qt::ControlModifier);
+        QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(1).center());
+        QLineEdit *soundPath = find("SP_TEXT");
+        soundPath->setFocus();
+        QTest::keyClick(soundPath, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(soundPath->text(), localised("146.199 mm"));
+        fill(QStringLiteral("Option1"));
+        click(QStringLiteral("Command2"));
+        QVERIFY(prompts.isEmpty());
+        QCOMPARE(find("SURFACE_TRAVEL")->text(), localised("137.369 mm"));
     }
 
     void clearEmptiesPanelAndKeepsChoices_data()

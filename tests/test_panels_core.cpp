@@ -70,6 +70,7 @@ INSTANTIATE_TEST_SUITE_P(Table, SoundPath, testing::Values(
     // No angle matches 30: A-B keeps what the user typed and A-B-C doubles it.
     Row<SoundPathFields>{"unmatchedAngleUsesTypedAB", {"7", "30", "3", "", true}, "3.000 in | 6.000 in"},
     Row<SoundPathFields>{"unmatchedAngleIgnoresBadThickness", {"abc", "30", "1.5", "", false}, "1.500 mm | 3.000 mm"},
+    Row<SoundPathFields>{"pastedThickness", {"146.199 mm", "70", "", "", true}, "427.482 in | 854.965 in"},
     Row<SoundPathFields>{"emptyThickness", {"", "70", "1.000 in", "2.000 in", true}, "Please Enter the Material Thickness"},
     Row<SoundPathFields>{"blankThickness", {"  ", "70", "", "", true}, "Please Enter the Material Thickness as a Number"},
     Row<SoundPathFields>{"lettersThickness", {"abc", "60", "", "", true}, "Please Enter the Material Thickness as a Number"},
@@ -87,9 +88,12 @@ INSTANTIATE_TEST_SUITE_P(Table, SurfaceTravel, testing::Values(
     Row<SurfaceTravelFields>{"ten70mm", {"10", "70", "", false}, "9.396 mm"},
     Row<SurfaceTravelFields>{"hundredUsesChartSine", {"100", "70", "", true}, "93.960 in"},
     Row<SurfaceTravelFields>{"zero", {"0", "60", "", true}, "0.000 in"},
-    Row<SurfaceTravelFields>{"unmatchedKeepsOldSuffix", {"10", "30", "9.396 mm", true}, "9.396 mm"},
+    Row<SurfaceTravelFields>{"pastedSoundPath", {"146.199 mm", "70", "", false}, "137.369 mm"},
+    // No angle matches 30: only a number typed into the result is formatted;
+    // an earlier result or an empty field must not pass for the answer.
     Row<SurfaceTravelFields>{"unmatchedFormatsTypedNumber", {"10", "30", "5", true}, "5.000 in"},
-    Row<SurfaceTravelFields>{"unmatchedLeavesEmpty", {"10", "30", "", true}, ""},
+    Row<SurfaceTravelFields>{"unmatchedEarlierResult", {"10", "30", "9.396 mm", true}, angle},
+    Row<SurfaceTravelFields>{"unmatchedEmpty", {"40", "30", "", true}, angle},
     Row<SurfaceTravelFields>{"emptySoundPath", {"", "70", "1.000 in", true}, "Please Enter the Material Sound Path"},
     Row<SurfaceTravelFields>{"lettersSoundPath", {"ten", "70", "", true}, "Please Enter the Material Sound Path as a Number"},
     Row<SurfaceTravelFields>{"badAngle", {"10", "x", "", true}, angle},
@@ -99,7 +103,16 @@ INSTANTIATE_TEST_SUITE_P(Table, SurfaceTravel, testing::Values(
 INSTANTIATE_TEST_SUITE_P(Table, IndicationDepth, testing::Values(
     Row<IndicationDepthFields>{"inch", {"20", "40", "30", "", true}, "15.000 in"},
     Row<IndicationDepthFields>{"millimetre", {"20", "40", "30", "", false}, "15.000 mm"},
-    Row<IndicationDepthFields>{"pastTheBackWall", {"20", "40", "50", "", true}, "25.000 in"},
+    Row<IndicationDepthFields>{"pastedInputs", {"20 mm", "40MM", " 30 mm", "", false}, "15.000 mm"},
+    // Past the back wall the depth folds back: up on the second leg, down on the third.
+    Row<IndicationDepthFields>{"atTheBackWall", {"20", "40", "40", "", true}, "20.000 in"},
+    Row<IndicationDepthFields>{"secondLeg", {"20", "40", "50", "", true}, "15.000 in"},
+    Row<IndicationDepthFields>{"surfaceAtC", {"20", "40", "80", "", true}, "0.000 in"},
+    Row<IndicationDepthFields>{"thirdLeg", {"20", "40", "90", "", true}, "5.000 in"},
+    Row<IndicationDepthFields>{"fourthLeg", {"20", "40", "130", "", true}, "15.000 in"},
+    Row<IndicationDepthFields>{"manyBounces", {"20", "40", "1000030", "", true}, "15.000 in"},
+    Row<IndicationDepthFields>{"nearSurfaceNoJump", {"20", "40", "79.999", "", true}, "0.001 in"},
+    Row<IndicationDepthFields>{"negativeIndicationStaysPlain", {"20", "40", "-50", "", true}, "-25.000 in"},
     Row<IndicationDepthFields>{"zeroThickness", {"0", "40", "30", "", true}, "0.000 in"},
     Row<IndicationDepthFields>{"negativeThickness", {"-20", "40", "30", "", true}, "-15.000 in"},
     Row<IndicationDepthFields>{"rawHalfRoundsUp", {"1", "2", "0.003", "", true}, "0.002 in"},

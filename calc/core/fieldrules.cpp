@@ -148,6 +148,19 @@ std::optional<double> readNumber(std::string_view text, char decimal)
     return toDouble(*number);
 }
 
+std::optional<double> readInput(std::string_view text, char decimal)
+{
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    if (text.size() >= 2) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        const char first = lower(text[text.size() - 2]), second = lower(text.back());
+        if ((first == 'i' && second == 'n') || (first == 'm' && second == 'm'))
+            text.remove_suffix(2);
+    }
+    return readNumber(text, decimal);
+}
+
 std::string writeRaw(double value, char decimal)
 {
     if (value == 0.0)

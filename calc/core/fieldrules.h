@@ -21,6 +21,12 @@ bool isEmpty(std::string_view text);
 // and any magnitude beyond the largest double, gives no number.
 std::optional<double> readNumber(std::string_view text, char decimal);
 
+// Reads what the user typed into an input field: a number as readNumber takes
+// it, optionally followed by blanks and the unit letters "in" or "mm" in any
+// case, so that a result copied from another panel can be pasted here. The
+// letters are dropped, never converted.
+std::optional<double> readInput(std::string_view text, char decimal);
+
 // The shortest text of at most 15 significant digits, exponent form for very
 // large and very small magnitudes ("2.92397660818713", "50", "1E+16").
 // The value must be finite.

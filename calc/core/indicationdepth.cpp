@@ -8,10 +8,20 @@
 namespace calc {
 
 namespace {
-constexpr char thicknessNotANumber[] = "Please Enter the Material Thickness as a Number";
 constexpr char abNotANumber[] = "Please Enter the A-B Sound Path as a Number";
 constexpr char abZero[] = "The A-B Sound Path Must Not Be Zero";
 constexpr char indicationNotANumber[] = "Please Enter the Indication Sound Path as a Number";
+
+// Past the back wall the beam runs up again to the scanning surface, then
+// down again, and so on: the plain depth folded into 0..thickness as a
+// triangle wave. It is continuous at every bounce, so rounding near one
+// cannot jump, and fmod is exact, so no error builds up over many bounces.
+// (A doubled thickness beyond the largest double leaves the depth as it is.)
+double foldIntoPlate(double depth, double thickness)
+{
+    const double turn = std::fmod(depth, 2 * thickness);
+    return turn <= thickness ? turn : thickness - (turn - thickness);
+}
 } // namespace
 
 Outcome<IndicationDepthFields> calculateIndicationDepth(IndicationDepthFields f, char decimal)
@@ -19,10 +29,10 @@ Outcome<IndicationDepthFields> calculateIndicationDepth(IndicationDepthFields f,
     if (isEmpty(f.MAT_T) || isEmpty(f.A_B_SND_PATH))
         return Prompt{missingDepthInput};
 
-    const auto t = readNumber(f.MAT_T, decimal);
+    const auto t = readInput(f.MAT_T, decimal);
     if (!t)
-        return Prompt{thicknessNotANumber};
-    const auto p = readNumber(f.A_B_SND_PATH, decimal);
+        return Prompt{prompts::thicknessNotANumber};
+    const auto p = readInput(f.A_B_SND_PATH, decimal);
     if (!p)
         return Prompt{abNotANumber};
     if (*p == 0.0)
@@ -35,10 +45,16 @@ Outcome<IndicationDepthFields> calculateIndicationDepth(IndicationDepthFields f,
     // bad thickness or A-B sound path is reported before a missing indication.
     if (isEmpty(f.IND_SP))
         return Prompt{missingDepthInput};
-    const auto s = readNumber(f.IND_SP, decimal);
+    const auto s = readInput(f.IND_SP, decimal);
     if (!s)
         return Prompt{indicationNotANumber};
-    if (!storeRaw(f.DEPTH, *s * ratio, decimal))
+    double depth = *s * ratio;
+    if (!std::isfinite(depth))
+        return Prompt{prompts::tooLarge};
+    // Within the first leg the proportion is the depth as it stands.
+    if (*t > 0 && *p > 0 && *s > *p)
+        depth = foldIntoPlate(depth, *t);
+    if (!storeRaw(f.DEPTH, depth, decimal))
         return Prompt{prompts::tooLarge};
 
     f.DEPTH = formatResult(f.DEPTH, unitRule(f.inch), decimal);

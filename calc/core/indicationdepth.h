@@ -6,8 +6,9 @@
 
 namespace calc {
 
-// The Indication Depth panel: the depth is the plain proportion along the
-// first leg, indication sound path x thickness / A-B sound path.
+// The Indication Depth panel: the depth is the proportion along the beam,
+// indication sound path x thickness / A-B sound path, folded back at the back
+// wall and the scanning surface for an indication past the first leg.
 struct IndicationDepthFields {
     std::string MAT_T;         // material thickness
     std::string A_B_SND_PATH;  // A-B sound path

@@ -15,7 +15,9 @@ struct Prompt {
 template <class Fields>
 using Outcome = std::variant<Fields, Prompt>;
 
+// Prompts that more than one panel shows.
 namespace prompts {
+inline constexpr char thicknessNotANumber[] = "Please Enter the Material Thickness as a Number";
 inline constexpr char angle[] = "Please Choose a Refracted Angle of 70, 60 or 45";
 inline constexpr char tooLarge[] = "The Result is Too Large to Display";
 } // namespace prompts

@@ -9,7 +9,6 @@ namespace calc {
 
 namespace {
 constexpr char missingThickness[] = "Please Enter the Material Thickness";
-constexpr char thicknessNotANumber[] = "Please Enter the Material Thickness as a Number";
 } // namespace
 
 Outcome<SoundPathFields> calculateSoundPath(SoundPathFields f, char decimal)
@@ -24,9 +23,9 @@ Outcome<SoundPathFields> calculateSoundPath(SoundPathFields f, char decimal)
     // matched that is whatever the user left in A-B.
     std::optional<double> b;
     if (angle.status == AngleLookup::Status::Matched) {
-        const auto t = readNumber(f.T, decimal);
+        const auto t = readInput(f.T, decimal);
         if (!t)
-            return Prompt{thicknessNotANumber};
+            return Prompt{prompts::thicknessNotANumber};
         b = storeRaw(f.A_B, *t / angle.factors->soundPathDivisor, decimal);
         if (!b)
             return Prompt{prompts::tooLarge};

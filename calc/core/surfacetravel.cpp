@@ -21,15 +21,19 @@ Outcome<SurfaceTravelFields> calculateSurfaceTravel(SurfaceTravelFields f, char 
     if (angle.status == AngleLookup::Status::NotANumber)
         return Prompt{prompts::angle};
     if (angle.status == AngleLookup::Status::Matched) {
-        const auto s = readNumber(f.SP_TEXT, decimal);
+        const auto s = readInput(f.SP_TEXT, decimal);
         if (!s)
             return Prompt{soundPathNotANumber};
         if (!storeRaw(f.SURFACE_TRAVEL, *s * angle.factors->surfaceTravelMultiplier, decimal))
             return Prompt{prompts::tooLarge};
+    } else if (!readNumber(f.SURFACE_TRAVEL, decimal)) {
+        // Nothing was computed, and an empty field or an earlier result must
+        // not pass for the answer.
+        return Prompt{prompts::angle};
     }
 
-    // With no angle matched this formats whatever the field holds: a plain
-    // number gets the current unit, an earlier result stays as it was.
+    // With no angle matched, a plain number the user typed into the field is
+    // formatted with the current unit.
     f.SURFACE_TRAVEL = formatResult(f.SURFACE_TRAVEL, unitRule(f.inch), decimal);
     return f;
 }

@@ -6,7 +6,9 @@
 #include "ui/twips.h"
 #include "ui/window.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>

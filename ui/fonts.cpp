@@ -24,7 +24,7 @@ const QString &arialFamily()
 {
     static const QString family = [] {
         // A lookup by name, not a walk through every installed family.
-        for (const QString candidate : {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}) {
+        for (const QString &candidate : {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}) {
             if (!QFontDatabase::styles(candidate).isEmpty())
                 return candidate;
         }

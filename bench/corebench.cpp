@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Time per call of the calculator core's hot paths: each panel's CALCULATE on
 // the inputs an inspector typically types, and the field rules they are built
 // from (reading a number, writing a raw result, formatting it for display).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The yardstick for start-up figures: the plainest Qt Widgets window with the
 // same kinds and numbers of controls as Angulon's main window (menu bar with a
 // File menu and two commands, a three-tab bar, three group boxes of which one

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds Angulon with its benchmarks (installing what they need) and runs them
 # under a private Xvfb display with openbox: start-up beside the reference
 # window, idle and animation CPU, then the calculator core. Prints a Markdown

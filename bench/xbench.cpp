@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Start-up and idle timing of X11 programs, taken from the X server's own
 // events rather than by polling: a client's top-level window is followed from
 // its creation, its map is timed by MapNotify, and it counts as drawn once

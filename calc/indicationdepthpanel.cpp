@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "calc/indicationdepthpanel.h"
 
 #include "ui/fonts.h"

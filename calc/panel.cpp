@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "calc/panel.h"
 
 #include "ui/fonts.h"

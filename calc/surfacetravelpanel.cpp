@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "calc/surfacetravelpanel.h"
 
 #include "ui/fonts.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The warnings every target of the project is compiled with; included by the
 # program's build and by the fuzz project, so both are held to the same.
 # ANGULON_WERROR makes any warning fail the build (the test script sets it

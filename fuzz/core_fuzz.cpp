@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Feeds arbitrary bytes to the calculator core as a user's panel state and
 // checks what every click must guarantee, not only that nothing crashes.
 //

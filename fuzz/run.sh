@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the core's fuzz target with Clang and runs it for a number of
 # seconds (default 60): ./fuzz/run.sh 3600 runs it for an hour.
 # New inputs it finds go to a scratch folder, so the seed corpus in

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "info/infowindow.h"
 
 #include "info/captionlabel.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Build-time tool that turns the 32 x 32 program picture into the PNG icons
 // a desktop theme wants. Larger sizes repeat each pixel (nearest neighbour)
 // so the pixel art stays sharp instead of being smoothed into a blur.

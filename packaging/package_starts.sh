@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Unpacks the Debian package into a scratch root (no root rights, nothing
 # touches the system) and checks what an installation would give a desktop:
 # the package's version and library dependencies, the files its menu needs,

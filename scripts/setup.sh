@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shared by run.sh and test.sh: installs the Debian packages the build needs
 # (only those missing) and configures and builds the project in build/.
 set -euo pipefail

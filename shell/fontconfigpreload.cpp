@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "shell/fontconfigpreload.h"
 
 #include <system_error>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "shell/mainwindow.h"
 
 #include "calc/indicationdepthpanel.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "shell/tabstrip.h"
 
 #include "ui/fonts.h"

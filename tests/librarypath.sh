@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Fails when a program's library search path (RUNPATH or RPATH) has an empty
 # or relative entry: the dynamic loader resolves those against the current
 # directory, so a library planted wherever the program is started would be

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "info/infowindow.h"
 #include "shell/mainwindow.h"
 #include "shell/tabstrip.h"

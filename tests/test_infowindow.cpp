@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "info/captionlabel.h"
 #include "info/infowindow.h"
 #include "ui/fonts.h"

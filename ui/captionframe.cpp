@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "ui/captionframe.h"
 
 #include "ui/fonts.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Prints the program's resident memory before, during and after a long
 // session: each information window opened and closed 10,000 times, then
 // 100,000 animation steps of each. Runs on the offscreen platform unless

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "calc/core/anglefactors.h"
 
 #include "calc/core/fieldrules.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "calc/core/fieldrules.h"
 
 #include <algorithm>

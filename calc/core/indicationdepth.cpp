@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "calc/core/indicationdepth.h"
 
 #include "calc/core/fieldrules.h"

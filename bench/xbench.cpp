@@ -18,8 +18,8 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
-#include <X11/extensions/Xdamage.h>
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/Xdamage.h>
 #include <X11/keysym.h>
 
 #include <algorithm>
@@ -32,10 +32,10 @@
 #include <fstream>
 #include <map>
 #include <optional>
+#include <poll.h>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
-#include <poll.h>
 #include <unistd.h>
 #include <vector>
 
@@ -78,7 +78,8 @@ int ignoreErrors(Display *, XErrorEvent *) { return 0; }
 class Launch {
 public:
     Launch(Display *dpy, int damageEvent, const std::string &command)
-        : dpy_(dpy), damageEvent_(damageEvent)
+        : dpy_(dpy)
+        , damageEvent_(damageEvent)
     {
         root_ = DefaultRootWindow(dpy_);
         pidAtom_ = XInternAtom(dpy_, "_NET_WM_PID", False);

@@ -31,7 +31,8 @@ IndicationDepthPanel::IndicationDepthPanel(QWidget *parent)
     addCaption("Label19", QStringLiteral("INDICATION SOUND PATH:"), twipRect(1650, 1575, 2265, 240), underlined, right);
     addCaption("Label20", QStringLiteral("= INDICATION DEPTH"), twipRect(6300, 1575, 1815, 240), captionFont, right);
     addCaption("Label25", QStringLiteral("Inch"), twipRect(525, 900, 540, 240), ui::windowFont(), Qt::AlignHCenter);
-    addCaption("Label24", QStringLiteral("Millimeter"), twipRect(525, 1350, 990, 240), ui::windowFont(), Qt::AlignHCenter);
+    addCaption("Label24", QStringLiteral("Millimeter"), twipRect(525, 1350, 990, 240), ui::windowFont(),
+               Qt::AlignHCenter);
 
     MAT_T = addField("MAT_T", FieldRole::Input, QStringLiteral("Enter the Material Thickness"),
                      twipRect(3975, 450, 690, 315), 13);
@@ -41,13 +42,13 @@ IndicationDepthPanel::IndicationDepthPanel(QWidget *parent)
                       twipRect(3975, 1500, 690, 315), 11);
     auto *calculate = addButton("Command4", QStringLiteral("CALCULATE"), QStringLiteral("Calculate Indication Depth"),
                                 twipRect(4950, 450, 1365, 390), 10);
-    DEPTH = addField("DEPTH", FieldRole::Result, QStringLiteral("Indication Depth"),
-                     twipRect(5175, 1500, 1140, 360), 9);
+    DEPTH =
+        addField("DEPTH", FieldRole::Result, QStringLiteral("Indication Depth"), twipRect(5175, 1500, 1140, 360), 9);
     auto *clear = addButton("Command6", QStringLiteral("CLEAR"), QStringLiteral("Clear Current Data"),
                             twipRect(4950, 900, 1365, 390), 8);
     addPicture("Picture3", twipRect(600, 300, 480, 480));
-    std::tie(opt_INCH3, Option3) = addUnitPair("opt_INCH3", twipRect(225, 900, 165, 225), 5,
-                                               "Option3", twipRect(225, 1350, 165, 225), 6);
+    std::tie(opt_INCH3, Option3) =
+        addUnitPair("opt_INCH3", twipRect(225, 900, 165, 225), 5, "Option3", twipRect(225, 1350, 165, 225), 6);
 
     calculateOnReturn(calculate);
     connect(calculate, &QPushButton::clicked, this, &IndicationDepthPanel::Command4_Click);
@@ -69,10 +70,8 @@ void IndicationDepthPanel::showFields(const calc::IndicationDepthFields &f)
 
 void IndicationDepthPanel::Command4_Click()
 {
-    settle(calc::calculateIndicationDepth(fields(), decimal()), [this](const calc::IndicationDepthFields &out) { showFields(out); });
+    settle(calc::calculateIndicationDepth(fields(), decimal()),
+           [this](const calc::IndicationDepthFields &out) { showFields(out); });
 }
 
-void IndicationDepthPanel::Command6_Click()
-{
-    showFields(calc::clearIndicationDepth(fields()));
-}
+void IndicationDepthPanel::Command6_Click() { showFields(calc::clearIndicationDepth(fields())); }

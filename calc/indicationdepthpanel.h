@@ -16,8 +16,8 @@ public:
     explicit IndicationDepthPanel(QWidget *parent = nullptr);
 
 public slots:
-    void Command4_Click();  // CALCULATE
-    void Command6_Click();  // CLEAR
+    void Command4_Click(); // CALCULATE
+    void Command6_Click(); // CLEAR
 
 private:
     calc::IndicationDepthFields fields() const;

@@ -56,19 +56,18 @@ void useInfoBackground(QWidget *widget)
     widget->setPalette(pal);
 }
 
-
 } // namespace
 
-QLineEdit *Panel::addField(const char *name, FieldRole role, const QString &tooltip, QRect geometry,
-                           int tabIndex)
+QLineEdit *Panel::addField(const char *name, FieldRole role, const QString &tooltip, QRect geometry, int tabIndex)
 {
     auto *field = new QLineEdit(this);
     field->setObjectName(QString::fromLatin1(name));
     field->setToolTip(tooltip);
     field->setAccessibleName(tooltip);
     // A screen reader user should know which fields CALCULATE writes.
-    field->setAccessibleDescription(role == FieldRole::Input ? QStringLiteral("Type a number, then press CALCULATE")
-                                          : QStringLiteral("Result of CALCULATE, with three decimals and the unit"));
+    field->setAccessibleDescription(role == FieldRole::Input
+                                        ? QStringLiteral("Type a number, then press CALCULATE")
+                                        : QStringLiteral("Result of CALCULATE, with three decimals and the unit"));
     field->setFont(arial(9.75));
     field->setGeometry(geometry);
     useInfoBackground(field);
@@ -97,8 +96,8 @@ QComboBox *Panel::addAngleBox(const char *name, QRect geometry, int tabIndex)
     return box;
 }
 
-CommandButton *Panel::addButton(const char *name, const QString &caption, const QString &tooltip,
-                                QRect geometry, int tabIndex)
+CommandButton *Panel::addButton(const char *name, const QString &caption, const QString &tooltip, QRect geometry,
+                                int tabIndex)
 {
     auto *button = new CommandButton(caption, this);
     button->setObjectName(QString::fromLatin1(name));
@@ -143,9 +142,9 @@ QLabel *Panel::addPicture(const char *name, QRect geometry)
     return picture;
 }
 
-std::pair<QRadioButton *, QRadioButton *>
-Panel::addUnitPair(const char *inchName, QRect inchGeometry, int inchTabIndex,
-                   const char *milliName, QRect milliGeometry, int milliTabIndex)
+std::pair<QRadioButton *, QRadioButton *> Panel::addUnitPair(const char *inchName, QRect inchGeometry, int inchTabIndex,
+                                                             const char *milliName, QRect milliGeometry,
+                                                             int milliTabIndex)
 {
     // The buttons are only as wide as their mark; the labels beside them name
     // the units, so screen readers get the unit as the button's name.

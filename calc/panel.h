@@ -46,8 +46,8 @@ protected:
     enum class FieldRole { Input, Result };
     QLineEdit *addField(const char *name, FieldRole role, const QString &tooltip, QRect geometry, int tabIndex);
     QComboBox *addAngleBox(const char *name, QRect geometry, int tabIndex);
-    ui::CommandButton *addButton(const char *name, const QString &caption, const QString &tooltip,
-                                 QRect geometry, int tabIndex);
+    ui::CommandButton *addButton(const char *name, const QString &caption, const QString &tooltip, QRect geometry,
+                                 int tabIndex);
     QLabel *addCaption(const char *name, const QString &text, QRect geometry, const QFont &font,
                        Qt::Alignment alignment);
     QLabel *addLetter(const char *name, const QString &letter, QRect geometry);
@@ -55,9 +55,9 @@ protected:
     // The button that Return in any field or angle box of the panel presses.
     void calculateOnReturn(QAbstractButton *calculate) { calculate_ = calculate; }
     // The inch and millimetre buttons, inch checked; one tab stop together.
-    std::pair<QRadioButton *, QRadioButton *> addUnitPair(const char *inchName, QRect inchGeometry,
-                                                          int inchTabIndex, const char *milliName,
-                                                          QRect milliGeometry, int milliTabIndex);
+    std::pair<QRadioButton *, QRadioButton *> addUnitPair(const char *inchName, QRect inchGeometry, int inchTabIndex,
+                                                          const char *milliName, QRect milliGeometry,
+                                                          int milliTabIndex);
     void addLine(QPoint from, QPoint to, const QColor &colour);
     void addOutline(int left, int top, int width, int height);
 

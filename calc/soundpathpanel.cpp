@@ -29,10 +29,10 @@ SoundPathPanel::SoundPathPanel(QWidget *parent)
     addCaption("Label11", QStringLiteral("SHEAR WAVE ANGLE:"), twipRect(2400, 750, 1815, 240), captionFont, right);
     addCaption("Label10", QStringLiteral("MATERIAL THICKNESS:"), twipRect(2175, 375, 2040, 240), captionFont, right);
     addCaption("Inch", QStringLiteral("Inch"), twipRect(1200, 750, 540, 240), ui::windowFont(), Qt::AlignHCenter);
-    addCaption("MILLI", QStringLiteral("Millimeter"), twipRect(1200, 1200, 990, 240), ui::windowFont(), Qt::AlignHCenter);
+    addCaption("MILLI", QStringLiteral("Millimeter"), twipRect(1200, 1200, 990, 240), ui::windowFont(),
+               Qt::AlignHCenter);
 
-    A_B = addField("A_B", FieldRole::Result, QStringLiteral("Sound Path A to B"),
-                   twipRect(5475, 1425, 1140, 315), 41);
+    A_B = addField("A_B", FieldRole::Result, QStringLiteral("Sound Path A to B"), twipRect(5475, 1425, 1140, 315), 41);
     A_B_C = addField("A_B_C", FieldRole::Result, QStringLiteral("Sound Path A to B to C"),
                      twipRect(6375, 300, 1140, 315), 42);
     auto *clear = addButton("Command3", QStringLiteral("CLEAR"), QStringLiteral("Clear Current Data"),
@@ -40,11 +40,11 @@ SoundPathPanel::SoundPathPanel(QWidget *parent)
     ANGLE_BOX = addAngleBox("ANGLE_BOX", twipRect(4275, 675, 615, 360), 2);
     auto *calculate = addButton("Command1", QStringLiteral("CALCULATE"), QStringLiteral("Calculate Sound Path"),
                                 twipRect(2625, 1125, 1365, 390), 3);
-    T = addField("T", FieldRole::Input, QStringLiteral("Enter the Material Thickness"),
-                 twipRect(4275, 300, 690, 315), 1);
+    T = addField("T", FieldRole::Input, QStringLiteral("Enter the Material Thickness"), twipRect(4275, 300, 690, 315),
+                 1);
     addPicture("Picture1", twipRect(225, 900, 480, 480));
-    std::tie(opt_INCH, opt_MILLI) = addUnitPair("opt_INCH", twipRect(900, 750, 165, 225), 45,
-                                                "opt_MILLI", twipRect(900, 1200, 165, 225), 46);
+    std::tie(opt_INCH, opt_MILLI) =
+        addUnitPair("opt_INCH", twipRect(900, 750, 165, 225), 45, "opt_MILLI", twipRect(900, 1200, 165, 225), 46);
 
     calculateOnReturn(calculate);
     connect(calculate, &QPushButton::clicked, this, &SoundPathPanel::Command1_Click);
@@ -65,10 +65,8 @@ void SoundPathPanel::showFields(const calc::SoundPathFields &f)
 
 void SoundPathPanel::Command1_Click()
 {
-    settle(calc::calculateSoundPath(fields(), decimal()), [this](const calc::SoundPathFields &out) { showFields(out); });
+    settle(calc::calculateSoundPath(fields(), decimal()),
+           [this](const calc::SoundPathFields &out) { showFields(out); });
 }
 
-void SoundPathPanel::Command3_Click()
-{
-    showFields(calc::clearSoundPath(fields()));
-}
+void SoundPathPanel::Command3_Click() { showFields(calc::clearSoundPath(fields())); }

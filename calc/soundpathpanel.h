@@ -17,8 +17,8 @@ public:
     explicit SoundPathPanel(QWidget *parent = nullptr);
 
 public slots:
-    void Command1_Click();  // CALCULATE
-    void Command3_Click();  // CLEAR
+    void Command1_Click(); // CALCULATE
+    void Command3_Click(); // CLEAR
 
 private:
     calc::SoundPathFields fields() const;

@@ -33,7 +33,8 @@ SurfaceTravelPanel::SurfaceTravelPanel(QWidget *parent)
     addLetter("Label3", QStringLiteral("C"), twipRect(6825, 375, 135, 210));
     addLetter("Label2", QStringLiteral("B"), twipRect(6000, 1050, 240, 240));
     addLetter("Label1", QStringLiteral("A"), twipRect(5250, 375, 135, 210));
-    addCaption("Label21", QStringLiteral("Millimeter"), twipRect(1350, 1275, 990, 240), ui::windowFont(), Qt::AlignHCenter);
+    addCaption("Label21", QStringLiteral("Millimeter"), twipRect(1350, 1275, 990, 240), ui::windowFont(),
+               Qt::AlignHCenter);
     addCaption("Label23", QStringLiteral("Inch"), twipRect(1350, 825, 540, 240), ui::windowFont(), Qt::AlignHCenter);
 
     ANGLE_BOX_2 = addAngleBox("ANGLE_BOX_2", twipRect(4200, 600, 615, 360), 24);
@@ -46,8 +47,8 @@ SurfaceTravelPanel::SurfaceTravelPanel(QWidget *parent)
     auto *clear = addButton("Command5", QStringLiteral("CLEAR"), QStringLiteral("Clear Current Data"),
                             twipRect(2700, 1500, 1365, 390), 28);
     addPicture("Picture2", twipRect(375, 900, 480, 480));
-    std::tie(opt_Inch2, Option1) = addUnitPair("opt_Inch2", twipRect(1050, 825, 165, 225), 31,
-                                               "Option1", twipRect(1050, 1275, 165, 225), 30);
+    std::tie(opt_Inch2, Option1) =
+        addUnitPair("opt_Inch2", twipRect(1050, 825, 165, 225), 31, "Option1", twipRect(1050, 1275, 165, 225), 30);
     opt_Inch2->raise();
 
     calculateOnReturn(calculate);
@@ -68,10 +69,8 @@ void SurfaceTravelPanel::showFields(const calc::SurfaceTravelFields &f)
 
 void SurfaceTravelPanel::Command2_Click()
 {
-    settle(calc::calculateSurfaceTravel(fields(), decimal()), [this](const calc::SurfaceTravelFields &out) { showFields(out); });
+    settle(calc::calculateSurfaceTravel(fields(), decimal()),
+           [this](const calc::SurfaceTravelFields &out) { showFields(out); });
 }
 
-void SurfaceTravelPanel::Command5_Click()
-{
-    showFields(calc::clearSurfaceTravel(fields()));
-}
+void SurfaceTravelPanel::Command5_Click() { showFields(calc::clearSurfaceTravel(fields())); }

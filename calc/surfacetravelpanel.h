@@ -17,8 +17,8 @@ public:
     explicit SurfaceTravelPanel(QWidget *parent = nullptr);
 
 public slots:
-    void Command2_Click();  // CALCULATE
-    void Command5_Click();  // CLEAR
+    void Command2_Click(); // CALCULATE
+    void Command5_Click(); // CLEAR
 
 private:
     calc::SurfaceTravelFields fields() const;

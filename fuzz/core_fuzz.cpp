@@ -91,7 +91,7 @@ bool isFormatted(std::string_view text, char decimal)
         return false;
     const std::string_view tail = text.substr(integerDigits + 1);
     return isDigit(tail[0]) && isDigit(tail[1]) && isDigit(tail[2])
-        && (tail.substr(3) == " in" || tail.substr(3) == " mm");
+           && (tail.substr(3) == " in" || tail.substr(3) == " mm");
 }
 
 // A result that a click has just formatted: three decimals with this click's
@@ -104,10 +104,7 @@ void requireFreshResult(const std::string &text, char decimal, bool inch, const 
             "zero shown with a minus sign", text);
 }
 
-void checkPrompt(const Prompt &prompt)
-{
-    require(!prompt.text.empty(), "empty prompt");
-}
+void checkPrompt(const Prompt &prompt) { require(!prompt.text.empty(), "empty prompt"); }
 
 void soundPath(const std::vector<std::string> &texts, bool clear, bool inch, char decimal)
 {

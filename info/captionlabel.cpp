@@ -74,7 +74,8 @@ QList<CaptionLabel::Line> CaptionLabel::layoutLines() const
     int top = 0;
     for (const QString &text : displayLines(this->text())) {
         const QRect row(0, top, width(), rowHeight);
-        placed.append({text, QRect(rowLeft(row), top, text.isEmpty() ? 0 : metrics.horizontalAdvance(text), rowHeight)});
+        placed.append(
+            {text, QRect(rowLeft(row), top, text.isEmpty() ? 0 : metrics.horizontalAdvance(text), rowHeight)});
         top += rowHeight;
     }
     return placed;
@@ -84,8 +85,8 @@ int CaptionLabel::rowLeft(const QRect &row) const
 {
     // Glyphs under the picture would be hidden, so a row that shares any
     // height with it starts past its right edge.
-    const bool besidePicture = pictureArea_.isValid() && row.top() <= pictureArea_.bottom()
-        && row.bottom() >= pictureArea_.top();
+    const bool besidePicture =
+        pictureArea_.isValid() && row.top() <= pictureArea_.bottom() && row.bottom() >= pictureArea_.top();
     return besidePicture ? pictureArea_.right() + 1 + pictureGap : textInset;
 }
 
@@ -106,8 +107,7 @@ void CaptionLabel::paintEvent(QPaintEvent *event)
     }
     QPainter painter(this);
     const QRect exposed = event->rect();
-    painter.drawPixmap(exposed, rendered_,
-                       QRectF(exposed.topLeft() * scale, exposed.size() * scale));
+    painter.drawPixmap(exposed, rendered_, QRectF(exposed.topLeft() * scale, exposed.size() * scale));
 }
 
 void CaptionLabel::drawText(QPainter &painter) const

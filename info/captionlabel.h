@@ -4,8 +4,8 @@
 
 #include <QFont>
 #include <QLabel>
-#include <QPixmap>
 #include <QList>
+#include <QPixmap>
 #include <QRect>
 #include <QStringList>
 

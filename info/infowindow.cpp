@@ -30,23 +30,29 @@ struct Design {
 
 // Both windows share one layout scheme; only these places differ.
 const Design aboutDesign{
-    "About_1", 7680, 4245, "About Angulon",
-    {300, 150, 7065, 3720}, {2100, 3000, 2940, 540}, {450, 1275, 480, 420}, {300, 825, 6465, 1965},
+    "About_1",
+    7680,
+    4245,
+    "About Angulon",
+    {300, 150, 7065, 3720},
+    {2100, 3000, 2940, 540},
+    {450, 1275, 480, 420},
+    {300, 825, 6465, 1965},
 };
 const Design helpDesign{
-    "Help_1", 7575, 7185, "Angulon Help",
-    {225, 525, 7065, 6270}, {2025, 5550, 2940, 540}, {525, 825, 480, 420}, {300, 450, 6465, 4890},
+    "Help_1",
+    7575,
+    7185,
+    "Angulon Help",
+    {225, 525, 7065, 6270},
+    {2025, 5550, 2940, 540},
+    {525, 825, 480, 420},
+    {300, 450, 6465, 4890},
 };
 
-const Design &designOf(InfoWindow::Kind kind)
-{
-    return kind == InfoWindow::Kind::About ? aboutDesign : helpDesign;
-}
+const Design &designOf(InfoWindow::Kind kind) { return kind == InfoWindow::Kind::About ? aboutDesign : helpDesign; }
 
-QRect twips(const QRect &r)
-{
-    return ui::twipRect(r.left(), r.top(), r.width(), r.height());
-}
+QRect twips(const QRect &r) { return ui::twipRect(r.left(), r.top(), r.width(), r.height()); }
 
 // A caption is its lines, each preceded by the run of spaces that pads out
 // the line before it (or, for the first, the label's empty first line).
@@ -64,10 +70,7 @@ QString build(std::initializer_list<Segment> segments)
 }
 
 // A line that opens with the program's name and version, as the texts call it.
-QString named(const char *rest)
-{
-    return QStringLiteral("[Angulon 1.03] ") + QLatin1String(rest);
-}
+QString named(const char *rest) { return QStringLiteral("[Angulon 1.03] ") + QLatin1String(rest); }
 
 // A font that takes nothing from its parent: the frame's caption is bold
 // italic, and a child font inherits whatever it leaves unset.
@@ -115,8 +118,8 @@ QSize InfoWindow::clientSize(Kind kind)
 }
 
 InfoWindow::InfoWindow(Kind kind)
-    : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                               | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+    : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                               | Qt::CustomizeWindowHint)
 {
     const Design &design = designOf(kind);
     setObjectName(QLatin1String(design.name));
@@ -140,8 +143,8 @@ InfoWindow::InfoWindow(Kind kind)
     Frame1->setGeometry(twips(design.frame));
     Frame1->setAutoFillBackground(true);
     QPalette framePalette = Frame1->palette();
-    framePalette.setColor(QPalette::Window, kind == Kind::About ? QColor(224, 224, 224)
-                                                                 : framePalette.color(QPalette::ToolTipBase));
+    framePalette.setColor(QPalette::Window,
+                          kind == Kind::About ? QColor(224, 224, 224) : framePalette.color(QPalette::ToolTipBase));
     framePalette.setColor(QPalette::WindowText, QColor(0, 0, 192));
     Frame1->setPalette(framePalette);
 
@@ -232,15 +235,9 @@ void InfoWindow::Timer1_Timer()
     FrameIndex = next > 6 ? qint16(0) : qint16(next);
 }
 
-void InfoWindow::Command1_Click()
-{
-    close();
-}
+void InfoWindow::Command1_Click() { close(); }
 
-void InfoWindow::Exit_Click()
-{
-    close();
-}
+void InfoWindow::Exit_Click() { close(); }
 
 void InfoWindow::closeEvent(QCloseEvent *event)
 {

@@ -38,9 +38,9 @@ public:
     static QSize clientSize(Kind kind);
 
 public slots:
-    void Timer1_Timer();    // one animation step
-    void Command1_Click();  // OK
-    void Exit_Click();      // the Exit command on the menu bar
+    void Timer1_Timer();   // one animation step
+    void Command1_Click(); // OK
+    void Exit_Click();     // the Exit command on the menu bar
 
 protected:
     void closeEvent(QCloseEvent *event) override;

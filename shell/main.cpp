@@ -43,8 +43,8 @@ int main(int argc, char *argv[])
             const bool shown = window.isVisible() && window.windowHandle() && window.windowHandle()->isExposed();
             if (!shown && !deadline.hasExpired())
                 return;
-            std::printf("angulon %s: main window \"%s\" %s\n", ANGULON_VERSION,
-                        qPrintable(window.windowTitle()), shown ? "shown" : "never shown");
+            std::printf("angulon %s: main window \"%s\" %s\n", ANGULON_VERSION, qPrintable(window.windowTitle()),
+                        shown ? "shown" : "never shown");
             std::fflush(stdout);
             poll->stop();
             QApplication::exit(shown ? 0 : 1);

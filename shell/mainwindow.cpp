@@ -113,8 +113,8 @@ void MainWindow::createConnections()
 void MainWindow::chainTabOrder()
 {
     std::vector<std::pair<int, QWidget *>> order{{0, TabStrip1}};
-    for (const calc::Panel *panel : {static_cast<calc::Panel *>(Frame1), static_cast<calc::Panel *>(Frame2),
-                                   static_cast<calc::Panel *>(Frame3)})
+    for (const calc::Panel *panel :
+         {static_cast<calc::Panel *>(Frame1), static_cast<calc::Panel *>(Frame2), static_cast<calc::Panel *>(Frame3)})
         order.insert(order.end(), panel->focusOrder().begin(), panel->focusOrder().end());
     std::sort(order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     for (std::size_t i = 1; i < order.size(); ++i)

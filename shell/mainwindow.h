@@ -30,7 +30,7 @@ public:
 
 public slots:
     void TabStrip1_Click();
-    void mnuEditBar0_Click();  // File, Exit
+    void mnuEditBar0_Click(); // File, Exit
     void Help_Click();
     void About_Click();
 

@@ -4,8 +4,8 @@
 
 #include "ui/fonts.h"
 
-#include <QStyleOptionTabWidgetFrame>
 #include <QPaintEvent>
+#include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
 #include <QTabBar>
 

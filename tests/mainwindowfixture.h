@@ -51,7 +51,11 @@ struct MainWindowFixture {
         return found;
     }
 
-    template <class T = QLineEdit> T *find(const QString &name) const { return window->findChild<T *>(name); }
+    template <class T = QLineEdit>
+    T *find(const QString &name) const
+    {
+        return window->findChild<T *>(name);
+    }
     QTabBar *tabs() const { return find<TabStrip>("TabStrip1")->tabBar(); }
     void showTab(int index) const { tabs()->setCurrentIndex(index); }
     void click(const QString &button) const { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }

@@ -48,21 +48,23 @@ private slots:
         QTest::addColumn<QString>("inputs");
         QTest::addColumn<QString>("calculate");
         QTest::addColumn<QStringList>("controls");
-        QTest::newRow("sound path") << 0 << "T=1;ANGLE_BOX=60" << "Command1"
-                                    << QStringList{"A_B", "A_B_C", "ANGLE_BOX", "Command1", "Command3",
-                                                   "opt_INCH", "opt_MILLI", "T"};
-        QTest::newRow("surface travel") << 1 << "SP_TEXT=2;ANGLE_BOX_2=45" << "Command2"
-                                        << QStringList{"ANGLE_BOX_2", "Command2", "Command5", "Option1",
-                                                       "opt_Inch2", "SP_TEXT", "SURFACE_TRAVEL"};
-        QTest::newRow("indication depth") << 2 << "MAT_T=1;A_B_SND_PATH=2;IND_SP=3" << "Command4"
-                                          << QStringList{"A_B_SND_PATH", "Command4", "Command6", "DEPTH",
-                                                         "IND_SP", "MAT_T", "opt_INCH3", "Option3"};
+        QTest::newRow("sound path") << 0 << "T=1;ANGLE_BOX=60"
+                                    << "Command1" << QStringList{"A_B",      "A_B_C",    "ANGLE_BOX", "Command1",
+                                                                 "Command3", "opt_INCH", "opt_MILLI", "T"};
+        QTest::newRow("surface travel") << 1 << "SP_TEXT=2;ANGLE_BOX_2=45"
+                                        << "Command2"
+                                        << QStringList{"ANGLE_BOX_2", "Command2", "Command5",      "Option1",
+                                                       "opt_Inch2",   "SP_TEXT",  "SURFACE_TRAVEL"};
+        QTest::newRow("indication depth")
+            << 2 << "MAT_T=1;A_B_SND_PATH=2;IND_SP=3"
+            << "Command4"
+            << QStringList{"A_B_SND_PATH", "Command4", "Command6", "DEPTH", "IND_SP", "MAT_T", "opt_INCH3", "Option3"};
     }
 
     // Only the shown panel's controls are announced, each with a name of its
-    // own (Qt lends unnamed ones the panel's caption), a description and, for fields and angle boxes, the text it holds now
-    // (results included, once CALCULATE has written them). The unit buttons
-    // show only their mark, so their names must carry the unit.
+    // own (Qt lends unnamed ones the panel's caption), a description and, for fields and angle boxes, the text it holds
+    // now (results included, once CALCULATE has written them). The unit buttons show only their mark, so their names
+    // must carry the unit.
     void eachTabAnnouncesItsControls()
     {
         QFETCH(int, tab);

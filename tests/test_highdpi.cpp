@@ -36,7 +36,9 @@ private:
                 // Where the picture is not opaque the background shows through.
                 if (qAlpha(want) == 255 && (!shown.rect().contains(p) || shown.pixel(p) != want))
                     return QStringLiteral("picture pixel (%1,%2) #%3 shows as #%4")
-                        .arg(x / factor).arg(y / factor).arg(want, 8, 16, QLatin1Char('0'))
+                        .arg(x / factor)
+                        .arg(y / factor)
+                        .arg(want, 8, 16, QLatin1Char('0'))
                         .arg(shown.rect().contains(p) ? shown.pixel(p) : 0u, 8, 16, QLatin1Char('0'));
             }
         }

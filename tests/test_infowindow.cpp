@@ -82,10 +82,14 @@ private slots:
     {
         QTest::addColumn<Kind>("kind");
         QTest::addColumn<Closer>("closer");
-        QTest::newRow("OK clicked") << Kind::About << Closer([](InfoWindow &w) { QTest::mouseClick(ok(w), Qt::LeftButton); });
-        QTest::newRow("Space on OK") << Kind::Help << Closer([](InfoWindow &w) { QTest::keyClick(ok(w), Qt::Key_Space); });
-        QTest::newRow("Return on OK") << Kind::About << Closer([](InfoWindow &w) { QTest::keyClick(ok(w), Qt::Key_Return); });
-        QTest::newRow("Exit command") << Kind::Help << Closer([](InfoWindow &w) { w.findChild<QAction *>("Exit")->trigger(); });
+        QTest::newRow("OK clicked") << Kind::About
+                                    << Closer([](InfoWindow &w) { QTest::mouseClick(ok(w), Qt::LeftButton); });
+        QTest::newRow("Space on OK") << Kind::Help
+                                     << Closer([](InfoWindow &w) { QTest::keyClick(ok(w), Qt::Key_Space); });
+        QTest::newRow("Return on OK") << Kind::About
+                                      << Closer([](InfoWindow &w) { QTest::keyClick(ok(w), Qt::Key_Return); });
+        QTest::newRow("Exit command") << Kind::Help
+                                      << Closer([](InfoWindow &w) { w.findChild<QAction *>("Exit")->trigger(); });
         QTest::newRow("close box") << Kind::About << Closer([](InfoWindow &w) { w.close(); });
     }
 
@@ -137,7 +141,8 @@ private slots:
         QCOMPARE(help.size(), 1332);
         const QStringList helpLines = CaptionLabel::displayLines(help);
         QCOMPARE(helpLines.size(), 16);
-        QCOMPARE(helpLines.mid(13), (QStringList{"", "[Angulon 1.03] also gives the user the option of Millimeter or Inch", "display."}));
+        QCOMPARE(helpLines.mid(13),
+                 (QStringList{"", "[Angulon 1.03] also gives the user the option of Millimeter or Inch", "display."}));
         const QStringList aboutLines = CaptionLabel::displayLines(InfoWindow::captionText(Kind::About));
         QCOMPARE(aboutLines.size(), 4);
         QVERIFY(aboutLines.at(1).startsWith("[Angulon 1.03]"));

@@ -83,7 +83,9 @@ private slots:
             help->Timer1_Timer();
             if (about->frameIndex() != (i + 1) % 7 || help->frameIndex() != (i + 4) % 7)
                 QFAIL(qPrintable(QStringLiteral("step %1: FrameIndex %2 and %3")
-                                     .arg(i).arg(about->frameIndex()).arg(help->frameIndex())));
+                                     .arg(i)
+                                     .arg(about->frameIndex())
+                                     .arg(help->frameIndex())));
         }
         QCOMPARE(objectCount(about) + objectCount(help), objects);
     }

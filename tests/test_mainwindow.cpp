@@ -76,11 +76,16 @@ private slots:
     {
         QTest::addColumn<QString>("steps"); // tabs clicked by number, or arrow keys on the strip
         QTest::addColumn<QString>("shown");
-        QTest::newRow("second") << "2" << "Frame2";
-        QTest::newRow("third") << "3" << "Frame3";
-        QTest::newRow("there and back") << "3 1" << "Frame1";
-        QTest::newRow("same tab twice") << "2 2" << "Frame2";
-        QTest::newRow("arrow keys") << "Right Right Left" << "Frame2";
+        QTest::newRow("second") << "2"
+                                << "Frame2";
+        QTest::newRow("third") << "3"
+                               << "Frame3";
+        QTest::newRow("there and back") << "3 1"
+                                        << "Frame1";
+        QTest::newRow("same tab twice") << "2 2"
+                                        << "Frame2";
+        QTest::newRow("arrow keys") << "Right Right Left"
+                                    << "Frame2";
     }
 
     // Switching panels changes none of their fields.
@@ -106,14 +111,14 @@ private slots:
         QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("input");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("sound path") << 0 << ""
-            << QStringList{"T", "ANGLE_BOX", "Command1", "A_B", "A_B_C", "Command3", "opt_INCH"};
-        QTest::newRow("sound path in mm") << 0 << "opt_MILLI"
-            << QStringList{"T", "ANGLE_BOX", "Command1", "A_B", "A_B_C", "Command3", "opt_MILLI"};
-        QTest::newRow("surface travel") << 1 << ""
-            << QStringList{"ANGLE_BOX_2", "SP_TEXT", "Command2", "SURFACE_TRAVEL", "Command5", "opt_Inch2"};
-        QTest::newRow("indication depth") << 2 << ""
-            << QStringList{"opt_INCH3", "Command6", "DEPTH", "Command4", "IND_SP", "A_B_SND_PATH", "MAT_T"};
+        QTest::newRow("sound path") << 0 << "" << QStringList{"T",     "ANGLE_BOX", "Command1", "A_B",
+                                                              "A_B_C", "Command3",  "opt_INCH"};
+        QTest::newRow("sound path in mm")
+            << 0 << "opt_MILLI" << QStringList{"T", "ANGLE_BOX", "Command1", "A_B", "A_B_C", "Command3", "opt_MILLI"};
+        QTest::newRow("surface travel") << 1 << "" << QStringList{"ANGLE_BOX_2",    "SP_TEXT",  "Command2",
+                                                                  "SURFACE_TRAVEL", "Command5", "opt_Inch2"};
+        QTest::newRow("indication depth")
+            << 2 << "" << QStringList{"opt_INCH3", "Command6", "DEPTH", "Command4", "IND_SP", "A_B_SND_PATH", "MAT_T"};
     }
 
     void tabKeyFollowsDesignOrder()
@@ -132,26 +137,67 @@ private slots:
     {
         QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("press"); // "Space" on CALCULATE, or "Key in field"
+        QTest::addColumn<QString>("press");  // "Space" on CALCULATE, or "Key in field"
         QTest::addColumn<QString>("result"); // the field to read, or "prompt"
         QTest::addColumn<QString>("expected");
-        QTest::newRow("sound path A-B") << 0 << "T=1" << "Space" << "A_B" << "2.924 in";
-        QTest::newRow("sound path 45 mm") << 0 << "T=25;ANGLE_BOX=45;opt_MILLI" << "Space" << "A_B_C" << "70.711 mm";
-        QTest::newRow("angle 30 doubles typed A-B") << 0 << "T=9;ANGLE_BOX=30;A_B=3" << "Space" << "A_B_C" << "6.000 in";
-        QTest::newRow("surface travel mm") << 1 << "SP_TEXT=10;Option1" << "Space" << "SURFACE_TRAVEL" << "9.396 mm";
-        QTest::newRow("indication depth") << 2 << "MAT_T=20;A_B_SND_PATH=40;IND_SP=30" << "Space" << "DEPTH" << "15.000 in";
-        QTest::newRow("thickness letters") << 0 << "T=abc;A_B=1.000 in" << "Space" << "prompt" << "Please Enter the Material Thickness as a Number";
-        QTest::newRow("sound path missing") << 1 << "SURFACE_TRAVEL=1.000 mm" << "Space" << "prompt" << "Please Enter the Material Sound Path";
-        QTest::newRow("indication missing") << 2 << "MAT_T=20;A_B_SND_PATH=40;DEPTH=5.000 in" << "Space" << "prompt"
-                                            << "Please Enter the Material Thickness,\nthe A-B Sound Path and the Indication Sound Path";
-        QTest::newRow("Return in thickness") << 0 << "T=1" << "Return T" << "A_B_C" << "5.848 in";
-        QTest::newRow("Return in typed angle") << 0 << "T=1;ANGLE_BOX=30" << "Return ANGLE_BOX" << "prompt"
+        QTest::newRow("sound path A-B") << 0 << "T=1"
+                                        << "Space"
+                                        << "A_B"
+                                        << "2.924 in";
+        QTest::newRow("sound path 45 mm") << 0 << "T=25;ANGLE_BOX=45;opt_MILLI"
+                                          << "Space"
+                                          << "A_B_C"
+                                          << "70.711 mm";
+        QTest::newRow("angle 30 doubles typed A-B") << 0 << "T=9;ANGLE_BOX=30;A_B=3"
+                                                    << "Space"
+                                                    << "A_B_C"
+                                                    << "6.000 in";
+        QTest::newRow("surface travel mm") << 1 << "SP_TEXT=10;Option1"
+                                           << "Space"
+                                           << "SURFACE_TRAVEL"
+                                           << "9.396 mm";
+        QTest::newRow("indication depth") << 2 << "MAT_T=20;A_B_SND_PATH=40;IND_SP=30"
+                                          << "Space"
+                                          << "DEPTH"
+                                          << "15.000 in";
+        QTest::newRow("thickness letters") << 0 << "T=abc;A_B=1.000 in"
+                                           << "Space"
+                                           << "prompt"
+                                           << "Please Enter the Material Thickness as a Number";
+        QTest::newRow("sound path missing") << 1 << "SURFACE_TRAVEL=1.000 mm"
+                                            << "Space"
+                                            << "prompt"
+                                            << "Please Enter the Material Sound Path";
+        QTest::newRow("indication missing")
+            << 2 << "MAT_T=20;A_B_SND_PATH=40;DEPTH=5.000 in"
+            << "Space"
+            << "prompt"
+            << "Please Enter the Material Thickness,\nthe A-B Sound Path and the Indication Sound Path";
+        QTest::newRow("Return in thickness") << 0 << "T=1"
+                                             << "Return T"
+                                             << "A_B_C"
+                                             << "5.848 in";
+        QTest::newRow("Return in typed angle") << 0 << "T=1;ANGLE_BOX=30"
+                                               << "Return ANGLE_BOX"
+                                               << "prompt"
                                                << "Please Choose a Refracted Angle of 70, 60 or 45";
-        QTest::newRow("Enter in sound path") << 1 << "SP_TEXT=10" << "Enter SP_TEXT" << "SURFACE_TRAVEL" << "9.396 in";
-        QTest::newRow("Return in angle box 2") << 1 << "SP_TEXT=10;ANGLE_BOX_2= 60" << "Return ANGLE_BOX_2" << "SURFACE_TRAVEL" << "8.660 in";
-        QTest::newRow("Return in empty input") << 2 << "MAT_T=20;DEPTH=5.000 in" << "Return A_B_SND_PATH" << "prompt"
-                                               << "Please Enter the Material Thickness,\nthe A-B Sound Path and the Indication Sound Path";
-        QTest::newRow("Return in result") << 2 << "MAT_T=20;A_B_SND_PATH=40;IND_SP=50" << "Return DEPTH" << "DEPTH" << "15.000 in";
+        QTest::newRow("Enter in sound path") << 1 << "SP_TEXT=10"
+                                             << "Enter SP_TEXT"
+                                             << "SURFACE_TRAVEL"
+                                             << "9.396 in";
+        QTest::newRow("Return in angle box 2") << 1 << "SP_TEXT=10;ANGLE_BOX_2= 60"
+                                               << "Return ANGLE_BOX_2"
+                                               << "SURFACE_TRAVEL"
+                                               << "8.660 in";
+        QTest::newRow("Return in empty input")
+            << 2 << "MAT_T=20;DEPTH=5.000 in"
+            << "Return A_B_SND_PATH"
+            << "prompt"
+            << "Please Enter the Material Thickness,\nthe A-B Sound Path and the Indication Sound Path";
+        QTest::newRow("Return in result") << 2 << "MAT_T=20;A_B_SND_PATH=40;IND_SP=50"
+                                          << "Return DEPTH"
+                                          << "DEPTH"
+                                          << "15.000 in";
     }
 
     void calculate()
@@ -166,8 +212,9 @@ private slots:
         const QMap<QString, QString> before = fieldTexts();
         QWidget *target = find<QWidget>(press == QLatin1String("Space") ? calculateButton[tab] : press.section(' ', 1));
         target->setFocus();
-        const auto key = press.startsWith(QLatin1String("Return")) ? Qt::Key_Return
-                         : press.startsWith(QLatin1String("Enter")) ? Qt::Key_Enter : Qt::Key_Space;
+        const auto key = press.startsWith(QLatin1String("Return"))  ? Qt::Key_Return
+                         : press.startsWith(QLatin1String("Enter")) ? Qt::Key_Enter
+                                                                    : Qt::Key_Space;
         // As a keyboard delivers it: to the focus widget.
         QTest::keyClick(QApplication::focusWidget(), key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
         QCOMPARE(QApplication::focusWidget(), target);

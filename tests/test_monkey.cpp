@@ -22,9 +22,14 @@ private:
     QString lastAction;
 
     int below(qsizetype n) { return int(random() % std::uint64_t(n)); }
-    template <class T> T *pick(const QList<T *> &list) { return list.isEmpty() ? nullptr : list.at(below(list.size())); }
+    template <class T>
+    T *pick(const QList<T *> &list)
+    {
+        return list.isEmpty() ? nullptr : list.at(below(list.size()));
+    }
 
-    template <class T> QList<T *> shown() const
+    template <class T>
+    QList<T *> shown() const
     {
         QList<T *> found = window->findChildren<T *>();
         found.removeIf([](const T *w) { return !w->isVisible(); });
@@ -36,7 +41,8 @@ private:
     QString randomText(int maxLength)
     {
         static const QString alphabets[] = {
-            QStringLiteral("0123456789"), QStringLiteral("0123456789.,eE+- "),
+            QStringLiteral("0123456789"),
+            QStringLiteral("0123456789.,eE+- "),
             QStringLiteral(" !\"#$%&'()*+,-./0123456789:;<=>?@ABCXYZ[\\]^_`abcxyz{|}~"),
             QStringLiteral("äöüßÄ€µ°½²³¹٫٠١٢٣٤٥٦٧٨٩０１２３４５６７８９一二三\u00a0\u2009\u202e\u200b\u0301\ufeff"),
         };
@@ -88,9 +94,10 @@ private:
     void editKey(QLineEdit *edit)
     {
         static const QKeyCombination keys[] = {
-            Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::SHIFT | Qt::Key_End, Qt::CTRL | Qt::Key_A,
-            Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::Key_X, Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_V,
-            Qt::Key_Return, Qt::Key_Escape, Qt::Key_Up, Qt::Key_Down, Qt::Key_Tab, Qt::SHIFT | Qt::Key_Backtab,
+            Qt::Key_Backspace,    Qt::Key_Delete,       Qt::Key_Home,         Qt::SHIFT | Qt::Key_End,
+            Qt::CTRL | Qt::Key_A, Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::Key_X,
+            Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_V, Qt::Key_Return,       Qt::Key_Escape,
+            Qt::Key_Up,           Qt::Key_Down,         Qt::Key_Tab,          Qt::SHIFT | Qt::Key_Backtab,
         };
         const QKeyCombination key = keys[below(std::size(keys))];
         lastAction = QStringLiteral("key %1 in %2").arg(key.toCombined(), 0, 16).arg(edit->objectName());
@@ -144,7 +151,8 @@ private:
             else if (wanted == QLatin1String("CLEAR"))
                 QVERIFY2(text.isEmpty(), qPrintable(name + " not cleared"));
             else if (text != before[name])
-                QVERIFY2(results.contains(name) && formatted.match(text).hasMatch(), qPrintable(name + " = " + text.left(80)));
+                QVERIFY2(results.contains(name) && formatted.match(text).hasMatch(),
+                         qPrintable(name + " = " + text.left(80)));
         }
     }
 
@@ -178,7 +186,8 @@ private:
         if (const int way = below(3); way == 0)
             action->trigger();
         else if (way == 1)
-            QTest::mouseClick(window->menuBar(), Qt::LeftButton, {}, window->menuBar()->actionGeometry(action).center());
+            QTest::mouseClick(window->menuBar(), Qt::LeftButton, {},
+                              window->menuBar()->actionGeometry(action).center());
         else
             QTest::keyClick(window.get(), about ? Qt::Key_A : Qt::Key_H, Qt::AltModifier);
     }
@@ -238,9 +247,11 @@ private slots:
     void randomActionsKeepTheWindowWhole()
     {
         const quint64 seed = qEnvironmentVariableIsSet("ANGULON_MONKEY_SEED")
-            ? qEnvironmentVariable("ANGULON_MONKEY_SEED").toULongLong() : 20261207;
+                                 ? qEnvironmentVariable("ANGULON_MONKEY_SEED").toULongLong()
+                                 : 20261207;
         const int actions = qEnvironmentVariableIsSet("ANGULON_MONKEY_ACTIONS")
-            ? qEnvironmentVariableIntValue("ANGULON_MONKEY_ACTIONS") : 4000;
+                                ? qEnvironmentVariableIntValue("ANGULON_MONKEY_ACTIONS")
+                                : 4000;
         random.seed(seed);
         qInfo("monkey: seed %llu, %d actions", seed, actions);
         for (int i = 0; i < actions; ++i) {
@@ -267,7 +278,8 @@ private slots:
                 animate(info);
             const QString broken = QTest::currentTestFailed() ? QStringLiteral("failed") : brokenInvariant();
             if (!broken.isEmpty())
-                QFAIL(qPrintable(QStringLiteral("seed %1, action %2 (%3): %4").arg(seed).arg(i).arg(lastAction, broken)));
+                QFAIL(
+                    qPrintable(QStringLiteral("seed %1, action %2 (%3): %4").arg(seed).arg(i).arg(lastAction, broken)));
         }
         qInfo("monkey: %d actions done, %lld prompts", actions, static_cast<long long>(prompts.size()));
     }

@@ -20,9 +20,9 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 // lets the result format round what the text says, not its nearest double.
 struct DecimalText {
     bool negative = false;
-    std::string digits;      // leading zeros removed; empty means zero
+    std::string digits; // leading zeros removed; empty means zero
     long long exponent = 0;
-    std::string normalized;  // the same number in C syntax, for from_chars
+    std::string normalized; // the same number in C syntax, for from_chars
 };
 
 std::optional<DecimalText> scan(std::string_view text, char decimal)
@@ -114,8 +114,7 @@ std::optional<double> toDouble(const DecimalText &number)
         return std::nullopt;
     if (ec == std::errc::result_out_of_range) {
         // Too small to tell from zero reads as zero; too large is refused.
-        const auto magnitude =
-            static_cast<long long>(number.digits.size()) + number.exponent;
+        const auto magnitude = static_cast<long long>(number.digits.size()) + number.exponent;
         if (magnitude <= 0)
             return number.negative ? -0.0 : 0.0;
         return std::nullopt;
@@ -168,8 +167,7 @@ std::string writeRaw(double value, char decimal)
     if (value == 0.0)
         return "0"; // negative zero too
     char buffer[64];
-    const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     std::string text(buffer, ec == std::errc() ? end : buffer);
     for (char &c : text) {
         if (c == 'e')

@@ -12,11 +12,11 @@ namespace calc {
 // indication sound path x thickness / A-B sound path, folded back at the back
 // wall and the scanning surface for an indication past the first leg.
 struct IndicationDepthFields {
-    std::string MAT_T;         // material thickness
-    std::string A_B_SND_PATH;  // A-B sound path
-    std::string IND_SP;        // indication sound path
+    std::string MAT_T;        // material thickness
+    std::string A_B_SND_PATH; // A-B sound path
+    std::string IND_SP;       // indication sound path
     std::string DEPTH;
-    bool inch = true;          // opt_INCH3
+    bool inch = true; // opt_INCH3
     bool operator==(const IndicationDepthFields &) const = default;
 };
 

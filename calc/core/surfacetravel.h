@@ -11,10 +11,10 @@ namespace calc {
 // The Surface Travel panel: the sound path times the sine of the refracted
 // angle.
 struct SurfaceTravelFields {
-    std::string SP_TEXT;        // sound path
-    std::string ANGLE_BOX_2;    // refracted angle
+    std::string SP_TEXT;     // sound path
+    std::string ANGLE_BOX_2; // refracted angle
     std::string SURFACE_TRAVEL;
-    bool inch = true;           // opt_Inch2
+    bool inch = true; // opt_Inch2
     bool operator==(const SurfaceTravelFields &) const = default;
 };
 

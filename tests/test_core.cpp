@@ -198,6 +198,7 @@ const TextRow indicationDepthRows[] = {
     {"badIndication", [] { return indicationDepth("20", "40", "x", ""); },
      "Please Enter the Indication Sound Path as a Number"},
     {"ratioOverflowsFirst", [] { return indicationDepth("1E+300", "1E-300", "", ""); }, tooLarge},
+    {"rawTextBeyondLargestDouble", [] { return indicationDepth("1.7976931348623157E+308", "1", "1", ""); }, tooLarge},
 };
 INSTANTIATE_TEST_SUITE_P(IndicationDepth, Text, testing::ValuesIn(indicationDepthRows), rowName);
 

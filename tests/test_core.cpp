@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 
-#include "calc/core/anglefactors.h"
 #include "calc/core/fieldrules.h"
 #include "calc/core/indicationdepth.h"
 #include "calc/core/soundpath.h"
@@ -96,29 +95,6 @@ const TextRow formatRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Format, Text, testing::ValuesIn(formatRows), rowName);
 
-struct AngleRow {
-    const char *name, *text;
-    AngleLookup::Status status;
-    double degrees;
-};
-using Angle = testing::TestWithParam<AngleRow>;
-
-TEST_P(Angle, ComparesNumerically)
-{
-    const auto got = lookupAngle(GetParam().text, '.');
-    EXPECT_EQ(got.status, GetParam().status);
-    EXPECT_EQ(got.factors ? got.factors->degrees : 0.0, GetParam().degrees);
-}
-
-using S = AngleLookup::Status;
-const AngleRow angleRows[] = {
-    {"exponent", "7E1", S::Matched, 70},
-    {"otherNumber", "30", S::NoMatch, 0},
-    {"nearlySeventy", "70.0000001", S::NoMatch, 0},
-    {"empty", "", S::NotANumber, 0},
-};
-INSTANTIATE_TEST_SUITE_P(Lookup, Angle, testing::ValuesIn(angleRows), rowName);
-
 using P = SoundPathFields;
 using T = SurfaceTravelFields;
 using D = IndicationDepthFields;
@@ -156,9 +132,9 @@ const TextRow soundPathRows[] = {
     {"millimetre45", [] { return soundPath("25", "45", "", "", false); }, "35.356 mm | 70.711 mm"},
     {"pastedThickness", [] { return soundPath("146.199 mm", "70", "", ""); }, "427.482 in | 854.965 in"},
     // With no angle matched the thickness is not read: A-B-C doubles the A-B typed.
-    {"unmatchedDoublesTypedAB", [] { return soundPath("abc", "30", "3", ""); }, "3.000 in | 6.000 in"},
+    {"unmatchedDoublesTypedAB", [] { return soundPath("abc", "70.5", "3", ""); }, "3.000 in | 6.000 in"},
     {"unmatchedFormattedAB", [] { return soundPath("1", "30", "2.924 in", "5.848 in"); }, angle},
-    {"emptyAngle", [] { return soundPath("1", "", "", ""); }, angle},
+    {"emptyAngleDoublesNothing", [] { return soundPath("1", "", "3", ""); }, angle},
     {"emptyThickness", [] { return soundPath("", "70", "1.000 in", "2.000 in"); },
      "Please Enter the Material Thickness"},
     {"blankThickness", [] { return soundPath("  ", "70", "", ""); }, thicknessNaN},

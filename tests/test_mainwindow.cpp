@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 
+#include "info/captionlabel.h"
 #include "info/infowindow.h"
 #include "shell/mainwindow.h"
 #include "shell/tabstrip.h"
@@ -7,8 +8,10 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QBitmap>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -114,6 +117,17 @@ class MainWindowTest : public QObject {
         }
         return texts;
     }
+    // The picture (1 to 7, in the order they play) the window shows; 0 when empty.
+    static int shownFrame(InfoWindow &w)
+    {
+        const QImage shown = w.findChild<QLabel *>("Image3")->pixmap().toImage();
+        for (int n = 1; n <= 7 && !shown.isNull(); ++n) {
+            if (shown.convertToFormat(QImage::Format_ARGB32)
+                == QImage(QStringLiteral(":/pictures/frame%1.xpm").arg(n)).convertToFormat(QImage::Format_ARGB32))
+                return n;
+        }
+        return shown.isNull() ? 0 : -1;
+    }
     void fill(int tab, const QString &input) const
     {
         tabs()->setCurrentIndex(tab);
@@ -177,15 +191,13 @@ private slots:
         fill(row->tab, row->input);
         tabs()->setFocus();
         QStringList walk;
-        while (walk.size() < 20) {
+        for (QWidget *focused = nullptr; focused != tabs() && walk.size() < 20;) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QWidget *focused = QApplication::focusWidget();
-            if (focused == tabs())
-                break;
+            focused = QApplication::focusWidget();
             const auto *box = qobject_cast<QComboBox *>(focused->parentWidget());
             walk << (box ? box->objectName() : focused->objectName());
         }
-        QCOMPARE(walk.join(' '), row->result);
+        QCOMPARE(walk.join(' '), row->result + QStringLiteral(" ") + tabs()->objectName());
     }
 
     // CALCULATE writes results, or a prompt that changes no field; CLEAR
@@ -250,23 +262,77 @@ private slots:
         }
     }
 
-    // Alt+H and Alt+A open one animated window each, reopening shows the
-    // same window where its animation stopped, and Exit closes them all.
-    void menuCommands()
+    void informationWindows_data()
     {
-        for (int round = 0; round < 2; ++round) {
-            QTest::keyClick(window.get(), Qt::Key_H, Qt::AltModifier);
-            QTest::keyClick(window.get(), Qt::Key_A, Qt::AltModifier);
-            QCOMPARE(window->helpWindow()->objectName() + window->aboutWindow()->objectName(), "Help_1About_1");
-            for (InfoWindow *info : {window->helpWindow(), window->aboutWindow()}) {
-                QVERIFY(info->isVisible() && info->findChild<QTimer *>()->isActive() && info->frameIndex() == round);
-                info->Timer1_Timer();
-                info->close();
+        QTest::addColumn<int>("way");
+        for (const int way : {0, 1, 2, 3})
+            QTest::newRow(std::array{"About, OK", "Help, Return on OK", "About, Exit", "Help, close box"}[way]) << way;
+    }
+
+    // Alt+A or Alt+H opens its window, animated, with the focus on OK; Escape
+    // does not close it, every way out stops the animation where it is. The
+    // next opening shows the same window, its picture area empty, and goes
+    // on in order, wrapping after the seventh picture.
+    void informationWindows()
+    {
+        QFETCH(int, way);
+        InfoWindow *w = nullptr;
+        for (const int frames : {5, 4}) {
+            QTest::keyClick(window.get(), way % 2 ? Qt::Key_H : Qt::Key_A, Qt::AltModifier);
+            QVERIFY(!w || w == (way % 2 ? window->helpWindow() : window->aboutWindow()));
+            w = way % 2 ? window->helpWindow() : window->aboutWindow();
+            QCOMPARE(w->objectName(), way % 2 ? "Help_1" : "About_1");
+            auto *ok = w->findChild<QPushButton *>("Command1");
+            QTest::keyClick(ok, Qt::Key_Escape);
+            QVERIFY(w->isVisible() && w->findChild<QTimer *>()->isActive() && w->focusWidget() == ok);
+            for (int i = 0; i < frames; ++i) {
+                QCOMPARE(shownFrame(*w), i == 0 ? 0 : frames == 5 ? i : (i + 4) % 7 + 1);
+                w->Timer1_Timer();
             }
+            if (way == 0)
+                QTest::mouseClick(ok, Qt::LeftButton);
+            else if (way == 1)
+                QTest::keyClick(ok, Qt::Key_Return);
+            else if (way == 2)
+                w->findChild<QAction *>("Exit")->trigger();
+            else
+                w->close();
+            QVERIFY(!w->isVisible() && !w->findChild<QTimer *>()->isActive());
         }
-        find<QAction>("About")->trigger();
-        find<QAction>("mnuEditBar0")->trigger();
-        QVERIFY(!window->isVisible() && !window->aboutWindow()->isVisible());
+        QCOMPARE(w->findChild<QLabel *>("Image3")->size(), QSize(32, 32));
+        QTest::keyClick(window.get(), way % 2 ? Qt::Key_H : Qt::Key_A, Qt::AltModifier);
+        find<QAction>("mnuEditBar0")->trigger(); // File Exit closes every window
+        QVERIFY(!window->isVisible() && !w->isVisible());
+    }
+
+    // Whatever picture plays, the lines stay clear of it and inside the label,
+    // the rows beside it starting right of it; read aloud, the text is its
+    // lines without the padding, from the one that names the program.
+    void textClearsPicture()
+    {
+        for (const auto kind : {InfoWindow::Kind::About, InfoWindow::Kind::Help}) {
+            InfoWindow w(kind);
+            w.open();
+            auto *label = w.findChild<CaptionLabel *>("Label1");
+            const QPoint offset = w.findChild<QLabel *>("Image3")->mapTo(&w, QPoint()) - label->mapTo(&w, QPoint());
+            for (int n = 1; n <= 7; ++n) {
+                w.Timer1_Timer();
+                const QPixmap shown = w.findChild<QLabel *>("Image3")->pixmap();
+                QVERIFY(label->pictureArea().contains(QRegion(shown.mask()).boundingRect().translated(offset)));
+            }
+            int besidePicture = 0;
+            for (const CaptionLabel::Line &line : label->layoutLines()) {
+                const bool twin = QFontInfo(label->font()).family() == QLatin1String("Tahoma"); // widths as designed
+                QVERIFY2(line.text.isEmpty()
+                             || (!line.box.intersects(label->pictureArea()) && line.box.bottom() < label->height()
+                                 && (!twin || line.box.right() < label->width())),
+                         qPrintable(line.text));
+                besidePicture += !line.text.isEmpty() && line.box.left() > label->pictureArea().right();
+            }
+            QVERIFY(besidePicture > 0);
+            const QString heard = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+            QVERIFY2(heard.startsWith("[Angulon 1.03] ") && !heard.contains("  "), qPrintable(heard));
+        }
     }
 
     // A screen reader hears each control of the shown panel by a name of its

@@ -78,6 +78,17 @@ std::optional<Fields> click(Fields in, bool clear, char decimal, Outcome<Fields>
     return written;
 }
 
+// A result never stands under the unit other than the one typed in an input
+// it was computed from.
+void requireOneUnit(std::initializer_list<std::string_view> inputs, bool inch, char decimal)
+{
+    for (const std::string_view text : inputs) {
+        const auto input = readInput(text, decimal);
+        require(!input || !input->unit || *input->unit == (inch ? Unit::Inch : Unit::Millimetre),
+                "a result under the other unit", text);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -95,19 +106,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         rest.remove_prefix(cut == rest.npos ? rest.size() : cut + 1);
     }
 
-    if (panel == 0)
-        click(SoundPathFields{f[0], f[1], f[2], f[3], inch}, clear, decimal, calculateSoundPath, clearSoundPath,
-              {&SoundPathFields::A_B, &SoundPathFields::A_B_C});
-    else if (panel == 1)
-        click(SurfaceTravelFields{f[0], f[1], f[2], inch}, clear, decimal, calculateSurfaceTravel, clearSurfaceTravel,
-              {&SurfaceTravelFields::SURFACE_TRAVEL});
-    else if (const auto out = click(IndicationDepthFields{f[0], f[1], f[2], f[3], inch}, clear, decimal,
-                                    calculateIndicationDepth, clearIndicationDepth, {&IndicationDepthFields::DEPTH})) {
+    const bool matched = lookupAngle(f[1], decimal).status == AngleLookup::Status::Matched;
+    if (panel == 0) {
+        if (click(SoundPathFields{f[0], f[1], f[2], f[3], inch}, clear, decimal, calculateSoundPath, clearSoundPath,
+                  {&SoundPathFields::A_B, &SoundPathFields::A_B_C})
+            && matched)
+            requireOneUnit({f[0]}, inch, decimal);
+    } else if (panel == 1) {
+        if (click(SurfaceTravelFields{f[0], f[1], f[2], inch}, clear, decimal, calculateSurfaceTravel,
+                  clearSurfaceTravel, {&SurfaceTravelFields::SURFACE_TRAVEL})
+            && matched)
+            requireOneUnit({f[0]}, inch, decimal);
+    } else if (const auto out =
+                   click(IndicationDepthFields{f[0], f[1], f[2], f[3], inch}, clear, decimal, calculateIndicationDepth,
+                         clearIndicationDepth, {&IndicationDepthFields::DEPTH})) {
+        requireOneUnit({f[0], f[1], f[2]}, inch, decimal);
         // Folded at the back wall and the scanning surface, the depth stays in
         // a real plate, up to the raw text's 15 digits and the rounding.
-        const double t = *readInput(f[0], decimal), p = *readInput(f[1], decimal), s = *readInput(f[2], decimal);
+        const double t = readInput(f[0], decimal)->value, p = readInput(f[1], decimal)->value,
+                     s = readInput(f[2], decimal)->value;
         const auto depth = readInput(out->DEPTH, decimal);
-        require(!(t > 0 && p > 0 && s >= 0) || (depth && *depth >= 0 && *depth <= t * (1 + 1e-14) + 0.0005),
+        require(!(t > 0 && p > 0 && s >= 0) || (depth && depth->value >= 0 && depth->value <= t * (1 + 1e-14) + 0.0005),
                 "depth outside the plate", out->DEPTH);
     }
 
@@ -116,7 +135,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const auto value = readNumber(text, decimal);
         if (!value)
             continue;
-        require(readInput(text + " mm", decimal) == value && readInput(text + "IN", decimal) == value,
+        require(readInput(text + " mm", decimal) == Input{*value, Unit::Millimetre}
+                    && readInput(text + "IN", decimal) == Input{*value, Unit::Inch}
+                    && readInput(text + '"', decimal) == Input{*value, Unit::Inch},
                 "a number with its unit reads differently", text);
         for (const AngleFactors &row : angleTable)
             for (const double made :

@@ -16,21 +16,22 @@ constexpr auto rowName = [](const auto &info) { return std::string(info.param.na
 constexpr auto none = std::nullopt;
 constexpr Unit inch = Unit::Inch, mm = Unit::Millimetre;
 
-// A row with a unit is a result pasted into an input field: readInput takes
-// its number, readNumber refuses it.
+// A row with a unit, or marked inputOnly, is what only an input field takes:
+// readInput reads it, readNumber refuses it.
 struct ReadRow {
     const char *name, *text;
     std::optional<double> expected;
-    bool withUnit = false;
+    std::optional<Unit> unit = none;
+    bool inputOnly = false;
     char decimal = '.';
 };
 using Read = testing::TestWithParam<ReadRow>;
 
 TEST_P(Read, NumberAndInput)
 {
-    const auto &[name, text, expected, withUnit, decimal] = GetParam();
-    EXPECT_EQ(readInput(text, decimal), expected);
-    EXPECT_EQ(readNumber(text, decimal), withUnit ? none : expected);
+    const auto &[name, text, expected, unit, inputOnly, decimal] = GetParam();
+    EXPECT_EQ(readInput(text, decimal), expected ? std::optional(Input{*expected, unit}) : none);
+    EXPECT_EQ(readNumber(text, decimal), unit || inputOnly ? none : expected);
 }
 
 const ReadRow readRows[] = {
@@ -40,19 +41,40 @@ const ReadRow readRows[] = {
     {"blanksAndTab", "  60 \t", 60.0},
     {"exponent", "7E1", 70.0},
     {"lowerCaseSignedExponent", "25e-1", 2.5},
-    {"commaLocale", "2,5", 2.5, false, ','},
+    {"commaLocale", "2,5", 2.5, none, false, ','},
     {"largestDouble", "1.7976931348623157E+308", 1.7976931348623157e308},
     {"underflowIsZero", "1E-400", 0.0},
     {"empty", "", none},
     {"exponentWithoutDigits", "1E", none},
-    {"pointInCommaLocale", "2.5", none, false, ','},
+    {"pointInCommaLocale", "2.5", none, none, false, ','},
     {"beyondLargestDouble", "1.8E+308", none},
     {"hugeExponent", "1E99999999999999999999", none},
-    {"pastedMillimetres", "146.199 mm", 146.199, true},
-    {"unitWithoutBlank", "25in", 25.0, true},
-    {"upperCaseUnitAndBlanks", " 30.000 MM ", 30.0, true},
+    {"pastedMillimetres", "146.199 mm", 146.199, mm},
+    {"unitWithoutBlank", "25in", 25.0, inch},
+    {"upperCaseUnitAndBlanks", " 30.000 MM ", 30.0, mm},
+    {"inchMark", "0.5\"", 0.5, inch},
     {"otherUnit", "25 cm", none},
     {"unitTwice", "25 in in", none},
+    {"inchMarkAndLetters", "25 in\"", none},
+    {"eighths", "3/8", 0.375, none, true},
+    {"wholeAndBlank", " 1 1/2 ", 1.5, none, true},
+    {"wholeAndHyphen", "1-1/2", 1.5, none, true},
+    {"blanksAfterWhole", "1  1/2", 1.5, none, true},
+    {"fractionInchMark", "3/8\"", 0.375, inch},
+    {"fractionMillimetres", "1 1/2 mm", 1.5, mm},
+    {"commaLocaleFraction", "1 1/4", 1.25, none, true, ','},
+    {"nearestNotWholePlusQuotient", "1 2/3", 1.6666666666666667, none, true},
+    {"improperCarriesIntoWhole", "9 3/2", 10.5, none, true},
+    {"digitsPastAMidpoint", "1 1/9007199254740991", 1.0000000000000002, none, true},
+    {"eighteenDigitDenominator", "1/100000000000000000", 1e-17, none, true},
+    {"nineteenDigitDenominator", "1/1000000000000000000", none},
+    {"zeroDenominator", "3/0", none},
+    {"noDenominator", "1/", none},
+    {"noNumerator", "/2", none},
+    {"twoSlashes", "1/2/3", none},
+    {"signedFraction", "-1/2", none},
+    {"blankBeforeHyphen", "1 -1/2", none},
+    {"decimalNumerator", "1.5/2", none},
 };
 INSTANTIATE_TEST_SUITE_P(Reading, Read, testing::ValuesIn(readRows), rowName);
 
@@ -95,6 +117,29 @@ const TextRow formatRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Format, Text, testing::ValuesIn(formatRows), rowName);
 
+// The prompt that refuses an input field, or the number it gives.
+std::string taken(std::string_view text, Unit selected, char decimal)
+{
+    const auto input = takeInput(text, "Material Thickness", selected, decimal);
+    const auto *prompt = std::get_if<Prompt>(&input);
+    return prompt ? prompt->text : writeRaw(std::get<double>(input), decimal);
+}
+
+const TextRow takeRows[] = {
+    {"pointWhereCommaIsSeparator", [] { return taken("0.5", inch, ','); },
+     "Please Enter the Material Thickness as a Number (decimal separator: ,)"},
+    {"lettersGetNoHint", [] { return taken("0.5x", inch, ','); }, "Please Enter the Material Thickness as a Number"},
+    {"commaWherePointIsSeparator", [] { return taken("0,5", inch, '.'); },
+     "Please Enter the Material Thickness as a Number"},
+    {"commaTaken", [] { return taken("0,5 mm", mm, ','); }, "0,5"},
+    {"inchMarkTaken", [] { return taken("1/2\"", inch, '.'); }, "0.5"},
+    {"inchMarkWhileMillimetre", [] { return taken("1/2\"", mm, '.'); },
+     "The Material Thickness Is in in but Millimeter Is Selected"},
+    {"millimetresWhileInch", [] { return taken("12.7 mm", inch, '.'); },
+     "The Material Thickness Is in mm but Inch Is Selected"},
+};
+INSTANTIATE_TEST_SUITE_P(TakeInput, Text, testing::ValuesIn(takeRows), rowName);
+
 using P = SoundPathFields;
 using T = SurfaceTravelFields;
 using D = IndicationDepthFields;
@@ -130,7 +175,12 @@ const TextRow soundPathRows[] = {
     {"one70OverwritesResults", [] { return soundPath("1", "70", "9.000 mm", "x"); }, "2.924 in | 5.848 in"},
     {"typed60", [] { return soundPath("1", "60.0", "", ""); }, "2.000 in | 4.000 in"},
     {"millimetre45", [] { return soundPath("25", "45", "", "", false); }, "35.356 mm | 70.711 mm"},
-    {"pastedThickness", [] { return soundPath("146.199 mm", "70", "", ""); }, "427.482 in | 854.965 in"},
+    {"pastedThickness", [] { return soundPath("146.199 mm", "70", "", "", false); }, "427.482 mm | 854.965 mm"},
+    {"fractionThickness", [] { return soundPath("3/8\"", "60", "", ""); }, "0.750 in | 1.500 in"},
+    {"thicknessInOtherUnit", [] { return soundPath("12.7 mm", "70", "", ""); },
+     "The Material Thickness Is in mm but Inch Is Selected"},
+    {"angleTakesNoUnit", [] { return soundPath("1", "60 in", "", ""); }, angle},
+    {"resultTakesNoFraction", [] { return soundPath("1", "30", "3/1", ""); }, angle},
     // With no angle matched the thickness is not read: A-B-C doubles the A-B typed.
     {"unmatchedDoublesTypedAB", [] { return soundPath("abc", "70.5", "3", ""); }, "3.000 in | 6.000 in"},
     {"unmatchedFormattedAB", [] { return soundPath("1", "30", "2.924 in", "5.848 in"); }, angle},
@@ -148,6 +198,9 @@ const TextRow surfaceTravelRows[] = {
     {"one60", [] { return surfaceTravel("1", "60", ""); }, "0.866 in"},
     {"one45", [] { return surfaceTravel("1", "45", ""); }, "0.707 in"},
     {"pastedSoundPath", [] { return surfaceTravel("146.199 mm", "70", "", false); }, "137.369 mm"},
+    {"soundPathInOtherUnit", [] { return surfaceTravel("1/2 in", "70", "", false); },
+     "The Material Sound Path Is in in but Millimeter Is Selected"},
+    {"angleTakesNoFraction", [] { return surfaceTravel("1", "120/2", ""); }, angle},
     // With no angle matched only a number typed into the result is formatted.
     {"unmatchedFormatsTypedNumber", [] { return surfaceTravel("10", "30", "5"); }, "5.000 in"},
     {"unmatchedEarlierResult", [] { return surfaceTravel("10", "30", "9.396 mm"); }, angle},
@@ -164,6 +217,13 @@ const TextRow indicationDepthRows[] = {
     {"secondLegRisesAgain", [] { return indicationDepth("20", "40", "50", ""); }, "15.000 in"},
     {"thirdLegFallsAgain", [] { return indicationDepth("20", "40", "90", ""); }, "5.000 in"},
     {"manyBounces", [] { return indicationDepth("20", "40", "1000030", ""); }, "15.000 in"},
+    {"fractions", [] { return indicationDepth("3/4", "1-1/2", "1 1/8\"", ""); }, "0.563 in"},
+    {"thicknessInOtherUnit", [] { return indicationDepth("20 mm", "40", "30", ""); },
+     "The Material Thickness Is in mm but Inch Is Selected"},
+    {"abInOtherUnit", [] { return indicationDepth("20", "40\"", "30", "", false); },
+     "The A-B Sound Path Is in in but Millimeter Is Selected"},
+    {"indicationInOtherUnit", [] { return indicationDepth("20", "40", "30 MM", ""); },
+     "The Indication Sound Path Is in mm but Inch Is Selected"},
     {"zeroThickness", [] { return indicationDepth("0", "40", "30", ""); }, "0.000 in"},
     {"rawHalfRoundsUp", [] { return indicationDepth("1", "2", "0.003", ""); }, "0.002 in"},
     {"thicknessEmpty", [] { return indicationDepth("", "40", "30", "7.000 in"); }, missing},

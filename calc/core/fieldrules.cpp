@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <system_error>
 
@@ -137,6 +138,70 @@ void increment(std::string &digits)
     digits.insert(digits.begin(), '1');
 }
 
+// Adds a whole number to a string of decimal digits.
+std::string add(std::string_view digits, std::uint64_t n)
+{
+    std::string sum(digits.empty() ? "0" : digits);
+    for (auto it = sum.rbegin(); it != sum.rend() && n != 0; ++it) {
+        n += static_cast<std::uint64_t>(*it - '0');
+        *it = static_cast<char>('0' + n % 10);
+        n /= 10;
+    }
+    return n != 0 ? std::to_string(n) + sum : sum;
+}
+
+bool allDigits(std::string_view text) { return !text.empty() && std::all_of(text.begin(), text.end(), isDigit); }
+
+// Up to 18 significant digits, which leaves room to multiply by ten.
+std::optional<std::uint64_t> smallWhole(std::string_view digits)
+{
+    if (!allDigits(digits))
+        return std::nullopt;
+    digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
+    std::uint64_t value = 0;
+    if (digits.size() > 18 || std::from_chars(digits.data(), digits.data() + digits.size(), value).ec != std::errc())
+        return std::nullopt;
+    return value;
+}
+
+// "3/8", "1 1/2" or "1-1/2", with blanks around. The fraction is written out
+// as decimal digits, far enough that the one double nearest to it is the one
+// nearest to the digits (a last 1 stands for any remainder), and read as such.
+std::optional<double> readFraction(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    const auto slash = text.find('/');
+    if (slash == text.npos)
+        return std::nullopt;
+    std::string_view head = text.substr(0, slash), whole;
+    const auto gap = head.find_last_of(" \t-");
+    if (gap != head.npos) {
+        whole = head.substr(0, gap);
+        while (head[gap] != '-' && !whole.empty() && isBlank(whole.back()))
+            whole.remove_suffix(1);
+        if (!allDigits(whole))
+            return std::nullopt;
+        head.remove_prefix(gap + 1);
+    }
+    const auto numerator = smallWhole(head), denominator = smallWhole(text.substr(slash + 1));
+    if (!numerator || !denominator || *denominator == 0)
+        return std::nullopt;
+
+    std::string decimal = add(whole, *numerator / *denominator) + '.';
+    std::uint64_t remainder = *numerator % *denominator;
+    for (int i = 0; i < 60 && remainder != 0; ++i) {
+        remainder *= 10;
+        decimal += static_cast<char>('0' + remainder / *denominator);
+        remainder %= *denominator;
+    }
+    if (remainder != 0)
+        decimal += '1';
+    return readNumber(decimal, '.');
+}
+
 } // namespace
 
 bool isEmpty(std::string_view text) { return text.empty(); }
@@ -149,17 +214,52 @@ std::optional<double> readNumber(std::string_view text, char decimal)
     return toDouble(*number);
 }
 
-std::optional<double> readInput(std::string_view text, char decimal)
+std::optional<Input> readInput(std::string_view text, char decimal)
 {
     while (!text.empty() && isBlank(text.back()))
         text.remove_suffix(1);
-    if (text.size() >= 2) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    std::optional<Unit> unit;
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    if (text.ends_with('"')) {
+        unit = Unit::Inch;
+        text.remove_suffix(1);
+    } else if (text.size() >= 2) {
         const char first = lower(text[text.size() - 2]), second = lower(text.back());
-        if ((first == 'i' && second == 'n') || (first == 'm' && second == 'm'))
+        if (first == 'i' && second == 'n')
+            unit = Unit::Inch;
+        else if (first == 'm' && second == 'm')
+            unit = Unit::Millimetre;
+        if (unit)
             text.remove_suffix(2);
     }
-    return readNumber(text, decimal);
+    auto value = readNumber(text, decimal);
+    if (!value)
+        value = readFraction(text);
+    if (!value)
+        return std::nullopt;
+    return Input{*value, unit};
+}
+
+std::variant<double, Prompt> takeInput(std::string_view text, std::string_view name, Unit selected, char decimal)
+{
+    const auto input = readInput(text, decimal);
+    std::string prompt;
+    if (!input) {
+        prompt.append("Please Enter the ").append(name).append(" as a Number");
+        // A point is never taken where the comma is the separator, as "1.234"
+        // may mean 1234 there; the hint says what to type instead.
+        if (decimal != '.' && readInput(text, '.'))
+            prompt.append(" (decimal separator: ").append(1, decimal).append(")");
+        return Prompt{prompt};
+    }
+    // The unit button only names the result: a value typed in the other unit
+    // would come out under the wrong label.
+    if (input->unit && *input->unit != selected) {
+        prompt.append("The ").append(name).append(" Is in ").append(*input->unit == Unit::Inch ? "in" : "mm");
+        prompt.append(" but ").append(selected == Unit::Inch ? "Inch" : "Millimeter").append(" Is Selected");
+        return Prompt{prompt};
+    }
+    return input->value;
 }
 
 std::string writeRaw(double value, char decimal)

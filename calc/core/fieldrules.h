@@ -2,10 +2,13 @@
 
 #pragma once
 
+#include "calc/core/outcome.h"
+
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace calc {
 
@@ -23,11 +26,26 @@ bool isEmpty(std::string_view text);
 // and any magnitude beyond the largest double, gives no number.
 std::optional<double> readNumber(std::string_view text, char decimal);
 
-// Reads what the user typed into an input field: a number as readNumber takes
-// it, optionally followed by blanks and the unit letters "in" or "mm" in any
-// case, so that a result copied from another panel can be pasted here. The
-// letters are dropped, never converted.
-std::optional<double> readInput(std::string_view text, char decimal);
+// What the user typed into an input field: its number, and the unit it names
+// if it names one.
+struct Input {
+    double value;
+    std::optional<Unit> unit;
+    bool operator==(const Input &) const = default;
+};
+
+// Reads an input field: a number as readNumber takes it, or an inch fraction
+// as drawings write it ("3/8", "1 1/2", "1-1/2": digits only, the value the
+// double nearest to the fraction), optionally followed by a unit: blanks and
+// the letters "in" or "mm" in any case, or an inch mark ("). The unit is
+// reported, never converted.
+std::optional<Input> readInput(std::string_view text, char decimal);
+
+// An input field as a calculation takes it: its number, or the prompt that
+// refuses it, naming the field: not a number (with a hint where the locale's
+// separator is a comma and the text would read with a point), or a unit other
+// than the panel's selected one.
+std::variant<double, Prompt> takeInput(std::string_view text, std::string_view name, Unit selected, char decimal);
 
 // The shortest text of at most 15 significant digits, exponent form for very
 // large and very small magnitudes ("2.92397660818713", "50", "1E+16").

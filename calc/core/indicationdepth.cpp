@@ -10,9 +10,9 @@
 namespace calc {
 
 namespace {
-constexpr char abNotANumber[] = "Please Enter the A-B Sound Path as a Number";
+constexpr char abSoundPath[] = "A-B Sound Path";
 constexpr char abZero[] = "The A-B Sound Path Must Not Be Zero";
-constexpr char indicationNotANumber[] = "Please Enter the Indication Sound Path as a Number";
+constexpr char indicationSoundPath[] = "Indication Sound Path";
 
 // Past the back wall the beam runs up again to the scanning surface, then
 // down again, and so on: the plain depth folded into 0..thickness as a
@@ -31,15 +31,17 @@ Outcome<IndicationDepthFields> calculateIndicationDepth(IndicationDepthFields f,
     if (isEmpty(f.MAT_T) || isEmpty(f.A_B_SND_PATH))
         return Prompt{missingDepthInput};
 
-    const auto t = readInput(f.MAT_T, decimal);
-    if (!t)
-        return Prompt{prompts::thicknessNotANumber};
-    const auto p = readInput(f.A_B_SND_PATH, decimal);
-    if (!p)
-        return Prompt{abNotANumber};
-    if (*p == 0.0)
+    const Unit unit = unitRule(f.inch);
+    const auto thickness = takeInput(f.MAT_T, names::thickness, unit, decimal);
+    if (const auto *prompt = std::get_if<Prompt>(&thickness))
+        return *prompt;
+    const auto abPath = takeInput(f.A_B_SND_PATH, abSoundPath, unit, decimal);
+    if (const auto *prompt = std::get_if<Prompt>(&abPath))
+        return *prompt;
+    const double t = std::get<double>(thickness), p = std::get<double>(abPath);
+    if (p == 0.0)
         return Prompt{abZero};
-    const double ratio = *t / *p;
+    const double ratio = t / p;
     if (!std::isfinite(ratio))
         return Prompt{prompts::tooLarge};
 
@@ -47,19 +49,20 @@ Outcome<IndicationDepthFields> calculateIndicationDepth(IndicationDepthFields f,
     // bad thickness or A-B sound path is reported before a missing indication.
     if (isEmpty(f.IND_SP))
         return Prompt{missingDepthInput};
-    const auto s = readInput(f.IND_SP, decimal);
-    if (!s)
-        return Prompt{indicationNotANumber};
-    double depth = *s * ratio;
+    const auto indication = takeInput(f.IND_SP, indicationSoundPath, unit, decimal);
+    if (const auto *prompt = std::get_if<Prompt>(&indication))
+        return *prompt;
+    const double s = std::get<double>(indication);
+    double depth = s * ratio;
     if (!std::isfinite(depth))
         return Prompt{prompts::tooLarge};
     // Within the first leg the proportion is the depth as it stands.
-    if (*t > 0 && *p > 0 && *s > *p)
-        depth = foldIntoPlate(depth, *t);
+    if (t > 0 && p > 0 && s > p)
+        depth = foldIntoPlate(depth, t);
     if (!storeRaw(f.DEPTH, depth, decimal))
         return Prompt{prompts::tooLarge};
 
-    f.DEPTH = formatResult(f.DEPTH, unitRule(f.inch), decimal);
+    f.DEPTH = formatResult(f.DEPTH, unit, decimal);
     return f;
 }
 

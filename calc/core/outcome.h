@@ -19,9 +19,13 @@ using Outcome = std::variant<Fields, Prompt>;
 
 // Prompts that more than one panel shows.
 namespace prompts {
-inline constexpr char thicknessNotANumber[] = "Please Enter the Material Thickness as a Number";
 inline constexpr char angle[] = "Please Choose a Refracted Angle of 70, 60 or 45";
 inline constexpr char tooLarge[] = "The Result is Too Large to Display";
 } // namespace prompts
+
+// How prompts name the input fields.
+namespace names {
+inline constexpr char thickness[] = "Material Thickness";
+} // namespace names
 
 } // namespace calc

@@ -18,6 +18,7 @@ Outcome<SoundPathFields> calculateSoundPath(SoundPathFields f, char decimal)
     if (isEmpty(f.T))
         return Prompt{missingThickness};
 
+    const Unit unit = unitRule(f.inch);
     const AngleLookup angle = lookupAngle(f.ANGLE_BOX, decimal);
     if (angle.status == AngleLookup::Status::NotANumber)
         return Prompt{prompts::angle};
@@ -25,10 +26,10 @@ Outcome<SoundPathFields> calculateSoundPath(SoundPathFields f, char decimal)
     // matched that is whatever the user left in A-B.
     std::optional<double> b;
     if (angle.status == AngleLookup::Status::Matched) {
-        const auto t = readInput(f.T, decimal);
-        if (!t)
-            return Prompt{prompts::thicknessNotANumber};
-        b = storeRaw(f.A_B, *t / angle.factors->soundPathDivisor, decimal);
+        const auto t = takeInput(f.T, names::thickness, unit, decimal);
+        if (const auto *prompt = std::get_if<Prompt>(&t))
+            return *prompt;
+        b = storeRaw(f.A_B, std::get<double>(t) / angle.factors->soundPathDivisor, decimal);
         if (!b)
             return Prompt{prompts::tooLarge};
     } else {
@@ -39,7 +40,6 @@ Outcome<SoundPathFields> calculateSoundPath(SoundPathFields f, char decimal)
     if (!storeRaw(f.A_B_C, *b + *b, decimal))
         return Prompt{prompts::tooLarge};
 
-    const Unit unit = unitRule(f.inch);
     f.A_B = formatResult(f.A_B, unit, decimal);
     f.A_B_C = formatResult(f.A_B_C, unit, decimal);
     return f;

@@ -11,7 +11,7 @@ namespace calc {
 
 namespace {
 constexpr char missingSoundPath[] = "Please Enter the Material Sound Path";
-constexpr char soundPathNotANumber[] = "Please Enter the Material Sound Path as a Number";
+constexpr char soundPath[] = "Material Sound Path";
 } // namespace
 
 Outcome<SurfaceTravelFields> calculateSurfaceTravel(SurfaceTravelFields f, char decimal)
@@ -19,14 +19,15 @@ Outcome<SurfaceTravelFields> calculateSurfaceTravel(SurfaceTravelFields f, char 
     if (isEmpty(f.SP_TEXT))
         return Prompt{missingSoundPath};
 
+    const Unit unit = unitRule(f.inch);
     const AngleLookup angle = lookupAngle(f.ANGLE_BOX_2, decimal);
     if (angle.status == AngleLookup::Status::NotANumber)
         return Prompt{prompts::angle};
     if (angle.status == AngleLookup::Status::Matched) {
-        const auto s = readInput(f.SP_TEXT, decimal);
-        if (!s)
-            return Prompt{soundPathNotANumber};
-        if (!storeRaw(f.SURFACE_TRAVEL, *s * angle.factors->surfaceTravelMultiplier, decimal))
+        const auto s = takeInput(f.SP_TEXT, soundPath, unit, decimal);
+        if (const auto *prompt = std::get_if<Prompt>(&s))
+            return *prompt;
+        if (!storeRaw(f.SURFACE_TRAVEL, std::get<double>(s) * angle.factors->surfaceTravelMultiplier, decimal))
             return Prompt{prompts::tooLarge};
     } else if (!readNumber(f.SURFACE_TRAVEL, decimal)) {
         // Nothing was computed, and an empty field or an earlier result must
@@ -36,7 +37,7 @@ Outcome<SurfaceTravelFields> calculateSurfaceTravel(SurfaceTravelFields f, char 
 
     // With no angle matched, a plain number the user typed into the field is
     // formatted with the current unit.
-    f.SURFACE_TRAVEL = formatResult(f.SURFACE_TRAVEL, unitRule(f.inch), decimal);
+    f.SURFACE_TRAVEL = formatResult(f.SURFACE_TRAVEL, unit, decimal);
     return f;
 }
 

@@ -30,9 +30,10 @@ IndicationDepthPanel::IndicationDepthPanel(QWidget *parent)
     addCaption("Label18", QStringLiteral("(A-B) SOUND PATH:"), twipRect(2175, 1050, 1740, 240), captionFont, right);
     addCaption("Label19", QStringLiteral("INDICATION SOUND PATH:"), twipRect(1650, 1575, 2265, 240), underlined, right);
     addCaption("Label20", QStringLiteral("= INDICATION DEPTH"), twipRect(6300, 1575, 1815, 240), captionFont, right);
-    addCaption("Label25", QStringLiteral("Inch"), twipRect(525, 900, 540, 240), ui::windowFont(), Qt::AlignHCenter);
-    addCaption("Label24", QStringLiteral("Millimeter"), twipRect(525, 1350, 990, 240), ui::windowFont(),
-               Qt::AlignHCenter);
+    QLabel *inchCaption =
+        addCaption("Label25", QStringLiteral("Inch"), twipRect(525, 900, 540, 240), ui::windowFont(), Qt::AlignHCenter);
+    QLabel *milliCaption = addCaption("Label24", QStringLiteral("Millimeter"), twipRect(525, 1350, 990, 240),
+                                      ui::windowFont(), Qt::AlignHCenter);
 
     MAT_T = addField("MAT_T", FieldRole::Input, QStringLiteral("Enter the Material Thickness"),
                      twipRect(3975, 450, 690, 315), 13);
@@ -50,6 +51,8 @@ IndicationDepthPanel::IndicationDepthPanel(QWidget *parent)
     std::tie(opt_INCH3, Option3) =
         addUnitPair("opt_INCH3", twipRect(225, 900, 165, 225), 5, "Option3", twipRect(225, 1350, 165, 225), 6);
 
+    captionFor(inchCaption, opt_INCH3);
+    captionFor(milliCaption, Option3);
     calculateOnReturn(calculate);
     connect(calculate, &QPushButton::clicked, this, &IndicationDepthPanel::Command4_Click);
     connect(clear, &QPushButton::clicked, this, &IndicationDepthPanel::Command6_Click);

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
 
@@ -73,6 +74,7 @@ QLineEdit *Panel::addField(const char *name, FieldRole role, const QString &tool
     useInfoBackground(field);
     field->installEventFilter(this);
     focusOrder_.emplace_back(tabIndex, field);
+    fields_.push_back(field);
     return field;
 }
 
@@ -176,8 +178,41 @@ std::pair<QRadioButton *, QRadioButton *> Panel::addUnitPair(const char *inchNam
     return {inch, milli};
 }
 
+void Panel::captionFor(QLabel *caption, QAbstractButton *button)
+{
+    caption->setBuddy(button);
+    caption->installEventFilter(this);
+}
+
+void Panel::homeFields()
+{
+    // The window's focus widget, not hasFocus(): while a prompt is up the
+    // field the user typed in has lost the focus only for the moment.
+    for (QLineEdit *field : fields_) {
+        if (field != window()->focusWidget())
+            field->setCursorPosition(0);
+    }
+}
+
 bool Panel::eventFilter(QObject *watched, QEvent *event)
 {
+    // Leaving a field shows its start, except for a moment's leave (a context
+    // menu, another window) after which the user goes on typing where he was.
+    if (event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        auto *field = qobject_cast<QLineEdit *>(watched);
+        if (field && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            field->setCursorPosition(0);
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto *caption = qobject_cast<QLabel *>(watched);
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (caption && mouse->button() == Qt::LeftButton && caption->rect().contains(mouse->position().toPoint())) {
+            auto *button = static_cast<QAbstractButton *>(caption->buddy());
+            button->click();
+            button->setFocus(Qt::MouseFocusReason);
+        }
+    }
     // Return in a field or an angle box presses CALCULATE. The key is taken
     // here, before an angle box could act on it, so its list never grows; a
     // held key calculates once, as on the button.
@@ -221,10 +256,9 @@ std::string text(const QComboBox *box) { return box->currentText().toStdString()
 void setText(QLineEdit *field, const std::string &text)
 {
     const QString value = QString::fromStdString(text);
-    if (field->text() != value)
-        field->setText(value);
-    else if (field->hasFocus())
+    if (field->text() == value)
         return;
+    field->setText(value);
     // A line edit scrolls to keep its cursor in view, and setText leaves the
     // cursor at the end: a result wider than its field would lose its leading
     // digits. With the cursor at the start, it is the unit that is cut.

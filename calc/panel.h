@@ -41,6 +41,7 @@ protected:
             prompter_(QString::fromStdString(prompt->text));
         else
             apply(std::get<Fields>(outcome));
+        homeFields();
     }
 
     enum class FieldRole { Input, Result };
@@ -54,6 +55,12 @@ protected:
     QLabel *addPicture(const char *name, QRect geometry);
     // The button that Return in any field or angle box of the panel presses.
     void calculateOnReturn(QAbstractButton *calculate) { calculate_ = calculate; }
+    // A caption that names a button: a click on it clicks the button, and a
+    // screen reader hears the two together.
+    void captionFor(QLabel *caption, QAbstractButton *button);
+    // Shows every field from the start of its text, but for the one the user
+    // is at work in: a long text scrolled to its end would read as another number.
+    void homeFields();
     // The inch and millimetre buttons, inch checked; one tab stop together.
     std::pair<QRadioButton *, QRadioButton *> addUnitPair(const char *inchName, QRect inchGeometry, int inchTabIndex,
                                                           const char *milliName, QRect milliGeometry,
@@ -72,6 +79,7 @@ private:
     std::vector<Stroke> strokes_;
     std::vector<QRect> outlines_;
     std::vector<std::pair<int, QWidget *>> focusOrder_;
+    std::vector<QLineEdit *> fields_;
     ui::Prompter prompter_;
     QAbstractButton *calculate_ = nullptr;
     char decimal_ = '.';
@@ -80,8 +88,7 @@ private:
 std::string text(const QLineEdit *field);
 std::string text(const QComboBox *box);
 // Replaces a field's text only where it changed, so untouched fields keep
-// their undo history, and shows the field from the start of its text unless
-// the user is at work in it.
+// their undo history; a changed field shows the start of its new text.
 void setText(QLineEdit *field, const std::string &text);
 
 } // namespace calc

@@ -28,9 +28,10 @@ SoundPathPanel::SoundPathPanel(QWidget *parent)
     addCaption("Label13", QStringLiteral("= A-B"), twipRect(6600, 1500, 540, 240), captionFont, right);
     addCaption("Label11", QStringLiteral("SHEAR WAVE ANGLE:"), twipRect(2400, 750, 1815, 240), captionFont, right);
     addCaption("Label10", QStringLiteral("MATERIAL THICKNESS:"), twipRect(2175, 375, 2040, 240), captionFont, right);
-    addCaption("Inch", QStringLiteral("Inch"), twipRect(1200, 750, 540, 240), ui::windowFont(), Qt::AlignHCenter);
-    addCaption("MILLI", QStringLiteral("Millimeter"), twipRect(1200, 1200, 990, 240), ui::windowFont(),
-               Qt::AlignHCenter);
+    QLabel *inchCaption =
+        addCaption("Inch", QStringLiteral("Inch"), twipRect(1200, 750, 540, 240), ui::windowFont(), Qt::AlignHCenter);
+    QLabel *milliCaption = addCaption("MILLI", QStringLiteral("Millimeter"), twipRect(1200, 1200, 990, 240),
+                                      ui::windowFont(), Qt::AlignHCenter);
 
     A_B = addField("A_B", FieldRole::Result, QStringLiteral("Sound Path A to B"), twipRect(5475, 1425, 1140, 315), 41);
     A_B_C = addField("A_B_C", FieldRole::Result, QStringLiteral("Sound Path A to B to C"),
@@ -46,6 +47,8 @@ SoundPathPanel::SoundPathPanel(QWidget *parent)
     std::tie(opt_INCH, opt_MILLI) =
         addUnitPair("opt_INCH", twipRect(900, 750, 165, 225), 45, "opt_MILLI", twipRect(900, 1200, 165, 225), 46);
 
+    captionFor(inchCaption, opt_INCH);
+    captionFor(milliCaption, opt_MILLI);
     calculateOnReturn(calculate);
     connect(calculate, &QPushButton::clicked, this, &SoundPathPanel::Command1_Click);
     connect(clear, &QPushButton::clicked, this, &SoundPathPanel::Command3_Click);

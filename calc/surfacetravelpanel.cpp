@@ -33,9 +33,10 @@ SurfaceTravelPanel::SurfaceTravelPanel(QWidget *parent)
     addLetter("Label3", QStringLiteral("C"), twipRect(6825, 375, 135, 210));
     addLetter("Label2", QStringLiteral("B"), twipRect(6000, 1050, 240, 240));
     addLetter("Label1", QStringLiteral("A"), twipRect(5250, 375, 135, 210));
-    addCaption("Label21", QStringLiteral("Millimeter"), twipRect(1350, 1275, 990, 240), ui::windowFont(),
-               Qt::AlignHCenter);
-    addCaption("Label23", QStringLiteral("Inch"), twipRect(1350, 825, 540, 240), ui::windowFont(), Qt::AlignHCenter);
+    QLabel *milliCaption = addCaption("Label21", QStringLiteral("Millimeter"), twipRect(1350, 1275, 990, 240),
+                                      ui::windowFont(), Qt::AlignHCenter);
+    QLabel *inchCaption = addCaption("Label23", QStringLiteral("Inch"), twipRect(1350, 825, 540, 240), ui::windowFont(),
+                                     Qt::AlignHCenter);
 
     ANGLE_BOX_2 = addAngleBox("ANGLE_BOX_2", twipRect(4200, 600, 615, 360), 24);
     SP_TEXT = addField("SP_TEXT", FieldRole::Input, QStringLiteral("Enter the Sound Path"),
@@ -51,6 +52,8 @@ SurfaceTravelPanel::SurfaceTravelPanel(QWidget *parent)
         addUnitPair("opt_Inch2", twipRect(1050, 825, 165, 225), 31, "Option1", twipRect(1050, 1275, 165, 225), 30);
     opt_Inch2->raise();
 
+    captionFor(inchCaption, opt_Inch2);
+    captionFor(milliCaption, Option1);
     calculateOnReturn(calculate);
     connect(calculate, &QPushButton::clicked, this, &SurfaceTravelPanel::Command2_Click);
     connect(clear, &QPushButton::clicked, this, &SurfaceTravelPanel::Command5_Click);

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTabBar>
 
 #include <algorithm>
 
@@ -66,6 +67,15 @@ void MainWindow::createActions()
     Help->setObjectName(QStringLiteral("Help"));
     About = new QAction(QStringLiteral("&About"), this);
     About->setObjectName(QStringLiteral("About"));
+    // The keys every tabbed window knows, wherever the focus is in this one.
+    nextPanel_ = new QAction(this);
+    nextPanel_->setObjectName(QStringLiteral("nextPanel"));
+    nextPanel_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
+    previousPanel_ = new QAction(this);
+    previousPanel_->setObjectName(QStringLiteral("previousPanel"));
+    previousPanel_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
+    addActions({nextPanel_, previousPanel_});
 }
 
 void MainWindow::createMenus()
@@ -108,6 +118,8 @@ void MainWindow::createConnections()
     connect(mnuEditBar0, &QAction::triggered, this, &MainWindow::mnuEditBar0_Click);
     connect(Help, &QAction::triggered, this, &MainWindow::Help_Click);
     connect(About, &QAction::triggered, this, &MainWindow::About_Click);
+    connect(nextPanel_, &QAction::triggered, this, [this] { showAdjacentPanel(1); });
+    connect(previousPanel_, &QAction::triggered, this, [this] { showAdjacentPanel(-1); });
 }
 
 void MainWindow::chainTabOrder()
@@ -134,6 +146,19 @@ void MainWindow::TabStrip1_Click()
     Frame1->setVisible(index == 1);
     Frame2->setVisible(index == 2);
     Frame3->setVisible(index == 3);
+}
+
+void MainWindow::showAdjacentPanel(int step)
+{
+    // As in a tab widget: a user at work in a panel goes on in the next one,
+    // at its first control in the tab order; one on the strip stays there.
+    QWidget *focus = focusWidget();
+    const bool inPanel = focus && focus != TabStrip1->tabBar() && centralWidget()->isAncestorOf(focus);
+    TabStrip1->selectAdjacent(step);
+    if (inPanel) {
+        TabStrip1->setFocus(Qt::TabFocusReason);
+        focusNextChild();
+    }
 }
 
 void MainWindow::mnuEditBar0_Click()

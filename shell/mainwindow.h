@@ -33,6 +33,8 @@ public slots:
     void mnuEditBar0_Click(); // File, Exit
     void Help_Click();
     void About_Click();
+    // Ctrl+Tab and Ctrl+PgDn, Ctrl+Shift+Tab and Ctrl+PgUp.
+    void showAdjacentPanel(int step);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -51,6 +53,8 @@ private:
     QAction *mnuEditBar0 = nullptr;
     QAction *Help = nullptr;
     QAction *About = nullptr;
+    QAction *nextPanel_ = nullptr;
+    QAction *previousPanel_ = nullptr;
     // Each information window is made on first request and kept for the run.
     std::unique_ptr<InfoWindow> About_1;
     std::unique_ptr<InfoWindow> Help_1;

@@ -33,6 +33,12 @@ TabStrip::TabStrip(QWidget *parent)
 
 int TabStrip::selectedIndex() const { return tabs_->currentIndex() + 1; }
 
+void TabStrip::selectAdjacent(int step)
+{
+    const int count = tabs_->count();
+    tabs_->setCurrentIndex(((tabs_->currentIndex() + step) % count + count) % count);
+}
+
 QStyleOptionTabWidgetFrame TabStrip::bodyOption() const
 {
     QStyleOptionTabWidgetFrame pane;

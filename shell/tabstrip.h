@@ -17,6 +17,8 @@ public:
     QTabBar *tabBar() const { return tabs_; }
     // The 1-based index of the selected tab.
     int selectedIndex() const;
+    // Selects the tab step places to the right (left when negative), wrapping round.
+    void selectAdjacent(int step);
     // What the body under the tabs is drawn from: the style's tab-widget frame.
     QStyleOptionTabWidgetFrame bodyOption() const;
 

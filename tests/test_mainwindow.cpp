@@ -63,7 +63,10 @@ constexpr Row calculations[] = {
     {"tabs keep fields", 0, "T=1;#2;SP_TEXT=10;#3;#1;>;<;<;>", "Space Command2", "SURFACE_TRAVEL T", "9.396 in | 1"},
     {"paste a result (Help text)", 0, "T=25;opt_MILLI;!Command1;^C:A_B_C;#2;^V:SP_TEXT;Option1", "Space Command2",
      "SURFACE_TRAVEL", "137.369 mm"},
-    {"Return in result", 2, "MAT_T=20;A_B_SND_PATH=40;IND_SP=50", "Return DEPTH", "DEPTH", "15.000 in"}};
+    {"Return in result", 2, "MAT_T=20;A_B_SND_PATH=40;IND_SP=50", "Return DEPTH", "DEPTH", "15.000 in"},
+    {"fraction and inch mark", 0, "T=1 1/2\"", "Return T", "A_B", "4.386 in"},
+    {"unit typed differs", 2, "MAT_T=20;A_B_SND_PATH=40 mm;IND_SP=30", "Return IND_SP", "prompt",
+     "The A-B Sound Path Is in mm but Inch Is Selected"}};
 // Results wider than their fields, in both units.
 constexpr Row wideResults[] = {{"sound path in", 0, "T=4000"},
                                {"sound path mm", 0, "T=4000;opt_MILLI"},
@@ -71,6 +74,14 @@ constexpr Row wideResults[] = {{"sound path in", 0, "T=4000"},
                                {"surface travel mm", 1, "SP_TEXT=20000;Option1"},
                                {"depth in", 2, "MAT_T=100000;A_B_SND_PATH=40;IND_SP=30"},
                                {"depth mm", 2, "MAT_T=100000;A_B_SND_PATH=40;IND_SP=30;Option3"}};
+
+// Inputs longer than their fields: pasted, then left with Tab, or dropped in
+// (the cursor at its end, no focus) before CALCULATE.
+constexpr Row longInputs[] = {{"thickness, Tab", 0, "T", "Tab", "", "146.199 mm"},
+                              {"sound path, Tab", 1, "SP_TEXT", "Tab", "", "1879.200 mm"},
+                              {"depth thickness, Tab", 2, "MAT_T", "Tab", "", "12.7000 mm"},
+                              {"indication, Tab", 2, "IND_SP", "Tab", "", "1 15/16 in"},
+                              {"dropped, CALCULATE", 0, "T", "Command1", "", "146.199 mm"}};
 
 template <std::size_t N>
 void addRows(const Row (&rows)[N])
@@ -127,6 +138,34 @@ class MainWindowTest : public QObject {
                 return n;
         }
         return shown.isNull() ? 0 : -1;
+    }
+    // The control with the focus, an angle box for its line edit.
+    static QString focusedName()
+    {
+        const QWidget *focused = QApplication::focusWidget();
+        const auto *box = qobject_cast<QComboBox *>(focused->parentWidget());
+        return box ? box->objectName() : focused->objectName();
+    }
+    // The field is drawn from the start of its text: its first glyph stands
+    // where a field holding only that glyph draws it.
+    static void showsItsStart(QLineEdit *field)
+    {
+        QLineEdit lone(field->parentWidget());
+        lone.setFont(field->font());
+        lone.setPalette(field->palette());
+        lone.setGeometry(field->geometry());
+        const QImage blank = lone.grab().toImage();
+        lone.setText(field->text().left(1));
+        const QImage glyph = lone.grab().toImage();
+        int inkEnd = 0; // one past the first glyph's last column of ink
+        for (int x = 0; x < glyph.width(); ++x) {
+            for (int y = 0; y < glyph.height(); ++y)
+                inkEnd = glyph.pixel(x, y) != blank.pixel(x, y) ? x + 1 : inkEnd;
+        }
+        const auto start = [inkEnd](const QImage &image) { return image.copy(0, 0, inkEnd, image.height()); };
+        lone.setText(field->text()); // a row where a cursor at the end would scroll
+        QVERIFY2(inkEnd > 0 && start(lone.grab().toImage()) != start(glyph), qPrintable(field->text()));
+        QCOMPARE(start(field->grab().toImage()), start(glyph));
     }
     void fill(int tab, const QString &input) const
     {
@@ -191,13 +230,79 @@ private slots:
         fill(row->tab, row->input);
         tabs()->setFocus();
         QStringList walk;
-        for (QWidget *focused = nullptr; focused != tabs() && walk.size() < 20;) {
+        do {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            focused = QApplication::focusWidget();
-            const auto *box = qobject_cast<QComboBox *>(focused->parentWidget());
-            walk << (box ? box->objectName() : focused->objectName());
-        }
+            walk << focusedName();
+        } while (QApplication::focusWidget() != tabs() && walk.size() < 20);
         QCOMPARE(walk.join(' '), row->result + QStringLiteral(" ") + tabs()->objectName());
+    }
+
+    // Ctrl+Tab and Ctrl+PgDn show the next panel, Ctrl+Shift+Tab (Backtab as
+    // the keyboard sends it) and Ctrl+PgUp the previous one, wrapping round,
+    // from any control; the focus goes on into the panel shown, or stays on
+    // the strip.
+    void keyboardSwitchesPanels_data()
+    {
+        for (const char *column : {"tab", "key", "shown"})
+            QTest::addColumn<int>(column);
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("Ctrl+Tab in a field") << 0 << int(Qt::Key_Tab) << 1 << "T"
+                                             << "ANGLE_BOX_2";
+        QTest::newRow("Ctrl+PgDn on the strip") << 2 << int(Qt::Key_PageDown) << 0 << "TabStrip1Tabs"
+                                                << "TabStrip1Tabs";
+        QTest::newRow("Ctrl+Shift+Tab in an angle box") << 0 << int(Qt::Key_Backtab) << 2 << "ANGLE_BOX"
+                                                        << "opt_INCH3";
+        QTest::newRow("Ctrl+PgUp on a button") << 1 << int(Qt::Key_PageUp) << 0 << "Command2"
+                                               << "T";
+        QTest::newRow("Ctrl+Tab on a unit") << 2 << int(Qt::Key_Tab) << 0 << "Option3"
+                                            << "T";
+    }
+    void keyboardSwitchesPanels()
+    {
+        QFETCH(int, tab);
+        QFETCH(int, key);
+        QFETCH(int, shown);
+        QFETCH(QString, from);
+        fill(tab, "");
+        find<QWidget>(from)->setFocus();
+        const auto shift = key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::ControlModifier | shift);
+        QVERIFY(showsSelectedPanelOnly() && tabs()->currentIndex() == shown);
+        QTEST(focusedName(), "focus");
+    }
+
+    // A click on a unit's caption selects that unit and focuses its button;
+    // a screen reader hears the caption as the button's label.
+    void captionSelectsUnit()
+    {
+        const char *pairs[][3] = {{"0", "MILLI", "opt_MILLI"}, {"0", "Inch", "opt_INCH"},
+                                  {"1", "Label21", "Option1"}, {"1", "Label23", "opt_Inch2"},
+                                  {"2", "Label24", "Option3"}, {"2", "Label25", "opt_INCH3"}};
+        for (const auto &[tab, caption, unit] : pairs) {
+            tabs()->setCurrentIndex(QString(tab).toInt());
+            auto *label = find<QLabel>(caption);
+            auto *button = find<QRadioButton>(unit);
+            QTest::mouseClick(label, Qt::LeftButton);
+            QVERIFY2(button->isChecked() && button->hasFocus(), caption);
+            QObjectList labels; // the caption, and the panel's frame as for every control in it
+            for (const auto &[labelling, relation] :
+                 QAccessible::queryAccessibleInterface(button)->relations(QAccessible::Label))
+                labels << labelling->object();
+            QVERIFY2(labels.contains(label) && labels.size() == 2, caption);
+        }
+    }
+
+    // Where the comma is the decimal separator, a point is refused with a
+    // hint; elsewhere it is the separator.
+    void pointGetsSeparatorHint()
+    {
+        find("T")->setText("0.5");
+        QTest::keyClick(find("T"), Qt::Key_Return);
+        if (QLocale::system().decimalPoint() == QLatin1String(","))
+            QCOMPARE(prompts, QStringList{"Please Enter the Material Thickness as a Number (decimal separator: ,)"});
+        else
+            QCOMPARE(find("A_B")->text(), QStringLiteral("1.462 in"));
     }
 
     // CALCULATE writes results, or a prompt that changes no field; CLEAR
@@ -232,8 +337,7 @@ private slots:
             QCOMPARE(box->count(), 3);
     }
 
-    // A result wider than its field shows its leading digits and the unit is
-    // cut: the first glyph is drawn where a field holding only it draws it.
+    // A result wider than its field shows its leading digits and the unit is cut.
     void resultShowsItsLeadingDigits_data() { addRows(wideResults); }
     void resultShowsItsLeadingDigits()
     {
@@ -241,25 +345,28 @@ private slots:
         fill(row->tab, row->input);
         click(calculateButton[row->tab]);
         for (QLineEdit *field : panel(row->tab)->findChildren<QLineEdit *>(Qt::FindDirectChildrenOnly)) {
-            if (!field->accessibleDescription().startsWith(QLatin1String("Result")))
-                continue;
-            QLineEdit lone(panel(row->tab));
-            lone.setFont(field->font());
-            lone.setPalette(field->palette());
-            lone.setGeometry(field->geometry());
-            const QImage blank = lone.grab().toImage();
-            lone.setText(field->text().left(1));
-            const QImage glyph = lone.grab().toImage();
-            int inkEnd = 0; // one past the first glyph's last column of ink
-            for (int x = 0; x < glyph.width(); ++x) {
-                for (int y = 0; y < glyph.height(); ++y)
-                    inkEnd = glyph.pixel(x, y) != blank.pixel(x, y) ? x + 1 : inkEnd;
-            }
-            const auto start = [inkEnd](const QImage &image) { return image.copy(0, 0, inkEnd, image.height()); };
-            lone.setText(field->text()); // a row where a cursor at the end would scroll
-            QVERIFY2(inkEnd > 0 && start(lone.grab().toImage()) != start(glyph), qPrintable(field->text()));
-            QCOMPARE(start(field->grab().toImage()), start(glyph));
+            if (field->accessibleDescription().startsWith(QLatin1String("Result")))
+                showsItsStart(field);
         }
+    }
+
+    void inputShowsItsStart_data() { addRows(longInputs); }
+    void inputShowsItsStart()
+    {
+        QFETCH(const Row *, row);
+        fill(row->tab, "");
+        QLineEdit *field = find(row->input);
+        if (row->press == QLatin1String("Tab")) {
+            field->setFocus();
+            QApplication::clipboard()->setText(localised(row->expected));
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClick(field, Qt::Key_Tab);
+        } else {
+            field->setText(localised(row->expected));
+            click(row->press);
+        }
+        QCOMPARE(field->text(), localised(row->expected));
+        showsItsStart(field);
     }
 
     void informationWindows_data()

@@ -5,11 +5,12 @@
 # the package's version and library dependencies, the files its menu needs,
 # and that the command of its desktop entry starts the program and brings up
 # the main window.
-# Usage: package_starts.sh PACKAGE_DIR VERSION APP_ID
+# Usage: package_starts.sh PACKAGE_DIR VERSION APP_ID LICENSE
 set -eu
 package_dir=$1
 version=$2
 app_id=$3
+license=$4
 
 fail() {
     echo "package_starts: $*" >&2
@@ -31,7 +32,7 @@ dpkg-deb -x "$deb" "$root"
 
 entry="$root/usr/share/applications/$app_id.desktop"
 for file in usr/bin/angulon "usr/share/applications/$app_id.desktop" "usr/share/metainfo/$app_id.metainfo.xml" \
-    usr/share/doc/angulon/LICENSE; do
+    usr/share/doc/angulon/LICENSE usr/share/doc/angulon/copyright; do
     [ -f "$root/$file" ] || fail "the package has no /$file"
 done
 icon=$(sed -n 's/^Icon=//p' "$entry")
@@ -41,8 +42,22 @@ done
 # Nothing else rides along (test programs, libraries of the build tools).
 extra=$(cd "$root" && find . ! -type d | sed 's|^\./||' | grep -v -x -e usr/bin/angulon \
     -e "usr/share/applications/$app_id.desktop" -e "usr/share/metainfo/$app_id.metainfo.xml" \
-    -e usr/share/doc/angulon/LICENSE -e "usr/share/icons/hicolor/[0-9]*x[0-9]*/apps/$icon.png") || true
+    -e usr/share/doc/angulon/LICENSE -e usr/share/doc/angulon/copyright -e "usr/share/icons/hicolor/[0-9]*x[0-9]*/apps/$icon.png") || true
 [ -z "$extra" ] || fail "the package holds files it should not: $extra"
+
+# The copyright file parses as Debian's machine-readable format (python3-debian
+# refuses anything else) and carries LICENSE's notice and text.
+/usr/bin/python3 - "$root/usr/share/doc/angulon/copyright" "$license" <<'EOF' || fail "copyright: see above"
+import re, sys
+from debian.copyright import Copyright
+with open(sys.argv[1], encoding="utf-8") as f:
+    files = Copyright(f, strict=True).find_files_paragraph("angulon")
+with open(sys.argv[2], encoding="utf-8") as f:
+    notice, text = re.match(r"MIT License\s+Copyright \(c\) (.+?)\n\n(.*)", f.read(), re.S).groups()
+assert files.copyright == notice, files.copyright
+assert files.license.synopsis == "Expat", files.license.synopsis
+assert files.license.text.strip() == text.strip(), files.license.text
+EOF
 
 # The menu runs the entry's Exec line with the installed programs on PATH.
 command=$(sed -n 's/^Exec=//p' "$entry")

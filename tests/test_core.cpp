@@ -127,7 +127,7 @@ std::string taken(std::string_view text, Unit selected, char decimal)
 
 const TextRow takeRows[] = {
     {"pointWhereCommaIsSeparator", [] { return taken("0.5", inch, ','); },
-     "Please Enter the Material Thickness as a Number (decimal separator: ,)"},
+     "Please Enter the Material Thickness as a Number\n(decimal separator: ,)"},
     {"lettersGetNoHint", [] { return taken("0.5x", inch, ','); }, "Please Enter the Material Thickness as a Number"},
     {"commaWherePointIsSeparator", [] { return taken("0,5", inch, '.'); },
      "Please Enter the Material Thickness as a Number"},

@@ -300,7 +300,7 @@ private slots:
         find("T")->setText("0.5");
         QTest::keyClick(find("T"), Qt::Key_Return);
         if (QLocale::system().decimalPoint() == QLatin1String(","))
-            QCOMPARE(prompts, QStringList{"Please Enter the Material Thickness as a Number (decimal separator: ,)"});
+            QCOMPARE(prompts, QStringList{"Please Enter the Material Thickness as a Number\n(decimal separator: ,)"});
         else
             QCOMPARE(find("A_B")->text(), QStringLiteral("1.462 in"));
     }

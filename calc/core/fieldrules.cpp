@@ -249,7 +249,7 @@ std::variant<double, Prompt> takeInput(std::string_view text, std::string_view n
         // A point is never taken where the comma is the separator, as "1.234"
         // may mean 1234 there; the hint says what to type instead.
         if (decimal != '.' && readInput(text, '.'))
-            prompt.append(" (decimal separator: ").append(1, decimal).append(")");
+            prompt.append("\n(decimal separator: ").append(1, decimal).append(")");
         return Prompt{prompt};
     }
     // The unit button only names the result: a value typed in the other unit

@@ -29,7 +29,7 @@ constexpr const char *calculateButton[] = {"Command1", "Command2", "Command4"};
 constexpr const char *clearButton[] = {"Command3", "Command5", "Command6"};
 
 // input: steps on a panel (by tab): "name=value" types into a field or an
-// angle box, a bare name clicks that unit button, "!name" that button, "#n"
+// angle box, a bare name clicks that unit button or caption, "!name" that button, "#n"
 // the nth tab, "<" and ">" are arrow keys on the strip, "^C:name" and
 // "^V:name" copy a field's text and paste over one. press: a key and the
 // widget with the focus. result: fields to read, or "prompt".
@@ -55,15 +55,21 @@ constexpr Row calculations[] = {
     {"Return in field", 0, "T=1", "Return T", "A_B_C", "5.848 in"},
     {"Return in typed angle", 0, "T=1;ANGLE_BOX=30", "Return ANGLE_BOX", "prompt",
      "Please Choose a Refracted Angle of 70, 60 or 45"},
-    {"Enter in field", 1, "SP_TEXT=10", "Enter SP_TEXT", "SURFACE_TRAVEL", "9.396 in"},
-    {"clear depth", 2, "MAT_T=20;A_B_SND_PATH=40;IND_SP=30;!Command4", "Space Command6", "IND_SP DEPTH", " | "},
-    {"clear keeps angle", 1, "SP_TEXT=10;ANGLE_BOX_2=60;!Command2", "Space Command5", "ANGLE_BOX_2 SURFACE_TRAVEL",
-     "60 | "},
+    {"Enter in field", 1, "SP_TEXT=10", "Num+Enter SP_TEXT", "SURFACE_TRAVEL", "9.396 in"},
+    {"clear depth", 2, "MAT_T=20;A_B_SND_PATH=40;IND_SP=30;!Command4", "Space Command6",
+     "MAT_T A_B_SND_PATH IND_SP DEPTH", " |  |  | "},
+    {"clear sound path", 0, "T=25;!Command1", "Space Command3", "A_B T A_B_C", " |  | "},
+    {"clear keeps angle", 1, "SP_TEXT=10;ANGLE_BOX_2=60;!Command2", "Space Command5",
+     "ANGLE_BOX_2 SP_TEXT SURFACE_TRAVEL", "60 |  | "},
     {"clear keeps unit", 0, "T=25;opt_MILLI;!Command3;T=1", "Space Command1", "A_B", "2.924 mm"},
     {"tabs keep fields", 0, "T=1;#2;SP_TEXT=10;#3;#1;>;<;<;>", "Space Command2", "SURFACE_TRAVEL T", "9.396 in | 1"},
     {"paste a result (Help text)", 0, "T=25;opt_MILLI;!Command1;^C:A_B_C;#2;^V:SP_TEXT;Option1", "Space Command2",
      "SURFACE_TRAVEL", "137.369 mm"},
     {"Return in result", 2, "MAT_T=20;A_B_SND_PATH=40;IND_SP=50", "Return DEPTH", "DEPTH", "15.000 in"},
+    {"caption Millimeter", 0, "T=25;MILLI", "Return T", "A_B", "73.099 mm"},
+    {"caption Inch", 1, "SP_TEXT=10;Option1;Label23", "Return SP_TEXT", "SURFACE_TRAVEL", "9.396 in"},
+    {"caption Millimeter on depth", 2, "MAT_T=20;A_B_SND_PATH=40;IND_SP=30;Label24", "Return IND_SP", "DEPTH",
+     "15.000 mm"},
     {"fraction and inch mark", 0, "T=1 1/2\"", "Return T", "A_B", "4.386 in"},
     {"unit typed differs", 2, "MAT_T=20;A_B_SND_PATH=40 mm;IND_SP=30", "Return IND_SP", "prompt",
      "The A-B Sound Path Is in mm but Inch Is Selected"}};
@@ -82,6 +88,14 @@ constexpr Row longInputs[] = {{"thickness, Tab", 0, "T", "Tab", "", "146.199 mm"
                               {"depth thickness, Tab", 2, "MAT_T", "Tab", "", "12.7000 mm"},
                               {"indication, Tab", 2, "IND_SP", "Tab", "", "1 15/16 in"},
                               {"dropped, CALCULATE", 0, "T", "Command1", "", "146.199 mm"}};
+
+// Keys that switch panels: the control with the focus, the key, the control
+// that has it then, and the panel shown. Shift+Tab comes as Backtab.
+constexpr Row panelKeys[] = {{"Ctrl+Tab in a field", 0, "T", "Ctrl+Tab", "ANGLE_BOX_2", "1"},
+                             {"Ctrl+PgDn on the strip", 2, "TabStrip1Tabs", "Ctrl+PgDown", "TabStrip1Tabs", "0"},
+                             {"Ctrl+Shift+Tab in an angle box", 0, "ANGLE_BOX", "Ctrl+Shift+Backtab", "opt_INCH3", "2"},
+                             {"Ctrl+PgUp on a button", 1, "Command2", "Ctrl+PgUp", "T", "0"},
+                             {"Ctrl+Tab on a unit", 2, "Option3", "Ctrl+Tab", "T", "0"}};
 
 template <std::size_t N>
 void addRows(const Row (&rows)[N])
@@ -139,6 +153,13 @@ class MainWindowTest : public QObject {
         }
         return shown.isNull() ? 0 : -1;
     }
+    // A key as a keyboard delivers it: to the focus widget ("Ctrl+PgDown",
+    // "Num+Enter": QKeySequence's names).
+    static void press(const QString &keys)
+    {
+        const QKeyCombination key = QKeySequence(keys)[0];
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+    }
     // The control with the focus, an angle box for its line edit.
     static QString focusedName()
     {
@@ -183,7 +204,10 @@ class MainWindowTest : public QObject {
                 click(name.mid(1));
             else if (auto *unit = find<QRadioButton>(name))
                 QTest::mouseClick(unit, Qt::LeftButton);
-            else if (auto *box = find<QComboBox>(name))
+            else if (auto *caption = find<QLabel>(name)) { // a unit's caption: its button takes the focus
+                QTest::mouseClick(caption, Qt::LeftButton);
+                QVERIFY2(caption->buddy()->hasFocus(), qPrintable(name));
+            } else if (auto *box = find<QComboBox>(name))
                 box->setEditText(value);
             else
                 find(name)->setText(value);
@@ -237,60 +261,18 @@ private slots:
         QCOMPARE(walk.join(' '), row->result + QStringLiteral(" ") + tabs()->objectName());
     }
 
-    // Ctrl+Tab and Ctrl+PgDn show the next panel, Ctrl+Shift+Tab (Backtab as
-    // the keyboard sends it) and Ctrl+PgUp the previous one, wrapping round,
-    // from any control; the focus goes on into the panel shown, or stays on
-    // the strip.
-    void keyboardSwitchesPanels_data()
-    {
-        for (const char *column : {"tab", "key", "shown"})
-            QTest::addColumn<int>(column);
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("focus");
-        QTest::newRow("Ctrl+Tab in a field") << 0 << int(Qt::Key_Tab) << 1 << "T"
-                                             << "ANGLE_BOX_2";
-        QTest::newRow("Ctrl+PgDn on the strip") << 2 << int(Qt::Key_PageDown) << 0 << "TabStrip1Tabs"
-                                                << "TabStrip1Tabs";
-        QTest::newRow("Ctrl+Shift+Tab in an angle box") << 0 << int(Qt::Key_Backtab) << 2 << "ANGLE_BOX"
-                                                        << "opt_INCH3";
-        QTest::newRow("Ctrl+PgUp on a button") << 1 << int(Qt::Key_PageUp) << 0 << "Command2"
-                                               << "T";
-        QTest::newRow("Ctrl+Tab on a unit") << 2 << int(Qt::Key_Tab) << 0 << "Option3"
-                                            << "T";
-    }
+    // Ctrl+Tab and Ctrl+PgDn show the next panel, Ctrl+Shift+Tab and
+    // Ctrl+PgUp the previous one, wrapping round, from any control; the focus
+    // goes on into the panel shown, or stays on the strip.
+    void keyboardSwitchesPanels_data() { addRows(panelKeys); }
     void keyboardSwitchesPanels()
     {
-        QFETCH(int, tab);
-        QFETCH(int, key);
-        QFETCH(int, shown);
-        QFETCH(QString, from);
-        fill(tab, "");
-        find<QWidget>(from)->setFocus();
-        const auto shift = key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::ControlModifier | shift);
-        QVERIFY(showsSelectedPanelOnly() && tabs()->currentIndex() == shown);
-        QTEST(focusedName(), "focus");
-    }
-
-    // A click on a unit's caption selects that unit and focuses its button;
-    // a screen reader hears the caption as the button's label.
-    void captionSelectsUnit()
-    {
-        const char *pairs[][3] = {{"0", "MILLI", "opt_MILLI"}, {"0", "Inch", "opt_INCH"},
-                                  {"1", "Label21", "Option1"}, {"1", "Label23", "opt_Inch2"},
-                                  {"2", "Label24", "Option3"}, {"2", "Label25", "opt_INCH3"}};
-        for (const auto &[tab, caption, unit] : pairs) {
-            tabs()->setCurrentIndex(QString(tab).toInt());
-            auto *label = find<QLabel>(caption);
-            auto *button = find<QRadioButton>(unit);
-            QTest::mouseClick(label, Qt::LeftButton);
-            QVERIFY2(button->isChecked() && button->hasFocus(), caption);
-            QObjectList labels; // the caption, and the panel's frame as for every control in it
-            for (const auto &[labelling, relation] :
-                 QAccessible::queryAccessibleInterface(button)->relations(QAccessible::Label))
-                labels << labelling->object();
-            QVERIFY2(labels.contains(label) && labels.size() == 2, caption);
-        }
+        QFETCH(const Row *, row);
+        fill(row->tab, "");
+        find<QWidget>(row->input)->setFocus();
+        press(row->press);
+        QVERIFY(showsSelectedPanelOnly() && tabs()->currentIndex() == QString(row->expected).toInt());
+        QCOMPARE(focusedName(), row->result);
     }
 
     // Where the comma is the decimal separator, a point is refused with a
@@ -314,15 +296,15 @@ private slots:
         QFETCH(const Row *, row);
         fill(row->tab, row->input);
         const QMap<QString, QString> before = fieldTexts();
-        const QString press = row->press;
-        QWidget *target = find<QWidget>(press.section(' ', 1));
+        const QString keys = row->press;
+        QWidget *target = find<QWidget>(keys.section(' ', 1));
         target->setFocus();
-        const auto key = press.startsWith(QLatin1String("Return"))  ? Qt::Key_Return
-                         : press.startsWith(QLatin1String("Enter")) ? Qt::Key_Enter
-                                                                    : Qt::Key_Space;
-        // As a keyboard delivers it: to the focus widget.
-        QTest::keyClick(QApplication::focusWidget(), key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        auto *typedIn = qobject_cast<QLineEdit *>(target);
+        const int cursor = typedIn ? typedIn->cursorPosition() : 0;
+        press(keys.section(' ', 0, 0));
         QCOMPARE(QApplication::focusWidget(), target);
+        // The field the user is typing in keeps its cursor unless its text changed.
+        QVERIFY(!typedIn || before[typedIn->objectName()] != typedIn->text() || typedIn->cursorPosition() == cursor);
         if (row->result == QLatin1String("prompt")) {
             QCOMPARE(prompts, QStringList{row->expected});
             QCOMPARE(fieldTexts(), before);
@@ -334,18 +316,27 @@ private slots:
             QVERIFY(prompts.isEmpty());
         }
         for (const QComboBox *box : window->findChildren<QComboBox *>())
-            QCOMPARE(box->count(), 3);
+            QVERIFY(box->count() == 3
+                    && QStringList({box->itemText(0), box->itemText(1), box->itemText(2)})
+                           == QStringList({"70", "60", "45"}));
     }
 
-    // A result wider than its field shows its leading digits and the unit is cut.
+    // A result wider than its field shows its leading digits and the unit is
+    // cut, in the field Return was pressed in as in the others.
     void resultShowsItsLeadingDigits_data() { addRows(wideResults); }
     void resultShowsItsLeadingDigits()
     {
         QFETCH(const Row *, row);
         fill(row->tab, row->input);
-        click(calculateButton[row->tab]);
+        QLineEdit *pressed = find(std::array{"A_B", "SURFACE_TRAVEL", "DEPTH"}[row->tab]);
+        pressed->setFocus();
+        QTest::keyClick(pressed, Qt::Key_Return);
         for (QLineEdit *field : panel(row->tab)->findChildren<QLineEdit *>(Qt::FindDirectChildrenOnly)) {
-            if (field->accessibleDescription().startsWith(QLatin1String("Result")))
+            // The field with the focus draws its cursor and focus frame; it
+            // scrolls to keep its cursor in view.
+            if (field == pressed)
+                QCOMPARE(field->cursorPosition(), 0);
+            else if (field->accessibleDescription().startsWith(QLatin1String("Result")))
                 showsItsStart(field);
         }
     }
@@ -360,6 +351,11 @@ private slots:
             field->setFocus();
             QApplication::clipboard()->setText(localised(row->expected));
             QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+            for (const auto reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) { // a moment's leave
+                QFocusEvent leave(QEvent::FocusOut, reason);
+                QApplication::sendEvent(field, &leave);
+                QCOMPARE(field->cursorPosition(), field->text().size());
+            }
             QTest::keyClick(field, Qt::Key_Tab);
         } else {
             field->setText(localised(row->expected));
@@ -444,7 +440,8 @@ private slots:
 
     // A screen reader hears each control of the shown panel by a name of its
     // own (Qt would lend unnamed ones the panel's caption) with a description;
-    // the unit buttons show only a mark, so their names carry the unit.
+    // the unit buttons show only a mark, so their names carry the unit, and
+    // the caption beside each is heard as its label.
     void accessibleNames()
     {
         for (const int tab : {0, 1, 2}) {
@@ -455,8 +452,13 @@ private slots:
                 const QString name = heard->text(QAccessible::Name);
                 if (qobject_cast<QLabel *>(control) || heard->state().invisible)
                     continue;
+                const auto labels = heard->relations(QAccessible::Label); // the frame labels every control
+                const bool captioned = std::any_of(labels.begin(), labels.end(), [&name](const auto &label) {
+                    return label.first->text(QAccessible::Name) == name;
+                });
                 QVERIFY2(!name.isEmpty() && !names.contains(name) && !heard->text(QAccessible::Description).isEmpty()
-                             && (!qobject_cast<QRadioButton *>(control) || name == "Inch" || name == "Millimeter"),
+                             && (!qobject_cast<QRadioButton *>(control)
+                                 || ((name == "Inch" || name == "Millimeter") && captioned)),
                          qPrintable(control->objectName() + ": " + name));
                 names << name;
             }

@@ -165,8 +165,9 @@ std::optional<std::uint64_t> smallWhole(std::string_view digits)
 }
 
 // "3/8", "1 1/2" or "1-1/2", with blanks around. The fraction is written out
-// as decimal digits, far enough that the one double nearest to it is the one
-// nearest to the digits (a last 1 stands for any remainder), and read as such.
+// to 60 decimal places and read as such. With at most 18 digits below the
+// line, a fraction that is not a midpoint between two doubles lies more than
+// 1E-53 from every one, so the digits dropped never change the rounding.
 std::optional<double> readFraction(std::string_view text)
 {
     while (!text.empty() && isBlank(text.front()))
@@ -197,8 +198,6 @@ std::optional<double> readFraction(std::string_view text)
         decimal += static_cast<char>('0' + remainder / *denominator);
         remainder %= *denominator;
     }
-    if (remainder != 0)
-        decimal += '1';
     return readNumber(decimal, '.');
 }
 

@@ -65,6 +65,7 @@ const ReadRow readRows[] = {
     {"digitsPastAMidpoint", "1 1/9007199254740991", 1.0000000000000002, none, true},
     {"eighteenDigitDenominator", "1/100000000000000000", 1e-17, none, true},
     {"nineteenDigitDenominator", "1/1000000000000000000", none},
+    {"zeroNumerator", "2 0/4", 2.0, none, true},
     {"zeroDenominator", "3/0", none},
     {"noDenominator", "1/", none},
     {"twoSlashes", "1/2/3", none},

@@ -157,7 +157,7 @@ std::optional<std::uint64_t> smallWhole(std::string_view digits)
 {
     if (!allDigits(digits))
         return std::nullopt;
-    digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
+    digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size() - 1));
     std::uint64_t value = 0;
     if (digits.size() > 18 || std::from_chars(digits.data(), digits.data() + digits.size(), value).ec != std::errc())
         return std::nullopt;

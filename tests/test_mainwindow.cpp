@@ -275,6 +275,20 @@ private slots:
         QCOMPARE(focusedName(), row->result);
     }
 
+    // Return held down in a field or on CALCULATE calculates once, not once
+    // for every repeat of the key: one prompt for an empty thickness.
+    void heldReturnCalculatesOnce()
+    {
+        for (QWidget *target : {find<QWidget>("T"), find<QWidget>("Command1")}) {
+            for (const bool repeat : {false, true, true, true}) {
+                QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), repeat);
+                QApplication::sendEvent(target, &held);
+            }
+            QCOMPARE(prompts.size(), 1);
+            prompts.clear();
+        }
+    }
+
     // Where the comma is the decimal separator, a point is refused with a
     // hint; elsewhere it is the separator.
     void pointGetsSeparatorHint()

@@ -150,6 +150,15 @@ std::string add(std::string_view digits, std::uint64_t n)
     return n != 0 ? std::to_string(n) + sum : sum;
 }
 
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 bool allDigits(std::string_view text) { return !text.empty() && std::all_of(text.begin(), text.end(), isDigit); }
 
 // Up to 18 significant digits, which leaves room to multiply by ten.
@@ -164,16 +173,12 @@ std::optional<std::uint64_t> smallWhole(std::string_view digits)
     return value;
 }
 
-// "3/8", "1 1/2" or "1-1/2", with blanks around. The fraction is written out
+// "3/8", "1 1/2" or "1-1/2". The fraction is written out
 // to 60 decimal places and read as such. With at most 18 digits below the
 // line, a fraction that is not a midpoint between two doubles lies more than
 // 1E-53 from every one, so the digits dropped never change the rounding.
 std::optional<double> readFraction(std::string_view text)
 {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
     const auto slash = text.find('/');
     if (slash == text.npos)
         return std::nullopt;
@@ -215,8 +220,7 @@ std::optional<double> readNumber(std::string_view text, char decimal)
 
 std::optional<Input> readInput(std::string_view text, char decimal)
 {
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
+    text = trimmed(text);
     std::optional<Unit> unit;
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
     if (text.ends_with('"')) {
@@ -231,6 +235,7 @@ std::optional<Input> readInput(std::string_view text, char decimal)
         if (unit)
             text.remove_suffix(2);
     }
+    text = trimmed(text);
     auto value = readNumber(text, decimal);
     if (!value)
         value = readFraction(text);

@@ -11,8 +11,26 @@
 
 using ui::twipRect;
 
+namespace {
+// The controls' names in the window's design, kept as their object names:
+// tests, screen readers and automation find the controls by them.
+namespace designName {
+constexpr char panel[] = "Frame3";
+constexpr char thickness[] = "MAT_T";
+constexpr char abSoundPath[] = "A_B_SND_PATH";
+constexpr char indicationSoundPath[] = "IND_SP";
+constexpr char depth[] = "DEPTH";
+constexpr char calculate[] = "Command4";
+constexpr char clear[] = "Command6";
+constexpr char inchButton[] = "opt_INCH3";
+constexpr char millimetreButton[] = "Option3";
+constexpr char inchCaption[] = "Label25";
+constexpr char millimetreCaption[] = "Label24";
+} // namespace designName
+} // namespace
+
 IndicationDepthPanel::IndicationDepthPanel(QWidget *parent)
-    : Panel(QStringLiteral("Frame3"), QStringLiteral("Indication Depth"), parent)
+    : Panel(designName::panel, QStringLiteral("Indication Depth"), parent)
 {
     addOutline(6600, 750, 1440, 390);
     addLine({6600, 750}, {7275, 1125}, Qt::black);
@@ -30,51 +48,54 @@ IndicationDepthPanel::IndicationDepthPanel(QWidget *parent)
     addCaption("Label18", QStringLiteral("(A-B) SOUND PATH:"), twipRect(2175, 1050, 1740, 240), captionFont, right);
     addCaption("Label19", QStringLiteral("INDICATION SOUND PATH:"), twipRect(1650, 1575, 2265, 240), underlined, right);
     addCaption("Label20", QStringLiteral("= INDICATION DEPTH"), twipRect(6300, 1575, 1815, 240), captionFont, right);
-    QLabel *inchCaption =
-        addCaption("Label25", QStringLiteral("Inch"), twipRect(525, 900, 540, 240), ui::windowFont(), Qt::AlignHCenter);
-    QLabel *milliCaption = addCaption("Label24", QStringLiteral("Millimeter"), twipRect(525, 1350, 990, 240),
-                                      ui::windowFont(), Qt::AlignHCenter);
+    QLabel *inchCaption = addCaption(designName::inchCaption, QStringLiteral("Inch"), twipRect(525, 900, 540, 240),
+                                     ui::windowFont(), Qt::AlignHCenter);
+    QLabel *millimetreCaption = addCaption(designName::millimetreCaption, QStringLiteral("Millimeter"),
+                                           twipRect(525, 1350, 990, 240), ui::windowFont(), Qt::AlignHCenter);
 
-    MAT_T = addField("MAT_T", FieldRole::Input, QStringLiteral("Enter the Material Thickness"),
-                     twipRect(3975, 450, 690, 315), 13);
-    A_B_SND_PATH = addField("A_B_SND_PATH", FieldRole::Input, QStringLiteral("Enter the A-B Sound Path"),
+    thickness_ = addField(designName::thickness, FieldRole::Input, QStringLiteral("Enter the Material Thickness"),
+                          twipRect(3975, 450, 690, 315), 13);
+    abSoundPath_ = addField(designName::abSoundPath, FieldRole::Input, QStringLiteral("Enter the A-B Sound Path"),
                             twipRect(3975, 975, 690, 315), 12);
-    IND_SP = addField("IND_SP", FieldRole::Input, QStringLiteral("Enter the Indication Sound Path"),
-                      twipRect(3975, 1500, 690, 315), 11);
-    auto *calculate = addButton("Command4", QStringLiteral("CALCULATE"), QStringLiteral("Calculate Indication Depth"),
-                                twipRect(4950, 450, 1365, 390), 10);
-    DEPTH =
-        addField("DEPTH", FieldRole::Result, QStringLiteral("Indication Depth"), twipRect(5175, 1500, 1140, 360), 9);
-    auto *clear = addButton("Command6", QStringLiteral("CLEAR"), QStringLiteral("Clear Current Data"),
-                            twipRect(4950, 900, 1365, 390), 8);
+    indicationSoundPath_ =
+        addField(designName::indicationSoundPath, FieldRole::Input, QStringLiteral("Enter the Indication Sound Path"),
+                 twipRect(3975, 1500, 690, 315), 11);
+    auto *calculateButton = addButton(designName::calculate, QStringLiteral("CALCULATE"),
+                                      QStringLiteral("Calculate Indication Depth"), twipRect(4950, 450, 1365, 390), 10);
+    depth_ = addField(designName::depth, FieldRole::Result, QStringLiteral("Indication Depth"),
+                      twipRect(5175, 1500, 1140, 360), 9);
+    auto *clearButton = addButton(designName::clear, QStringLiteral("CLEAR"), QStringLiteral("Clear Current Data"),
+                                  twipRect(4950, 900, 1365, 390), 8);
     addPicture("Picture3", twipRect(600, 300, 480, 480));
-    std::tie(opt_INCH3, Option3) =
-        addUnitPair("opt_INCH3", twipRect(225, 900, 165, 225), 5, "Option3", twipRect(225, 1350, 165, 225), 6);
+    std::tie(inchButton_, millimetreButton_) =
+        addUnitPair(designName::inchButton, twipRect(225, 900, 165, 225), 5, designName::millimetreButton,
+                    twipRect(225, 1350, 165, 225), 6);
 
-    captionFor(inchCaption, opt_INCH3);
-    captionFor(milliCaption, Option3);
-    calculateOnReturn(calculate);
-    connect(calculate, &QPushButton::clicked, this, &IndicationDepthPanel::Command4_Click);
-    connect(clear, &QPushButton::clicked, this, &IndicationDepthPanel::Command6_Click);
+    captionFor(inchCaption, inchButton_);
+    captionFor(millimetreCaption, millimetreButton_);
+    calculateOnReturn(calculateButton);
+    connect(calculateButton, &QPushButton::clicked, this, &IndicationDepthPanel::calculate);
+    connect(clearButton, &QPushButton::clicked, this, &IndicationDepthPanel::clear);
 }
 
 calc::IndicationDepthFields IndicationDepthPanel::fields() const
 {
-    return {calc::text(MAT_T), calc::text(A_B_SND_PATH), calc::text(IND_SP), calc::text(DEPTH), opt_INCH3->isChecked()};
+    return {calc::text(thickness_), calc::text(abSoundPath_), calc::text(indicationSoundPath_), calc::text(depth_),
+            inchButton_->isChecked()};
 }
 
 void IndicationDepthPanel::showFields(const calc::IndicationDepthFields &f)
 {
-    calc::setText(MAT_T, f.MAT_T);
-    calc::setText(A_B_SND_PATH, f.A_B_SND_PATH);
-    calc::setText(IND_SP, f.IND_SP);
-    calc::setText(DEPTH, f.DEPTH);
+    calc::setText(thickness_, f.thickness);
+    calc::setText(abSoundPath_, f.abSoundPath);
+    calc::setText(indicationSoundPath_, f.indicationSoundPath);
+    calc::setText(depth_, f.depth);
 }
 
-void IndicationDepthPanel::Command4_Click()
+void IndicationDepthPanel::calculate()
 {
     settle(calc::calculateIndicationDepth(fields(), decimal()),
            [this](const calc::IndicationDepthFields &out) { showFields(out); });
 }
 
-void IndicationDepthPanel::Command6_Click() { showFields(calc::clearIndicationDepth(fields())); }
+void IndicationDepthPanel::clear() { showFields(calc::clearIndicationDepth(fields())); }

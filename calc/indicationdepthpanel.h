@@ -15,19 +15,17 @@ class IndicationDepthPanel : public calc::Panel {
 public:
     explicit IndicationDepthPanel(QWidget *parent = nullptr);
 
-public slots:
-    void Command4_Click(); // CALCULATE
-    void Command6_Click(); // CLEAR
-
 private:
+    void calculate();
+    void clear();
     calc::IndicationDepthFields fields() const;
     // Writes every field text; unchanged fields are left untouched.
     void showFields(const calc::IndicationDepthFields &fields);
 
-    QLineEdit *MAT_T;
-    QLineEdit *A_B_SND_PATH;
-    QLineEdit *IND_SP;
-    QLineEdit *DEPTH;
-    QRadioButton *opt_INCH3;
-    QRadioButton *Option3;
+    QLineEdit *thickness_;
+    QLineEdit *abSoundPath_;
+    QLineEdit *indicationSoundPath_;
+    QLineEdit *depth_;
+    QRadioButton *inchButton_;
+    QRadioButton *millimetreButton_;
 };

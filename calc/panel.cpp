@@ -29,17 +29,16 @@ using ui::twipRect;
 using ui::windowFont;
 using ui::windowGrey;
 
-Panel::Panel(const QString &name, const QString &caption, QWidget *parent)
+Panel::Panel(const char *name, const QString &caption, QWidget *parent)
     : CaptionFrame(caption, parent)
-    , prompter_([this](const QString &text) { showPrompt(window(), text); })
+    , prompter_([this](const QString &text) { showPrompt(window(), QString::fromLatin1(prompts::title), text); })
     , decimal_(localeDecimal())
 {
-    setObjectName(name);
+    setObjectName(QString::fromLatin1(name));
     setAccessibleName(caption);
     setAutoFillBackground(true);
     setGeometry(twipRect(525, 900, 8340, 2115));
-    // The frame shows the button face. Every control in it sets its own font,
-    // so the caption's italic does not spread to them.
+    // The frame shows the button face.
     QPalette pal = palette();
     pal.setColor(QPalette::Window, pal.color(QPalette::Button));
     setPalette(pal);

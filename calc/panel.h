@@ -23,10 +23,9 @@ namespace calc {
 // calculations and tells the window where its controls stand in the tab order.
 class Panel : public ui::CaptionFrame {
 public:
-    Panel(const QString &name, const QString &caption, QWidget *parent);
+    Panel(const char *name, const QString &caption, QWidget *parent);
 
     void setPrompter(ui::Prompter prompter) { prompter_ = std::move(prompter); }
-    void setDecimal(char decimal) { decimal_ = decimal; }
     // Controls that take the focus, each with its place in the window's order.
     const std::vector<std::pair<int, QWidget *>> &focusOrder() const { return focusOrder_; }
 
@@ -82,7 +81,7 @@ private:
     std::vector<QLineEdit *> fields_;
     ui::Prompter prompter_;
     QAbstractButton *calculate_ = nullptr;
-    char decimal_ = '.';
+    const char decimal_;
 };
 
 std::string text(const QLineEdit *field);

@@ -12,8 +12,26 @@
 
 using ui::twipRect;
 
+namespace {
+// The controls' names in the window's design, kept as their object names:
+// tests, screen readers and automation find the controls by them.
+namespace designName {
+constexpr char panel[] = "Frame1";
+constexpr char thickness[] = "T";
+constexpr char angle[] = "ANGLE_BOX";
+constexpr char abSoundPath[] = "A_B";
+constexpr char abcSoundPath[] = "A_B_C";
+constexpr char calculate[] = "Command1";
+constexpr char clear[] = "Command3";
+constexpr char inchButton[] = "opt_INCH";
+constexpr char millimetreButton[] = "opt_MILLI";
+constexpr char inchCaption[] = "Inch";
+constexpr char millimetreCaption[] = "MILLI";
+} // namespace designName
+} // namespace
+
 SoundPathPanel::SoundPathPanel(QWidget *parent)
-    : Panel(QStringLiteral("Frame1"), QStringLiteral("Sound Path"), parent)
+    : Panel(designName::panel, QStringLiteral("Sound Path"), parent)
 {
     // Created bottom of the stacking order first, so later controls lie on top.
     addOutline(5325, 825, 1440, 390);
@@ -28,48 +46,51 @@ SoundPathPanel::SoundPathPanel(QWidget *parent)
     addCaption("Label13", QStringLiteral("= A-B"), twipRect(6600, 1500, 540, 240), captionFont, right);
     addCaption("Label11", QStringLiteral("SHEAR WAVE ANGLE:"), twipRect(2400, 750, 1815, 240), captionFont, right);
     addCaption("Label10", QStringLiteral("MATERIAL THICKNESS:"), twipRect(2175, 375, 2040, 240), captionFont, right);
-    QLabel *inchCaption =
-        addCaption("Inch", QStringLiteral("Inch"), twipRect(1200, 750, 540, 240), ui::windowFont(), Qt::AlignHCenter);
-    QLabel *milliCaption = addCaption("MILLI", QStringLiteral("Millimeter"), twipRect(1200, 1200, 990, 240),
-                                      ui::windowFont(), Qt::AlignHCenter);
+    QLabel *inchCaption = addCaption(designName::inchCaption, QStringLiteral("Inch"), twipRect(1200, 750, 540, 240),
+                                     ui::windowFont(), Qt::AlignHCenter);
+    QLabel *millimetreCaption = addCaption(designName::millimetreCaption, QStringLiteral("Millimeter"),
+                                           twipRect(1200, 1200, 990, 240), ui::windowFont(), Qt::AlignHCenter);
 
-    A_B = addField("A_B", FieldRole::Result, QStringLiteral("Sound Path A to B"), twipRect(5475, 1425, 1140, 315), 41);
-    A_B_C = addField("A_B_C", FieldRole::Result, QStringLiteral("Sound Path A to B to C"),
-                     twipRect(6375, 300, 1140, 315), 42);
-    auto *clear = addButton("Command3", QStringLiteral("CLEAR"), QStringLiteral("Clear Current Data"),
-                            twipRect(2625, 1575, 1365, 390), 43);
-    ANGLE_BOX = addAngleBox("ANGLE_BOX", twipRect(4275, 675, 615, 360), 2);
-    auto *calculate = addButton("Command1", QStringLiteral("CALCULATE"), QStringLiteral("Calculate Sound Path"),
-                                twipRect(2625, 1125, 1365, 390), 3);
-    T = addField("T", FieldRole::Input, QStringLiteral("Enter the Material Thickness"), twipRect(4275, 300, 690, 315),
-                 1);
+    abSoundPath_ = addField(designName::abSoundPath, FieldRole::Result, QStringLiteral("Sound Path A to B"),
+                            twipRect(5475, 1425, 1140, 315), 41);
+    abcSoundPath_ = addField(designName::abcSoundPath, FieldRole::Result, QStringLiteral("Sound Path A to B to C"),
+                             twipRect(6375, 300, 1140, 315), 42);
+    auto *clearButton = addButton(designName::clear, QStringLiteral("CLEAR"), QStringLiteral("Clear Current Data"),
+                                  twipRect(2625, 1575, 1365, 390), 43);
+    angle_ = addAngleBox(designName::angle, twipRect(4275, 675, 615, 360), 2);
+    auto *calculateButton = addButton(designName::calculate, QStringLiteral("CALCULATE"),
+                                      QStringLiteral("Calculate Sound Path"), twipRect(2625, 1125, 1365, 390), 3);
+    thickness_ = addField(designName::thickness, FieldRole::Input, QStringLiteral("Enter the Material Thickness"),
+                          twipRect(4275, 300, 690, 315), 1);
     addPicture("Picture1", twipRect(225, 900, 480, 480));
-    std::tie(opt_INCH, opt_MILLI) =
-        addUnitPair("opt_INCH", twipRect(900, 750, 165, 225), 45, "opt_MILLI", twipRect(900, 1200, 165, 225), 46);
+    std::tie(inchButton_, millimetreButton_) =
+        addUnitPair(designName::inchButton, twipRect(900, 750, 165, 225), 45, designName::millimetreButton,
+                    twipRect(900, 1200, 165, 225), 46);
 
-    captionFor(inchCaption, opt_INCH);
-    captionFor(milliCaption, opt_MILLI);
-    calculateOnReturn(calculate);
-    connect(calculate, &QPushButton::clicked, this, &SoundPathPanel::Command1_Click);
-    connect(clear, &QPushButton::clicked, this, &SoundPathPanel::Command3_Click);
+    captionFor(inchCaption, inchButton_);
+    captionFor(millimetreCaption, millimetreButton_);
+    calculateOnReturn(calculateButton);
+    connect(calculateButton, &QPushButton::clicked, this, &SoundPathPanel::calculate);
+    connect(clearButton, &QPushButton::clicked, this, &SoundPathPanel::clear);
 }
 
 calc::SoundPathFields SoundPathPanel::fields() const
 {
-    return {calc::text(T), calc::text(ANGLE_BOX), calc::text(A_B), calc::text(A_B_C), opt_INCH->isChecked()};
+    return {calc::text(thickness_), calc::text(angle_), calc::text(abSoundPath_), calc::text(abcSoundPath_),
+            inchButton_->isChecked()};
 }
 
 void SoundPathPanel::showFields(const calc::SoundPathFields &f)
 {
-    calc::setText(T, f.T);
-    calc::setText(A_B, f.A_B);
-    calc::setText(A_B_C, f.A_B_C);
+    calc::setText(thickness_, f.thickness);
+    calc::setText(abSoundPath_, f.abSoundPath);
+    calc::setText(abcSoundPath_, f.abcSoundPath);
 }
 
-void SoundPathPanel::Command1_Click()
+void SoundPathPanel::calculate()
 {
     settle(calc::calculateSoundPath(fields(), decimal()),
            [this](const calc::SoundPathFields &out) { showFields(out); });
 }
 
-void SoundPathPanel::Command3_Click() { showFields(calc::clearSoundPath(fields())); }
+void SoundPathPanel::clear() { showFields(calc::clearSoundPath(fields())); }

@@ -16,19 +16,17 @@ class SoundPathPanel : public calc::Panel {
 public:
     explicit SoundPathPanel(QWidget *parent = nullptr);
 
-public slots:
-    void Command1_Click(); // CALCULATE
-    void Command3_Click(); // CLEAR
-
 private:
+    void calculate();
+    void clear();
     calc::SoundPathFields fields() const;
     // Writes every field text; unchanged fields are left untouched.
     void showFields(const calc::SoundPathFields &fields);
 
-    QLineEdit *T;
-    QComboBox *ANGLE_BOX;
-    QLineEdit *A_B;
-    QLineEdit *A_B_C;
-    QRadioButton *opt_INCH;
-    QRadioButton *opt_MILLI;
+    QLineEdit *thickness_;
+    QComboBox *angle_;
+    QLineEdit *abSoundPath_;
+    QLineEdit *abcSoundPath_;
+    QRadioButton *inchButton_;
+    QRadioButton *millimetreButton_;
 };

@@ -12,8 +12,25 @@
 
 using ui::twipRect;
 
+namespace {
+// The controls' names in the window's design, kept as their object names:
+// tests, screen readers and automation find the controls by them.
+namespace designName {
+constexpr char panel[] = "Frame2";
+constexpr char soundPath[] = "SP_TEXT";
+constexpr char angle[] = "ANGLE_BOX_2";
+constexpr char surfaceTravel[] = "SURFACE_TRAVEL";
+constexpr char calculate[] = "Command2";
+constexpr char clear[] = "Command5";
+constexpr char inchButton[] = "opt_Inch2";
+constexpr char millimetreButton[] = "Option1";
+constexpr char inchCaption[] = "Label23";
+constexpr char millimetreCaption[] = "Label21";
+} // namespace designName
+} // namespace
+
 SurfaceTravelPanel::SurfaceTravelPanel(QWidget *parent)
-    : Panel(QStringLiteral("Frame2"), QStringLiteral("Surface Travel"), parent)
+    : Panel(designName::panel, QStringLiteral("Surface Travel"), parent)
 {
     // Created bottom of the stacking order first, so later controls lie on top.
     const QColor lineColour = palette().color(QPalette::WindowText);
@@ -33,47 +50,48 @@ SurfaceTravelPanel::SurfaceTravelPanel(QWidget *parent)
     addLetter("Label3", QStringLiteral("C"), twipRect(6825, 375, 135, 210));
     addLetter("Label2", QStringLiteral("B"), twipRect(6000, 1050, 240, 240));
     addLetter("Label1", QStringLiteral("A"), twipRect(5250, 375, 135, 210));
-    QLabel *milliCaption = addCaption("Label21", QStringLiteral("Millimeter"), twipRect(1350, 1275, 990, 240),
-                                      ui::windowFont(), Qt::AlignHCenter);
-    QLabel *inchCaption = addCaption("Label23", QStringLiteral("Inch"), twipRect(1350, 825, 540, 240), ui::windowFont(),
-                                     Qt::AlignHCenter);
+    QLabel *millimetreCaption = addCaption(designName::millimetreCaption, QStringLiteral("Millimeter"),
+                                           twipRect(1350, 1275, 990, 240), ui::windowFont(), Qt::AlignHCenter);
+    QLabel *inchCaption = addCaption(designName::inchCaption, QStringLiteral("Inch"), twipRect(1350, 825, 540, 240),
+                                     ui::windowFont(), Qt::AlignHCenter);
 
-    ANGLE_BOX_2 = addAngleBox("ANGLE_BOX_2", twipRect(4200, 600, 615, 360), 24);
-    SP_TEXT = addField("SP_TEXT", FieldRole::Input, QStringLiteral("Enter the Sound Path"),
-                       twipRect(4200, 225, 840, 315), 25);
-    auto *calculate = addButton("Command2", QStringLiteral("CALCULATE"), QStringLiteral("Calculate Surface Travel"),
-                                twipRect(2700, 1050, 1365, 390), 26);
-    SURFACE_TRAVEL = addField("SURFACE_TRAVEL", FieldRole::Result, QStringLiteral("Surface Travel Distance"),
+    angle_ = addAngleBox(designName::angle, twipRect(4200, 600, 615, 360), 24);
+    soundPath_ = addField(designName::soundPath, FieldRole::Input, QStringLiteral("Enter the Sound Path"),
+                          twipRect(4200, 225, 840, 315), 25);
+    auto *calculateButton = addButton(designName::calculate, QStringLiteral("CALCULATE"),
+                                      QStringLiteral("Calculate Surface Travel"), twipRect(2700, 1050, 1365, 390), 26);
+    surfaceTravel_ = addField(designName::surfaceTravel, FieldRole::Result, QStringLiteral("Surface Travel Distance"),
                               twipRect(5325, 1425, 1140, 315), 27);
-    auto *clear = addButton("Command5", QStringLiteral("CLEAR"), QStringLiteral("Clear Current Data"),
-                            twipRect(2700, 1500, 1365, 390), 28);
+    auto *clearButton = addButton(designName::clear, QStringLiteral("CLEAR"), QStringLiteral("Clear Current Data"),
+                                  twipRect(2700, 1500, 1365, 390), 28);
     addPicture("Picture2", twipRect(375, 900, 480, 480));
-    std::tie(opt_Inch2, Option1) =
-        addUnitPair("opt_Inch2", twipRect(1050, 825, 165, 225), 31, "Option1", twipRect(1050, 1275, 165, 225), 30);
-    opt_Inch2->raise();
+    std::tie(inchButton_, millimetreButton_) =
+        addUnitPair(designName::inchButton, twipRect(1050, 825, 165, 225), 31, designName::millimetreButton,
+                    twipRect(1050, 1275, 165, 225), 30);
+    inchButton_->raise();
 
-    captionFor(inchCaption, opt_Inch2);
-    captionFor(milliCaption, Option1);
-    calculateOnReturn(calculate);
-    connect(calculate, &QPushButton::clicked, this, &SurfaceTravelPanel::Command2_Click);
-    connect(clear, &QPushButton::clicked, this, &SurfaceTravelPanel::Command5_Click);
+    captionFor(inchCaption, inchButton_);
+    captionFor(millimetreCaption, millimetreButton_);
+    calculateOnReturn(calculateButton);
+    connect(calculateButton, &QPushButton::clicked, this, &SurfaceTravelPanel::calculate);
+    connect(clearButton, &QPushButton::clicked, this, &SurfaceTravelPanel::clear);
 }
 
 calc::SurfaceTravelFields SurfaceTravelPanel::fields() const
 {
-    return {calc::text(SP_TEXT), calc::text(ANGLE_BOX_2), calc::text(SURFACE_TRAVEL), opt_Inch2->isChecked()};
+    return {calc::text(soundPath_), calc::text(angle_), calc::text(surfaceTravel_), inchButton_->isChecked()};
 }
 
 void SurfaceTravelPanel::showFields(const calc::SurfaceTravelFields &f)
 {
-    calc::setText(SP_TEXT, f.SP_TEXT);
-    calc::setText(SURFACE_TRAVEL, f.SURFACE_TRAVEL);
+    calc::setText(soundPath_, f.soundPath);
+    calc::setText(surfaceTravel_, f.surfaceTravel);
 }
 
-void SurfaceTravelPanel::Command2_Click()
+void SurfaceTravelPanel::calculate()
 {
     settle(calc::calculateSurfaceTravel(fields(), decimal()),
            [this](const calc::SurfaceTravelFields &out) { showFields(out); });
 }
 
-void SurfaceTravelPanel::Command5_Click() { showFields(calc::clearSurfaceTravel(fields())); }
+void SurfaceTravelPanel::clear() { showFields(calc::clearSurfaceTravel(fields())); }

@@ -16,18 +16,16 @@ class SurfaceTravelPanel : public calc::Panel {
 public:
     explicit SurfaceTravelPanel(QWidget *parent = nullptr);
 
-public slots:
-    void Command2_Click(); // CALCULATE
-    void Command5_Click(); // CLEAR
-
 private:
+    void calculate();
+    void clear();
     calc::SurfaceTravelFields fields() const;
     // Writes every field text; unchanged fields are left untouched.
     void showFields(const calc::SurfaceTravelFields &fields);
 
-    QLineEdit *SP_TEXT;
-    QComboBox *ANGLE_BOX_2;
-    QLineEdit *SURFACE_TRAVEL;
-    QRadioButton *opt_Inch2;
-    QRadioButton *Option1;
+    QLineEdit *soundPath_;
+    QComboBox *angle_;
+    QLineEdit *surfaceTravel_;
+    QRadioButton *inchButton_;
+    QRadioButton *millimetreButton_;
 };

@@ -18,18 +18,22 @@ constexpr Unit inch = Unit::Inch, mm = Unit::Millimetre;
 
 // A row with a unit, or marked inputOnly, is what only an input field takes:
 // readInput reads it, readNumber refuses it.
-struct ReadRow {
-    const char *name, *text;
-    std::optional<double> expected;
+struct ReadOptions {
     std::optional<Unit> unit = none;
     bool inputOnly = false;
     char decimal = '.';
+};
+struct ReadRow {
+    const char *name, *text;
+    std::optional<double> expected;
+    ReadOptions options = {};
 };
 using Read = testing::TestWithParam<ReadRow>;
 
 TEST_P(Read, NumberAndInput)
 {
-    const auto &[name, text, expected, unit, inputOnly, decimal] = GetParam();
+    const auto &[name, text, expected, options] = GetParam();
+    const auto &[unit, inputOnly, decimal] = options;
     EXPECT_EQ(readInput(text, decimal), expected ? std::optional(Input{*expected, unit}) : none);
     EXPECT_EQ(readNumber(text, decimal), unit || inputOnly ? none : expected);
 }
@@ -41,31 +45,31 @@ const ReadRow readRows[] = {
     {"blanksAndTab", "  60 \t", 60.0},
     {"exponent", "7E1", 70.0},
     {"lowerCaseSignedExponent", "25e-1", 2.5},
-    {"commaLocale", "2,5", 2.5, none, false, ','},
+    {"commaLocale", "2,5", 2.5, {.decimal = ','}},
     {"largestDouble", "1.7976931348623157E+308", 1.7976931348623157e308},
     {"underflowIsZero", "1E-400", 0.0},
     {"empty", "", none},
     {"exponentWithoutDigits", "1E", none},
-    {"pointInCommaLocale", "2.5", none, none, false, ','},
+    {"pointInCommaLocale", "2.5", none, {.decimal = ','}},
     {"beyondLargestDouble", "1.8E+308", none},
     {"hugeExponent", "1E99999999999999999999", none},
-    {"pastedMillimetres", "146.199 mm", 146.199, mm},
-    {"unitWithoutBlank", "25in", 25.0, inch},
-    {"upperCaseUnitAndBlanks", " 30.000 MM ", 30.0, mm},
-    {"inchMark", "0.5\"", 0.5, inch},
+    {"pastedMillimetres", "146.199 mm", 146.199, {.unit = mm}},
+    {"unitWithoutBlank", "25in", 25.0, {.unit = inch}},
+    {"upperCaseUnitAndBlanks", " 30.000 MM ", 30.0, {.unit = mm}},
+    {"inchMark", "0.5\"", 0.5, {.unit = inch}},
     {"otherUnit", "25 cm", none},
     {"unitTwice", "25 in in", none},
-    {"eighths", "3/8", 0.375, none, true},
-    {"wholeAndBlank", " 1 1/2 ", 1.5, none, true},
-    {"wholeAndHyphen", "1-1/2", 1.5, none, true},
-    {"blanksAfterWhole", "1  1/2", 1.5, none, true},
-    {"fractionInchMark", "3/8\"", 0.375, inch},
-    {"nearestNotWholePlusQuotient", "1 2/3", 1.6666666666666667, none, true},
-    {"improperCarriesIntoWhole", "9 3/2", 10.5, none, true},
-    {"digitsPastAMidpoint", "1 1/9007199254740991", 1.0000000000000002, none, true},
-    {"eighteenDigitDenominator", "1/100000000000000000", 1e-17, none, true},
+    {"eighths", "3/8", 0.375, {.inputOnly = true}},
+    {"wholeAndBlank", " 1 1/2 ", 1.5, {.inputOnly = true}},
+    {"wholeAndHyphen", "1-1/2", 1.5, {.inputOnly = true}},
+    {"blanksAfterWhole", "1  1/2", 1.5, {.inputOnly = true}},
+    {"fractionInchMark", "3/8\"", 0.375, {.unit = inch}},
+    {"nearestNotWholePlusQuotient", "1 2/3", 1.6666666666666667, {.inputOnly = true}},
+    {"improperCarriesIntoWhole", "9 3/2", 10.5, {.inputOnly = true}},
+    {"digitsPastAMidpoint", "1 1/9007199254740991", 1.0000000000000002, {.inputOnly = true}},
+    {"eighteenDigitDenominator", "1/100000000000000000", 1e-17, {.inputOnly = true}},
     {"nineteenDigitDenominator", "1/1000000000000000000", none},
-    {"zeroNumerator", "2 0/4", 2.0, none, true},
+    {"zeroNumerator", "2 0/4", 2.0, {.inputOnly = true}},
     {"zeroDenominator", "3/0", none},
     {"noDenominator", "1/", none},
     {"twoSlashes", "1/2/3", none},
@@ -126,109 +130,141 @@ const TextRow takeRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(TakeInput, Text, testing::ValuesIn(takeRows), rowName);
 
-using P = SoundPathFields;
-using T = SurfaceTravelFields;
-using D = IndicationDepthFields;
-
-// What a CALCULATE leaves to read: its result fields joined by " | ", or the
-// prompt. Every other field must come back as it went in.
+// What a CALCULATE leaves to read: the panel's results joined by " | ", or
+// the prompt. No other field may change.
 template <class Fields>
-std::string shown(Fields in, Outcome<Fields> (*calculate)(Fields, char),
-                  std::initializer_list<std::string Fields::*> results)
+std::string shown(const Fields &in, Outcome<Fields> (*calculate)(Fields, char))
 {
     const auto outcome = calculate(in, '.');
     if (const auto *prompt = std::get_if<Prompt>(&outcome))
         return prompt->text;
-    Fields out = std::get<Fields>(outcome);
+    const Fields &out = std::get<Fields>(outcome);
+    EXPECT_TRUE(changesOnlyResults(in, out)) << "CALCULATE changed a field it does not write";
     std::string text;
-    for (std::string Fields::*field : results) {
+    for (std::string Fields::*field : Fields::results)
         text += (text.empty() ? "" : " | ") + out.*field;
-        out.*field = in.*field = "";
-    }
-    EXPECT_EQ(out, in) << "CALCULATE changed a field it does not write";
     return text;
 }
-std::string soundPath(auto... f) { return shown(P{f...}, calculateSoundPath, {&P::A_B, &P::A_B_C}); }
-std::string surfaceTravel(auto... f) { return shown(T{f...}, calculateSurfaceTravel, {&T::SURFACE_TRAVEL}); }
-std::string indicationDepth(auto... f) { return shown(D{f...}, calculateIndicationDepth, {&D::DEPTH}); }
+
+// A panel's fields before CALCULATE, and what it shows then.
+template <class Fields>
+struct CalculationRow {
+    const char *name;
+    Fields in;
+    const char *expected;
+};
+using SoundPath = testing::TestWithParam<CalculationRow<SoundPathFields>>;
+using SurfaceTravel = testing::TestWithParam<CalculationRow<SurfaceTravelFields>>;
+using IndicationDepth = testing::TestWithParam<CalculationRow<IndicationDepthFields>>;
+TEST_P(SoundPath, Calculates) { EXPECT_EQ(shown(GetParam().in, calculateSoundPath), GetParam().expected); }
+TEST_P(SurfaceTravel, Calculates) { EXPECT_EQ(shown(GetParam().in, calculateSurfaceTravel), GetParam().expected); }
+TEST_P(IndicationDepth, Calculates) { EXPECT_EQ(shown(GetParam().in, calculateIndicationDepth), GetParam().expected); }
 
 constexpr auto angle = "Please Choose a Refracted Angle of 70, 60 or 45";
 constexpr auto tooLarge = "The Result is Too Large to Display";
 constexpr auto thicknessNaN = "Please Enter the Material Thickness as a Number";
 constexpr auto missing = "Please Enter the Material Thickness,\nthe A-B Sound Path and the Indication Sound Path";
 
-const TextRow soundPathRows[] = {
-    {"one70OverwritesResults", [] { return soundPath("1", "70", "9.000 mm", "x"); }, "2.924 in | 5.848 in"},
-    {"typed60", [] { return soundPath("1", "60.0", "", ""); }, "2.000 in | 4.000 in"},
-    {"millimetre45", [] { return soundPath("25", "45", "", "", false); }, "35.356 mm | 70.711 mm"},
-    {"pastedThickness", [] { return soundPath("146.199 mm", "70", "", "", false); }, "427.482 mm | 854.965 mm"},
-    {"fractionThickness", [] { return soundPath("3/8\"", "60", "", ""); }, "0.750 in | 1.500 in"},
-    {"thicknessInOtherUnit", [] { return soundPath("12.7 mm", "70", "", ""); },
+const CalculationRow<SoundPathFields> soundPathRows[] = {
+    {"one70OverwritesResults",
+     {.thickness = "1", .angle = "70", .abSoundPath = "9.000 mm", .abcSoundPath = "x"},
+     "2.924 in | 5.848 in"},
+    {"typed60", {.thickness = "1", .angle = "60.0"}, "2.000 in | 4.000 in"},
+    {"millimetre45", {.thickness = "25", .angle = "45", .inch = false}, "35.356 mm | 70.711 mm"},
+    {"pastedThickness", {.thickness = "146.199 mm", .angle = "70", .inch = false}, "427.482 mm | 854.965 mm"},
+    {"fractionThickness", {.thickness = "3/8\"", .angle = "60"}, "0.750 in | 1.500 in"},
+    {"thicknessInOtherUnit",
+     {.thickness = "12.7 mm", .angle = "70"},
      "The Material Thickness Is in mm but Inch Is Selected"},
-    {"angleTakesNoUnit", [] { return soundPath("1", "60 in", "", ""); }, angle},
-    {"resultTakesNoFraction", [] { return soundPath("1", "30", "3/1", ""); }, angle},
+    {"angleTakesNoUnit", {.thickness = "1", .angle = "60 in"}, angle},
+    {"resultTakesNoFraction", {.thickness = "1", .angle = "30", .abSoundPath = "3/1"}, angle},
     // With no angle matched the thickness is not read: A-B-C doubles the A-B typed.
-    {"unmatchedDoublesTypedAB", [] { return soundPath("abc", "70.5", "3", ""); }, "3.000 in | 6.000 in"},
-    {"unmatchedFormattedAB", [] { return soundPath("1", "30", "2.924 in", "5.848 in"); }, angle},
-    {"emptyAngleDoublesNothing", [] { return soundPath("1", "", "3", ""); }, angle},
-    {"emptyThickness", [] { return soundPath("", "70", "1.000 in", "2.000 in"); },
+    {"unmatchedDoublesTypedAB", {.thickness = "abc", .angle = "70.5", .abSoundPath = "3"}, "3.000 in | 6.000 in"},
+    {"unmatchedFormattedAB",
+     {.thickness = "1", .angle = "30", .abSoundPath = "2.924 in", .abcSoundPath = "5.848 in"},
+     angle},
+    {"emptyAngleDoublesNothing", {.thickness = "1", .angle = "", .abSoundPath = "3"}, angle},
+    {"emptyThickness",
+     {.thickness = "", .angle = "70", .abSoundPath = "1.000 in", .abcSoundPath = "2.000 in"},
      "Please Enter the Material Thickness"},
-    {"blankThickness", [] { return soundPath("  ", "70", "", ""); }, thicknessNaN},
-    {"quotientOverflows", [] { return soundPath("1E+308", "70", "", ""); }, tooLarge},
-    {"doublingOverflows", [] { return soundPath("1", "30", "1E+308", ""); }, tooLarge},
+    {"blankThickness", {.thickness = "  ", .angle = "70"}, thicknessNaN},
+    {"quotientOverflows", {.thickness = "1E+308", .angle = "70"}, tooLarge},
+    {"doublingOverflows", {.thickness = "1", .angle = "30", .abSoundPath = "1E+308"}, tooLarge},
 };
-INSTANTIATE_TEST_SUITE_P(SoundPath, Text, testing::ValuesIn(soundPathRows), rowName);
+INSTANTIATE_TEST_SUITE_P(Rows, SoundPath, testing::ValuesIn(soundPathRows), rowName);
 
-const TextRow surfaceTravelRows[] = {
-    {"chartSine70", [] { return surfaceTravel("10", "70", "5", false); }, "9.396 mm"},
-    {"one60", [] { return surfaceTravel("1", "60", ""); }, "0.866 in"},
-    {"one45", [] { return surfaceTravel("1", "45", ""); }, "0.707 in"},
-    {"pastedSoundPath", [] { return surfaceTravel("146.199 mm", "70", "", false); }, "137.369 mm"},
-    {"soundPathInOtherUnit", [] { return surfaceTravel("1/2 in", "70", "", false); },
+const CalculationRow<SurfaceTravelFields> surfaceTravelRows[] = {
+    {"chartSine70", {.soundPath = "10", .angle = "70", .surfaceTravel = "5", .inch = false}, "9.396 mm"},
+    {"one60", {.soundPath = "1", .angle = "60"}, "0.866 in"},
+    {"one45", {.soundPath = "1", .angle = "45"}, "0.707 in"},
+    {"pastedSoundPath", {.soundPath = "146.199 mm", .angle = "70", .inch = false}, "137.369 mm"},
+    {"soundPathInOtherUnit",
+     {.soundPath = "1/2 in", .angle = "70", .inch = false},
      "The Material Sound Path Is in in but Millimeter Is Selected"},
-    {"angleTakesNoFraction", [] { return surfaceTravel("1", "120/2", ""); }, angle},
+    {"angleTakesNoFraction", {.soundPath = "1", .angle = "120/2"}, angle},
     // With no angle matched only a number typed into the result is formatted.
-    {"unmatchedFormatsTypedNumber", [] { return surfaceTravel("10", "30", "5"); }, "5.000 in"},
-    {"unmatchedEarlierResult", [] { return surfaceTravel("10", "30", "9.396 mm"); }, angle},
-    {"badAngleWithTypedResult", [] { return surfaceTravel("10", "x", "5"); }, angle},
-    {"emptySoundPath", [] { return surfaceTravel("", "70", "1.000 in"); }, "Please Enter the Material Sound Path"},
-    {"lettersSoundPath", [] { return surfaceTravel("ten", "70", ""); },
-     "Please Enter the Material Sound Path as a Number"},
+    {"unmatchedFormatsTypedNumber", {.soundPath = "10", .angle = "30", .surfaceTravel = "5"}, "5.000 in"},
+    {"unmatchedEarlierResult", {.soundPath = "10", .angle = "30", .surfaceTravel = "9.396 mm"}, angle},
+    {"badAngleWithTypedResult", {.soundPath = "10", .angle = "x", .surfaceTravel = "5"}, angle},
+    {"emptySoundPath",
+     {.soundPath = "", .angle = "70", .surfaceTravel = "1.000 in"},
+     "Please Enter the Material Sound Path"},
+    {"lettersSoundPath", {.soundPath = "ten", .angle = "70"}, "Please Enter the Material Sound Path as a Number"},
 };
-INSTANTIATE_TEST_SUITE_P(SurfaceTravel, Text, testing::ValuesIn(surfaceTravelRows), rowName);
+INSTANTIATE_TEST_SUITE_P(Rows, SurfaceTravel, testing::ValuesIn(surfaceTravelRows), rowName);
 
-const TextRow indicationDepthRows[] = {
-    {"firstLeg", [] { return indicationDepth("20", "40", "30", ""); }, "15.000 in"},
-    {"pastedMillimetres", [] { return indicationDepth("20 mm", "40MM", " 30 mm", "", false); }, "15.000 mm"},
-    {"secondLegRisesAgain", [] { return indicationDepth("20", "40", "50", ""); }, "15.000 in"},
-    {"thirdLegFallsAgain", [] { return indicationDepth("20", "40", "90", ""); }, "5.000 in"},
-    {"manyBounces", [] { return indicationDepth("20", "40", "1000030", ""); }, "15.000 in"},
-    {"fractions", [] { return indicationDepth("3/4", "1-1/2", "1 1/8\"", ""); }, "0.563 in"},
-    {"thicknessInOtherUnit", [] { return indicationDepth("20 mm", "40", "30", ""); },
+const CalculationRow<IndicationDepthFields> indicationDepthRows[] = {
+    {"firstLeg", {.thickness = "20", .abSoundPath = "40", .indicationSoundPath = "30"}, "15.000 in"},
+    {"pastedMillimetres",
+     {.thickness = "20 mm", .abSoundPath = "40MM", .indicationSoundPath = " 30 mm", .inch = false},
+     "15.000 mm"},
+    {"secondLegRisesAgain", {.thickness = "20", .abSoundPath = "40", .indicationSoundPath = "50"}, "15.000 in"},
+    {"thirdLegFallsAgain", {.thickness = "20", .abSoundPath = "40", .indicationSoundPath = "90"}, "5.000 in"},
+    {"manyBounces", {.thickness = "20", .abSoundPath = "40", .indicationSoundPath = "1000030"}, "15.000 in"},
+    {"fractions", {.thickness = "3/4", .abSoundPath = "1-1/2", .indicationSoundPath = "1 1/8\""}, "0.563 in"},
+    {"thicknessInOtherUnit",
+     {.thickness = "20 mm", .abSoundPath = "40", .indicationSoundPath = "30"},
      "The Material Thickness Is in mm but Inch Is Selected"},
-    {"abInOtherUnit", [] { return indicationDepth("20", "40\"", "30", "", false); },
+    {"abInOtherUnit",
+     {.thickness = "20", .abSoundPath = "40\"", .indicationSoundPath = "30", .inch = false},
      "The A-B Sound Path Is in in but Millimeter Is Selected"},
-    {"indicationInOtherUnit", [] { return indicationDepth("20", "40", "30 MM", ""); },
+    {"indicationInOtherUnit",
+     {.thickness = "20", .abSoundPath = "40", .indicationSoundPath = "30 MM"},
      "The Indication Sound Path Is in mm but Inch Is Selected"},
-    {"zeroThicknessPastAB", [] { return indicationDepth("0", "40", "50", ""); }, "0.000 in"},
-    {"rawHalfRoundsUp", [] { return indicationDepth("1", "2", "0.003", ""); }, "0.002 in"},
-    {"thicknessEmpty", [] { return indicationDepth("", "40", "30", "7.000 in"); }, missing},
-    {"indicationEmpty", [] { return indicationDepth("20", "40", "", ""); }, missing},
-    {"badThicknessFirst", [] { return indicationDepth("x", "40", "", ""); }, thicknessNaN},
-    {"badAbFirst", [] { return indicationDepth("20", "4 0", "", ""); }, "Please Enter the A-B Sound Path as a Number"},
-    {"zeroAb", [] { return indicationDepth("20", "-0", "30", ""); }, "The A-B Sound Path Must Not Be Zero"},
-    {"badIndication", [] { return indicationDepth("20", "40", "x", ""); },
+    {"zeroThicknessPastAB", {.thickness = "0", .abSoundPath = "40", .indicationSoundPath = "50"}, "0.000 in"},
+    {"rawHalfRoundsUp", {.thickness = "1", .abSoundPath = "2", .indicationSoundPath = "0.003"}, "0.002 in"},
+    {"thicknessEmpty",
+     {.thickness = "", .abSoundPath = "40", .indicationSoundPath = "30", .depth = "7.000 in"},
+     missing},
+    {"indicationEmpty", {.thickness = "20", .abSoundPath = "40", .indicationSoundPath = ""}, missing},
+    {"badThicknessFirst", {.thickness = "x", .abSoundPath = "40"}, thicknessNaN},
+    {"badAbFirst", {.thickness = "20", .abSoundPath = "4 0"}, "Please Enter the A-B Sound Path as a Number"},
+    {"zeroAb",
+     {.thickness = "20", .abSoundPath = "-0", .indicationSoundPath = "30"},
+     "The A-B Sound Path Must Not Be Zero"},
+    {"badIndication",
+     {.thickness = "20", .abSoundPath = "40", .indicationSoundPath = "x"},
      "Please Enter the Indication Sound Path as a Number"},
-    {"ratioOverflowsFirst", [] { return indicationDepth("1E+300", "1E-300", "", ""); }, tooLarge},
-    {"rawTextBeyondLargestDouble", [] { return indicationDepth("1.7976931348623157E+308", "1", "1", ""); }, tooLarge},
+    {"ratioOverflowsFirst", {.thickness = "1E+300", .abSoundPath = "1E-300"}, tooLarge},
+    {"rawTextBeyondLargestDouble",
+     {.thickness = "1.7976931348623157E+308", .abSoundPath = "1", .indicationSoundPath = "1"},
+     tooLarge},
 };
-INSTANTIATE_TEST_SUITE_P(IndicationDepth, Text, testing::ValuesIn(indicationDepthRows), rowName);
+INSTANTIATE_TEST_SUITE_P(Rows, IndicationDepth, testing::ValuesIn(indicationDepthRows), rowName);
+
+TEST(ChangesOnlyResults, TellsAResultFromAnInput)
+{
+    EXPECT_TRUE(changesOnlyResults(SoundPathFields{.abcSoundPath = "1"}, SoundPathFields{.abcSoundPath = "2"}));
+    EXPECT_FALSE(changesOnlyResults(SoundPathFields{.thickness = "1"}, SoundPathFields{.thickness = "2"}));
+}
 
 TEST(Clear, EmptiesThePanelsFieldsAndKeepsAngleAndUnit)
 {
-    EXPECT_EQ(clearSoundPath({"25", "45", "35.356 mm", "70.711 mm", false}), (P{"", "45", "", "", false}));
-    EXPECT_EQ(clearSurfaceTravel({"10", "45", "7.071 mm", false}), (T{"", "45", "", false}));
-    EXPECT_EQ(clearIndicationDepth({"20", "40", "30", "15.000 mm", false}), (D{"", "", "", "", false}));
+    const SoundPathFields soundPath{"25", "45", "35.356 mm", "70.711 mm", false};
+    EXPECT_EQ(clearSoundPath(soundPath), (SoundPathFields{.angle = "45", .inch = false}));
+    const SurfaceTravelFields surfaceTravel{"10", "45", "7.071 mm", false};
+    EXPECT_EQ(clearSurfaceTravel(surfaceTravel), (SurfaceTravelFields{.angle = "45", .inch = false}));
+    EXPECT_EQ(clearIndicationDepth({"20", "40", "30", "15.000 mm", false}), (IndicationDepthFields{.inch = false}));
 }
 
 } // namespace

@@ -6,9 +6,9 @@
 
 namespace ui {
 
-void showPrompt(QWidget *parent, const QString &text)
+void showPrompt(QWidget *parent, const QString &title, const QString &text)
 {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Refrax"), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
     box.exec();
 }
 

@@ -12,6 +12,6 @@ namespace ui {
 
 // Shows a message to the user; replaced in tests so that nothing blocks.
 using Prompter = std::function<void(const QString &text)>;
-void showPrompt(QWidget *parent, const QString &text);
+void showPrompt(QWidget *parent, const QString &title, const QString &text);
 
 } // namespace ui

@@ -10,9 +10,9 @@
 namespace calc {
 
 namespace {
-constexpr char abSoundPath[] = "A-B Sound Path";
+constexpr char abName[] = "A-B Sound Path";
 constexpr char abZero[] = "The A-B Sound Path Must Not Be Zero";
-constexpr char indicationSoundPath[] = "Indication Sound Path";
+constexpr char indicationName[] = "Indication Sound Path";
 
 // Past the back wall the beam runs up again to the scanning surface, then
 // down again, and so on: the plain depth folded into 0..thickness as a
@@ -28,14 +28,14 @@ double foldIntoPlate(double depth, double thickness)
 
 Outcome<IndicationDepthFields> calculateIndicationDepth(IndicationDepthFields f, char decimal)
 {
-    if (isEmpty(f.MAT_T) || isEmpty(f.A_B_SND_PATH))
+    if (isEmpty(f.thickness) || isEmpty(f.abSoundPath))
         return Prompt{missingDepthInput};
 
     const Unit unit = unitRule(f.inch);
-    const auto thickness = takeInput(f.MAT_T, names::thickness, unit, decimal);
+    const auto thickness = takeInput(f.thickness, names::thickness, unit, decimal);
     if (const auto *prompt = std::get_if<Prompt>(&thickness))
         return *prompt;
-    const auto abPath = takeInput(f.A_B_SND_PATH, abSoundPath, unit, decimal);
+    const auto abPath = takeInput(f.abSoundPath, abName, unit, decimal);
     if (const auto *prompt = std::get_if<Prompt>(&abPath))
         return *prompt;
     const double t = std::get<double>(thickness), p = std::get<double>(abPath);
@@ -47,9 +47,9 @@ Outcome<IndicationDepthFields> calculateIndicationDepth(IndicationDepthFields f,
 
     // The indication's field is only looked at once the ratio stands, so a
     // bad thickness or A-B sound path is reported before a missing indication.
-    if (isEmpty(f.IND_SP))
+    if (isEmpty(f.indicationSoundPath))
         return Prompt{missingDepthInput};
-    const auto indication = takeInput(f.IND_SP, indicationSoundPath, unit, decimal);
+    const auto indication = takeInput(f.indicationSoundPath, indicationName, unit, decimal);
     if (const auto *prompt = std::get_if<Prompt>(&indication))
         return *prompt;
     const double s = std::get<double>(indication);
@@ -59,16 +59,16 @@ Outcome<IndicationDepthFields> calculateIndicationDepth(IndicationDepthFields f,
     // Within the first leg the proportion is the depth as it stands.
     if (t > 0 && p > 0 && s > p)
         depth = foldIntoPlate(depth, t);
-    if (!storeRaw(f.DEPTH, depth, decimal))
+    if (!storeRaw(f.depth, depth, decimal))
         return Prompt{prompts::tooLarge};
 
-    f.DEPTH = formatResult(f.DEPTH, unit, decimal);
+    f.depth = formatResult(f.depth, unit, decimal);
     return f;
 }
 
 IndicationDepthFields clearIndicationDepth(IndicationDepthFields f)
 {
-    const std::array fields{&f.MAT_T, &f.A_B_SND_PATH, &f.IND_SP, &f.DEPTH};
+    const std::array fields{&f.thickness, &f.abSoundPath, &f.indicationSoundPath, &f.depth};
     clearFields(fields);
     return f;
 }

@@ -4,6 +4,7 @@
 
 #include "calc/core/outcome.h"
 
+#include <array>
 #include <string>
 
 namespace calc {
@@ -12,11 +13,12 @@ namespace calc {
 // indication sound path x thickness / A-B sound path, folded back at the back
 // wall and the scanning surface for an indication past the first leg.
 struct IndicationDepthFields {
-    std::string MAT_T;        // material thickness
-    std::string A_B_SND_PATH; // A-B sound path
-    std::string IND_SP;       // indication sound path
-    std::string DEPTH;
-    bool inch = true; // opt_INCH3
+    std::string thickness = {};
+    std::string abSoundPath = {};
+    std::string indicationSoundPath = {};
+    std::string depth = {};
+    bool inch = true; // results in inches, else in millimetres
+    static constexpr std::array results{&IndicationDepthFields::depth};
     bool operator==(const IndicationDepthFields &) const = default;
 };
 

@@ -17,8 +17,19 @@ struct Prompt {
 template <class Fields>
 using Outcome = std::variant<Fields, Prompt>;
 
-// Prompts that more than one panel shows.
+// Whether a calculation left every field as it was but the panel's results,
+// which each panel's fields list as their static member results.
+template <class Fields>
+bool changesOnlyResults(Fields before, Fields after)
+{
+    for (std::string Fields::*field : Fields::results)
+        before.*field = after.*field = {};
+    return before == after;
+}
+
+// Every prompt's window title, and the prompts that more than one panel shows.
 namespace prompts {
+inline constexpr char title[] = "Refrax";
 inline constexpr char angle[] = "Please Choose a Refracted Angle of 70, 60 or 45";
 inline constexpr char tooLarge[] = "The Result is Too Large to Display";
 } // namespace prompts

@@ -15,39 +15,39 @@ constexpr char missingThickness[] = "Please Enter the Material Thickness";
 
 Outcome<SoundPathFields> calculateSoundPath(SoundPathFields f, char decimal)
 {
-    if (isEmpty(f.T))
+    if (isEmpty(f.thickness))
         return Prompt{missingThickness};
 
     const Unit unit = unitRule(f.inch);
-    const AngleLookup angle = lookupAngle(f.ANGLE_BOX, decimal);
+    const AngleLookup angle = lookupAngle(f.angle, decimal);
     if (angle.status == AngleLookup::Status::NotANumber)
         return Prompt{prompts::angle};
     // A-B-C doubles what A-B now says, to its written digits; with no angle
     // matched that is whatever the user left in A-B.
     std::optional<double> b;
     if (angle.status == AngleLookup::Status::Matched) {
-        const auto t = takeInput(f.T, names::thickness, unit, decimal);
+        const auto t = takeInput(f.thickness, names::thickness, unit, decimal);
         if (const auto *prompt = std::get_if<Prompt>(&t))
             return *prompt;
-        b = storeRaw(f.A_B, std::get<double>(t) / angle.factors->soundPathDivisor, decimal);
+        b = storeRaw(f.abSoundPath, std::get<double>(t) / angle.factors->soundPathDivisor, decimal);
         if (!b)
             return Prompt{prompts::tooLarge};
     } else {
-        b = readNumber(f.A_B, decimal);
+        b = readNumber(f.abSoundPath, decimal);
     }
     if (!b)
         return Prompt{prompts::angle};
-    if (!storeRaw(f.A_B_C, *b + *b, decimal))
+    if (!storeRaw(f.abcSoundPath, *b + *b, decimal))
         return Prompt{prompts::tooLarge};
 
-    f.A_B = formatResult(f.A_B, unit, decimal);
-    f.A_B_C = formatResult(f.A_B_C, unit, decimal);
+    f.abSoundPath = formatResult(f.abSoundPath, unit, decimal);
+    f.abcSoundPath = formatResult(f.abcSoundPath, unit, decimal);
     return f;
 }
 
 SoundPathFields clearSoundPath(SoundPathFields f)
 {
-    const std::array fields{&f.A_B, &f.T, &f.A_B_C};
+    const std::array fields{&f.abSoundPath, &f.thickness, &f.abcSoundPath};
     clearFields(fields);
     return f;
 }

@@ -4,6 +4,7 @@
 
 #include "calc/core/outcome.h"
 
+#include <array>
 #include <string>
 
 namespace calc {
@@ -11,11 +12,12 @@ namespace calc {
 // The Sound Path panel: A-B is the thickness over the cosine of the refracted
 // angle, A-B-C twice the A-B that the field holds.
 struct SoundPathFields {
-    std::string T;         // material thickness
-    std::string ANGLE_BOX; // refracted angle
-    std::string A_B;
-    std::string A_B_C;
-    bool inch = true; // opt_INCH
+    std::string thickness = {};
+    std::string angle = {};
+    std::string abSoundPath = {};
+    std::string abcSoundPath = {};
+    bool inch = true; // results in inches, else in millimetres
+    static constexpr std::array results{&SoundPathFields::abSoundPath, &SoundPathFields::abcSoundPath};
     bool operator==(const SoundPathFields &) const = default;
 };
 

@@ -11,25 +11,25 @@ namespace calc {
 
 namespace {
 constexpr char missingSoundPath[] = "Please Enter the Material Sound Path";
-constexpr char soundPath[] = "Material Sound Path";
+constexpr char soundPathName[] = "Material Sound Path";
 } // namespace
 
 Outcome<SurfaceTravelFields> calculateSurfaceTravel(SurfaceTravelFields f, char decimal)
 {
-    if (isEmpty(f.SP_TEXT))
+    if (isEmpty(f.soundPath))
         return Prompt{missingSoundPath};
 
     const Unit unit = unitRule(f.inch);
-    const AngleLookup angle = lookupAngle(f.ANGLE_BOX_2, decimal);
+    const AngleLookup angle = lookupAngle(f.angle, decimal);
     if (angle.status == AngleLookup::Status::NotANumber)
         return Prompt{prompts::angle};
     if (angle.status == AngleLookup::Status::Matched) {
-        const auto s = takeInput(f.SP_TEXT, soundPath, unit, decimal);
+        const auto s = takeInput(f.soundPath, soundPathName, unit, decimal);
         if (const auto *prompt = std::get_if<Prompt>(&s))
             return *prompt;
-        if (!storeRaw(f.SURFACE_TRAVEL, std::get<double>(s) * angle.factors->surfaceTravelMultiplier, decimal))
+        if (!storeRaw(f.surfaceTravel, std::get<double>(s) * angle.factors->surfaceTravelMultiplier, decimal))
             return Prompt{prompts::tooLarge};
-    } else if (!readNumber(f.SURFACE_TRAVEL, decimal)) {
+    } else if (!readNumber(f.surfaceTravel, decimal)) {
         // Nothing was computed, and an empty field or an earlier result must
         // not pass for the answer.
         return Prompt{prompts::angle};
@@ -37,13 +37,13 @@ Outcome<SurfaceTravelFields> calculateSurfaceTravel(SurfaceTravelFields f, char 
 
     // With no angle matched, a plain number the user typed into the field is
     // formatted with the current unit.
-    f.SURFACE_TRAVEL = formatResult(f.SURFACE_TRAVEL, unit, decimal);
+    f.surfaceTravel = formatResult(f.surfaceTravel, unit, decimal);
     return f;
 }
 
 SurfaceTravelFields clearSurfaceTravel(SurfaceTravelFields f)
 {
-    const std::array fields{&f.SP_TEXT, &f.SURFACE_TRAVEL};
+    const std::array fields{&f.soundPath, &f.surfaceTravel};
     clearFields(fields);
     return f;
 }

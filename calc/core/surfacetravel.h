@@ -4,6 +4,7 @@
 
 #include "calc/core/outcome.h"
 
+#include <array>
 #include <string>
 
 namespace calc {
@@ -11,10 +12,11 @@ namespace calc {
 // The Surface Travel panel: the sound path times the sine of the refracted
 // angle.
 struct SurfaceTravelFields {
-    std::string SP_TEXT;     // sound path
-    std::string ANGLE_BOX_2; // refracted angle
-    std::string SURFACE_TRAVEL;
-    bool inch = true; // opt_Inch2
+    std::string soundPath = {};
+    std::string angle = {};
+    std::string surfaceTravel = {};
+    bool inch = true; // results in inches, else in millimetres
+    static constexpr std::array results{&SurfaceTravelFields::surfaceTravel};
     bool operator==(const SurfaceTravelFields &) const = default;
 };
 

@@ -12,7 +12,6 @@
 
 #include <QBitmap>
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -21,14 +20,25 @@
 
 namespace {
 
+// The controls' names in the window's design, kept as their object names:
+// tests, screen readers and automation find the controls by them.
+namespace designName {
+constexpr char frame[] = "Frame1";
+constexpr char text[] = "Label1";
+constexpr char picture[] = "Image3";
+constexpr char okButton[] = "Command1";
+constexpr char animation[] = "Timer1";
+constexpr char exitCommand[] = "Exit";
+} // namespace designName
+
+// What differs between the two windows; positions and sizes in twips.
 struct Design {
     const char *name;
     int clientWidth, clientHeight;
     const char *frameCaption;
-    QRect frame, command, picture, label; // twips
+    QRect frame, command, picture, label;
 };
 
-// Both windows share one layout scheme; only these places differ.
 const Design aboutDesign{
     "About_1",
     7680,
@@ -72,24 +82,10 @@ QString build(std::initializer_list<Segment> segments)
 // A line that opens with the program's name and version, as the texts call it.
 QString named(const char *rest) { return QStringLiteral("[Angulon 1.03] ") + QLatin1String(rest); }
 
-// A font that takes nothing from its parent: the frame's caption is bold
-// italic, and a child font inherits whatever it leaves unset.
-QFont ownFont(QFont font)
+// The text beside the picture.
+QString captionText(InfoWindow::Kind kind)
 {
-    font.setFamilies(font.families().isEmpty() ? QStringList{font.family()} : font.families());
-    font.setPointSizeF(font.pointSizeF());
-    font.setWeight(font.weight());
-    font.setItalic(font.italic());
-    font.setUnderline(font.underline());
-    font.setStrikeOut(font.strikeOut());
-    return font;
-}
-
-} // namespace
-
-QString InfoWindow::captionText(Kind kind)
-{
-    if (kind == Kind::About) {
+    if (kind == InfoWindow::Kind::About) {
         return build({
             {123, named("designed by the Angulon developers in December 2026")},
             {139, "I hope you find this program usefull."},
@@ -111,11 +107,7 @@ QString InfoWindow::captionText(Kind kind)
     });
 }
 
-QSize InfoWindow::clientSize(Kind kind)
-{
-    const Design &d = designOf(kind);
-    return {ui::px(d.clientWidth), ui::px(d.clientHeight)};
-}
+} // namespace
 
 InfoWindow::InfoWindow(Kind kind)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
@@ -128,69 +120,67 @@ InfoWindow::InfoWindow(Kind kind)
 
     ui::keepMenuBarInWindow(this);
     QAction *exit = menuBar()->addAction(QStringLiteral("Exit"));
-    exit->setObjectName(QStringLiteral("Exit"));
-    connect(exit, &QAction::triggered, this, &InfoWindow::Exit_Click);
+    exit->setObjectName(QLatin1String(designName::exitCommand));
+    connect(exit, &QAction::triggered, this, &InfoWindow::close);
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
-    const QSize clientArea = clientSize(kind);
+    const QSize clientArea(ui::px(design.clientWidth), ui::px(design.clientHeight));
     client->setFixedSize(clientArea);
     setFixedSize(clientArea.width(), clientArea.height() + menuBar()->sizeHint().height());
 
-    Frame1 = new ui::CaptionFrame(QLatin1String(design.frameCaption), client);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twips(design.frame));
-    Frame1->setAutoFillBackground(true);
-    QPalette framePalette = Frame1->palette();
+    auto *frame = new ui::CaptionFrame(QLatin1String(design.frameCaption), client);
+    frame->setObjectName(QLatin1String(designName::frame));
+    frame->setGeometry(twips(design.frame));
+    frame->setAutoFillBackground(true);
+    QPalette framePalette = frame->palette();
     framePalette.setColor(QPalette::Window,
                           kind == Kind::About ? QColor(224, 224, 224) : framePalette.color(QPalette::ToolTipBase));
     framePalette.setColor(QPalette::WindowText, QColor(0, 0, 192));
-    Frame1->setPalette(framePalette);
+    frame->setPalette(framePalette);
 
     // Created bottom first, so the picture lies above the label's left end.
-    Label1 = new CaptionLabel(captionText(kind), Frame1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(ownFont(ui::tahoma(9.75, false)));
-    Label1->setGeometry(twips(design.label));
+    text_ = new CaptionLabel(captionText(kind), frame);
+    text_->setObjectName(QLatin1String(designName::text));
+    text_->setFont(ui::tahoma(9.75, false));
+    text_->setGeometry(twips(design.label));
     // The caption lays out its lines with runs of spaces; a screen reader
     // gets the lines themselves.
-    QStringList spoken = CaptionLabel::displayLines(Label1->text());
+    QStringList spoken = CaptionLabel::displayLines(text_->text());
     spoken.removeAll(QString());
-    Label1->setAccessibleName(spoken.join(QLatin1Char('\n')));
+    text_->setAccessibleName(spoken.join(QLatin1Char('\n')));
 
-    Image3 = new ui::PixelArtLabel(Frame1);
-    Image3->setObjectName(QStringLiteral("Image3"));
-    Image3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image3->setGeometry(twips(design.picture));
-    pictureAreaDesign = Image3->size();
+    picture_ = new ui::PixelArtLabel(frame);
+    picture_->setObjectName(QLatin1String(designName::picture));
+    picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture_->setGeometry(twips(design.picture));
+    pictureAreaSize_ = picture_->size();
 
-    auto *ok = new ui::CommandButton(QStringLiteral("OK"), Frame1);
-    ok->setObjectName(QStringLiteral("Command1"));
-    ok->setFont(ownFont(font()));
-    ok->setGeometry(twips(design.command));
-    ok->setAccessibleDescription(QStringLiteral("Close this window"));
-    ok->setAutoDefault(false);
-    ok->setDefault(false);
-    connect(ok, &QPushButton::clicked, this, &InfoWindow::Command1_Click);
-    Command1 = ok;
+    okButton_ = new ui::CommandButton(QStringLiteral("OK"), frame);
+    okButton_->setObjectName(QLatin1String(designName::okButton));
+    okButton_->setGeometry(twips(design.command));
+    okButton_->setAccessibleDescription(QStringLiteral("Close this window"));
+    okButton_->setAutoDefault(false);
+    okButton_->setDefault(false);
+    connect(okButton_, &QPushButton::clicked, this, &InfoWindow::close);
 
-    for (int i = 0; i < int(frames.size()); ++i)
-        frames[i] = QPixmap(QStringLiteral(":/pictures/frame%1.xpm").arg(i + 1));
+    for (std::size_t i = 0; i < frames_.size(); ++i)
+        frames_[i] = QPixmap(QStringLiteral(":/pictures/frame%1.xpm").arg(i + 1));
     // The text keeps clear of whatever any frame paints, from the first
     // opening on, before a frame is shown. The frames' transparent margins
     // may overlap text, since the label shows through them.
     QRect painted;
-    for (const QPixmap &frame : frames) {
+    for (const QPixmap &frame : frames_) {
         const QBitmap mask = frame.mask();
         painted |= mask.isNull() ? frame.rect() : QRegion(mask).boundingRect();
     }
-    Label1->setPictureArea(painted.translated(Image3->pos() - Label1->pos()));
+    text_->setPictureArea(painted.translated(picture_->pos() - text_->pos()));
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(150);
-    connect(Timer1, &QTimer::timeout, this, &InfoWindow::Timer1_Timer);
+    animation_ = new QTimer(this);
+    animation_->setObjectName(QLatin1String(designName::animation));
+    animation_->setInterval(150);
+    connect(animation_, &QTimer::timeout, this, &InfoWindow::showNextFrame);
 }
 
 InfoWindow::~InfoWindow() = default;
@@ -202,12 +192,12 @@ void InfoWindow::open()
         activateWindow();
         return;
     }
-    Image3->clear();
-    Image3->resize(pictureAreaDesign);
+    picture_->clear();
+    picture_->resize(pictureAreaSize_);
     centreOnScreen();
     show();
-    Command1->setFocus();
-    Timer1->start();
+    okButton_->setFocus();
+    animation_->start();
 }
 
 void InfoWindow::centreOnScreen()
@@ -222,25 +212,16 @@ void InfoWindow::centreOnScreen()
     move(outer.topLeft());
 }
 
-void InfoWindow::Timer1_Timer()
+void InfoWindow::showNextFrame()
 {
-    // Positions 0..5 are the first six holders; every other value plays the
-    // seventh, as a counter that was never reset still must show something.
-    const int holder = FrameIndex >= 0 && FrameIndex <= 5 ? FrameIndex : 6;
-    const QPixmap &picture = frames[holder];
-    Image3->setPixmap(picture);
-    Image3->resize(picture.size());
-
-    const int next = int(FrameIndex) + 1;
-    FrameIndex = next > 6 ? qint16(0) : qint16(next);
+    const QPixmap &frame = frames_[frameIndex_];
+    picture_->setPixmap(frame);
+    picture_->resize(frame.size());
+    frameIndex_ = (frameIndex_ + 1) % int(frames_.size());
 }
-
-void InfoWindow::Command1_Click() { close(); }
-
-void InfoWindow::Exit_Click() { close(); }
 
 void InfoWindow::closeEvent(QCloseEvent *event)
 {
-    Timer1->stop();
+    animation_->stop();
     QMainWindow::closeEvent(event);
 }

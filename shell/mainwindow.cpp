@@ -20,9 +20,21 @@
 
 using ui::twipRect;
 
+namespace {
+// The controls' names in the window's design, kept as their object names:
+// tests, screen readers and automation find them by them.
+namespace designName {
+constexpr char window[] = "Angulon";
+constexpr char fileMenu[] = "Exit";
+constexpr char exitCommand[] = "mnuEditBar0";
+constexpr char helpCommand[] = "Help";
+constexpr char aboutCommand[] = "About";
+} // namespace designName
+} // namespace
+
 MainWindow::MainWindow()
 {
-    setObjectName(QStringLiteral("Angulon"));
+    setObjectName(QLatin1String(designName::window));
     setWindowTitle(QStringLiteral("Angulon"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/frame3.xpm")));
     setFont(ui::windowFont());
@@ -45,7 +57,7 @@ MainWindow::MainWindow()
     resize(ui::px(9240), ui::px(3630) + menuBar()->sizeHint().height());
     const QRect screenArea = screen()->availableGeometry();
     move(screenArea.center() - rect().center());
-    TabStrip1->setFocus();
+    tabStrip_->setFocus();
 }
 
 MainWindow::~MainWindow() = default;
@@ -61,12 +73,12 @@ void MainWindow::showEvent(QShowEvent *event)
 
 void MainWindow::createActions()
 {
-    mnuEditBar0 = new QAction(QStringLiteral("&Exit"), this);
-    mnuEditBar0->setObjectName(QStringLiteral("mnuEditBar0"));
-    Help = new QAction(QStringLiteral("&Help"), this);
-    Help->setObjectName(QStringLiteral("Help"));
-    About = new QAction(QStringLiteral("&About"), this);
-    About->setObjectName(QStringLiteral("About"));
+    exitAction_ = new QAction(QStringLiteral("&Exit"), this);
+    exitAction_->setObjectName(QLatin1String(designName::exitCommand));
+    helpAction_ = new QAction(QStringLiteral("&Help"), this);
+    helpAction_->setObjectName(QLatin1String(designName::helpCommand));
+    aboutAction_ = new QAction(QStringLiteral("&About"), this);
+    aboutAction_->setObjectName(QLatin1String(designName::aboutCommand));
     // The keys every tabbed window knows, wherever the focus is in this one.
     nextPanel_ = new QAction(this);
     nextPanel_->setObjectName(QStringLiteral("nextPanel"));
@@ -82,11 +94,11 @@ void MainWindow::createMenus()
 {
     ui::keepMenuBarInWindow(this);
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("Exit"));
-    file->addAction(mnuEditBar0);
+    file->setObjectName(QLatin1String(designName::fileMenu));
+    file->addAction(exitAction_);
     // Help and About are commands on the bar itself, with no drop-down.
-    menuBar()->addAction(Help);
-    menuBar()->addAction(About);
+    menuBar()->addAction(helpAction_);
+    menuBar()->addAction(aboutAction_);
 }
 
 void MainWindow::createWidgets()
@@ -102,31 +114,30 @@ void MainWindow::createWidgets()
     client->setMinimumSize(0, 0);
     setCentralWidget(client);
 
-    // The strip lies under the three panels, which are laid over its body.
-    TabStrip1 = new TabStrip(client);
-    TabStrip1->setGeometry(twipRect(300, 300, 8715, 3015));
-    Frame3 = new IndicationDepthPanel(client);
-    Frame2 = new SurfaceTravelPanel(client);
-    Frame1 = new SoundPathPanel(client);
-    Frame2->hide();
-    Frame3->hide();
+    // The strip lies under the three panels, which are laid over its body,
+    // the first panel on top.
+    tabStrip_ = new TabStrip(client);
+    tabStrip_->setGeometry(twipRect(300, 300, 8715, 3015));
+    panels_[2] = new IndicationDepthPanel(client);
+    panels_[1] = new SurfaceTravelPanel(client);
+    panels_[0] = new SoundPathPanel(client);
+    showSelectedPanel();
 }
 
 void MainWindow::createConnections()
 {
-    connect(TabStrip1, &TabStrip::tabSelected, this, &MainWindow::TabStrip1_Click);
-    connect(mnuEditBar0, &QAction::triggered, this, &MainWindow::mnuEditBar0_Click);
-    connect(Help, &QAction::triggered, this, &MainWindow::Help_Click);
-    connect(About, &QAction::triggered, this, &MainWindow::About_Click);
+    connect(tabStrip_, &TabStrip::tabSelected, this, &MainWindow::showSelectedPanel);
+    connect(exitAction_, &QAction::triggered, this, &MainWindow::exitProgram);
+    connect(helpAction_, &QAction::triggered, this, &MainWindow::openHelp);
+    connect(aboutAction_, &QAction::triggered, this, &MainWindow::openAbout);
     connect(nextPanel_, &QAction::triggered, this, [this] { showAdjacentPanel(1); });
     connect(previousPanel_, &QAction::triggered, this, [this] { showAdjacentPanel(-1); });
 }
 
 void MainWindow::chainTabOrder()
 {
-    std::vector<std::pair<int, QWidget *>> order{{0, TabStrip1}};
-    for (const calc::Panel *panel :
-         {static_cast<calc::Panel *>(Frame1), static_cast<calc::Panel *>(Frame2), static_cast<calc::Panel *>(Frame3)})
+    std::vector<std::pair<int, QWidget *>> order{{0, tabStrip_}};
+    for (const calc::Panel *panel : panels_)
         order.insert(order.end(), panel->focusOrder().begin(), panel->focusOrder().end());
     std::sort(order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     for (std::size_t i = 1; i < order.size(); ++i)
@@ -135,17 +146,15 @@ void MainWindow::chainTabOrder()
 
 void MainWindow::setPrompter(const ui::Prompter &prompter)
 {
-    Frame1->setPrompter(prompter);
-    Frame2->setPrompter(prompter);
-    Frame3->setPrompter(prompter);
+    for (calc::Panel *panel : panels_)
+        panel->setPrompter(prompter);
 }
 
-void MainWindow::TabStrip1_Click()
+void MainWindow::showSelectedPanel()
 {
-    const int index = TabStrip1->selectedIndex();
-    Frame1->setVisible(index == 1);
-    Frame2->setVisible(index == 2);
-    Frame3->setVisible(index == 3);
+    const int selected = tabStrip_->selectedIndex();
+    for (int i = 0; i < int(panels_.size()); ++i)
+        panels_[i]->setVisible(i == selected);
 }
 
 void MainWindow::showAdjacentPanel(int step)
@@ -153,30 +162,30 @@ void MainWindow::showAdjacentPanel(int step)
     // As in a tab widget: a user at work in a panel goes on in the next one,
     // at its first control in the tab order; one on the strip stays there.
     QWidget *focus = focusWidget();
-    const bool inPanel = focus && focus != TabStrip1->tabBar() && centralWidget()->isAncestorOf(focus);
-    TabStrip1->selectAdjacent(step);
+    const bool inPanel = focus && focus != tabStrip_->tabBar() && centralWidget()->isAncestorOf(focus);
+    tabStrip_->selectAdjacent(step);
     if (inPanel) {
-        TabStrip1->setFocus(Qt::TabFocusReason);
+        tabStrip_->setFocus(Qt::TabFocusReason);
         focusNextChild();
     }
 }
 
-void MainWindow::mnuEditBar0_Click()
+void MainWindow::exitProgram()
 {
     QApplication::closeAllWindows();
     QApplication::quit();
 }
 
-void MainWindow::Help_Click()
+void MainWindow::openHelp()
 {
-    if (!Help_1)
-        Help_1 = std::make_unique<InfoWindow>(InfoWindow::Kind::Help);
-    Help_1->open();
+    if (!help_)
+        help_ = std::make_unique<InfoWindow>(InfoWindow::Kind::Help);
+    help_->open();
 }
 
-void MainWindow::About_Click()
+void MainWindow::openAbout()
 {
-    if (!About_1)
-        About_1 = std::make_unique<InfoWindow>(InfoWindow::Kind::About);
-    About_1->open();
+    if (!about_)
+        about_ = std::make_unique<InfoWindow>(InfoWindow::Kind::About);
+    about_->open();
 }

@@ -6,13 +6,15 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
 
-class IndicationDepthPanel;
 class InfoWindow;
-class SoundPathPanel;
-class SurfaceTravelPanel;
 class TabStrip;
+
+namespace calc {
+class Panel;
+}
 
 // The program's one main window: a menu bar, the tab strip and the three
 // calculator panels stacked in the same place, one shown at a time.
@@ -25,16 +27,8 @@ public:
     // Replaces the modal prompt of every panel (tests use this).
     void setPrompter(const ui::Prompter &prompter);
 
-    InfoWindow *aboutWindow() const { return About_1.get(); }
-    InfoWindow *helpWindow() const { return Help_1.get(); }
-
-public slots:
-    void TabStrip1_Click();
-    void mnuEditBar0_Click(); // File, Exit
-    void Help_Click();
-    void About_Click();
-    // Ctrl+Tab and Ctrl+PgDn, Ctrl+Shift+Tab and Ctrl+PgUp.
-    void showAdjacentPanel(int step);
+    InfoWindow *aboutWindow() const { return about_.get(); }
+    InfoWindow *helpWindow() const { return help_.get(); }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -46,16 +40,24 @@ private:
     void createConnections();
     void chainTabOrder();
 
-    TabStrip *TabStrip1 = nullptr;
-    SoundPathPanel *Frame1 = nullptr;
-    SurfaceTravelPanel *Frame2 = nullptr;
-    IndicationDepthPanel *Frame3 = nullptr;
-    QAction *mnuEditBar0 = nullptr;
-    QAction *Help = nullptr;
-    QAction *About = nullptr;
+    // Shows the panel of the selected tab and hides the others.
+    void showSelectedPanel();
+    // Ctrl+Tab and Ctrl+PgDn, Ctrl+Shift+Tab and Ctrl+PgUp.
+    void showAdjacentPanel(int step);
+    // File, Exit: closes every window and ends the program.
+    void exitProgram();
+    void openHelp();
+    void openAbout();
+
+    TabStrip *tabStrip_ = nullptr;
+    // Sound Path, Surface Travel and Indication Depth, in the order of their tabs.
+    std::array<calc::Panel *, 3> panels_{};
+    QAction *exitAction_ = nullptr;
+    QAction *helpAction_ = nullptr;
+    QAction *aboutAction_ = nullptr;
     QAction *nextPanel_ = nullptr;
     QAction *previousPanel_ = nullptr;
     // Each information window is made on first request and kept for the run.
-    std::unique_ptr<InfoWindow> About_1;
-    std::unique_ptr<InfoWindow> Help_1;
+    std::unique_ptr<InfoWindow> about_;
+    std::unique_ptr<InfoWindow> help_;
 };

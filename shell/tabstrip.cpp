@@ -31,7 +31,7 @@ TabStrip::TabStrip(QWidget *parent)
     connect(tabs_, &QTabBar::currentChanged, this, &TabStrip::tabSelected);
 }
 
-int TabStrip::selectedIndex() const { return tabs_->currentIndex() + 1; }
+int TabStrip::selectedIndex() const { return tabs_->currentIndex(); }
 
 void TabStrip::selectAdjacent(int step)
 {

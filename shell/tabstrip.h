@@ -15,12 +15,10 @@ public:
     explicit TabStrip(QWidget *parent = nullptr);
 
     QTabBar *tabBar() const { return tabs_; }
-    // The 1-based index of the selected tab.
+    // The index of the selected tab, from 0.
     int selectedIndex() const;
     // Selects the tab step places to the right (left when negative), wrapping round.
     void selectAdjacent(int step);
-    // What the body under the tabs is drawn from: the style's tab-widget frame.
-    QStyleOptionTabWidgetFrame bodyOption() const;
 
 signals:
     // The user selected another tab, by mouse or keyboard.
@@ -30,5 +28,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // What the body under the tabs is drawn from: the style's tab-widget frame.
+    QStyleOptionTabWidgetFrame bodyOption() const;
+
     QTabBar *tabs_;
 };

@@ -15,6 +15,7 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -28,74 +29,186 @@ namespace {
 constexpr const char *calculateButton[] = {"Command1", "Command2", "Command4"};
 constexpr const char *clearButton[] = {"Command3", "Command5", "Command6"};
 
-// input: steps on a panel (by tab): "name=value" types into a field or an
-// angle box, a bare name clicks that unit button or caption, "!name" that button, "#n"
-// the nth tab, "<" and ">" are arrow keys on the strip, "^C:name" and
-// "^V:name" copy a field's text and paste over one. press: a key and the
-// widget with the focus. result: fields to read, or "prompt".
+// The suite runs again under a German locale, where numbers carry a comma.
+QString localised(QString text) { return text.replace(QLatin1Char('.'), QLocale::system().decimalPoint()); }
+
+// What a user does to the main window, found by the design's control names.
+class Ui {
+public:
+    explicit Ui(MainWindow *window)
+        : window_(window)
+    {
+    }
+    template <class T = QLineEdit>
+    T *find(const QString &name) const
+    {
+        return window_->findChild<T *>(name);
+    }
+    QTabBar *tabs() const { return find<TabStrip>("TabStrip1")->tabBar(); }
+    QWidget *panel(int tab) const { return find<QWidget>(QStringLiteral("Frame%1").arg(tab + 1)); }
+    bool showsSelectedPanelOnly() const
+    {
+        return panel(0)->isVisible() + panel(1)->isVisible() + panel(2)->isVisible() == 1
+               && panel(tabs()->currentIndex())->isVisible();
+    }
+
+    // Puts text into a field or an angle box, with the locale's separator.
+    const Ui &type(const QString &name, const QString &text) const
+    {
+        if (auto *box = find<QComboBox>(name))
+            box->setEditText(localised(text));
+        else
+            find(name)->setText(localised(text));
+        return *this;
+    }
+    // Clicks a push button or a unit button.
+    const Ui &click(const QString &name) const
+    {
+        QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton);
+        return *this;
+    }
+    // Clicks a unit's caption, which gives its button the focus.
+    const Ui &clickCaption(const QString &name) const
+    {
+        QTest::mouseClick(find<QLabel>(name), Qt::LeftButton);
+        if (!find<QLabel>(name)->buddy()->hasFocus())
+            QTest::qFail(qPrintable(name + " left the focus elsewhere"), __FILE__, __LINE__);
+        return *this;
+    }
+    // Clicks the tab at index (0 to 2); its panel alone shows.
+    const Ui &clickTab(int index) const
+    {
+        QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(index).center());
+        return checkPanels();
+    }
+    // Presses the left or right arrow key on the tab strip.
+    const Ui &arrowOnStrip(Qt::Key key) const
+    {
+        QTest::keyClick(tabs(), key);
+        return checkPanels();
+    }
+    // Copies a field's whole text with Ctrl+A, Ctrl+C.
+    const Ui &copy(const QString &field) const { return chord(field, Qt::Key_C); }
+    // Pastes over a field's whole text with Ctrl+A, Ctrl+V.
+    const Ui &paste(const QString &field) const { return chord(field, Qt::Key_V); }
+
+private:
+    const Ui &chord(const QString &field, Qt::Key key) const
+    {
+        QTest::keyClick(find(field), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(find(field), key, Qt::ControlModifier);
+        return *this;
+    }
+    const Ui &checkPanels() const
+    {
+        if (!showsSelectedPanelOnly())
+            QTest::qFail("another panel shows than the selected tab's", __FILE__, __LINE__);
+        return *this;
+    }
+    MainWindow *window_;
+};
+
+// steps: what the user does on the row's tab first. press: a key and the
+// control with the focus when it comes. result: the fields to read then, or
+// "prompt".
 struct Row {
     const char *name;
     int tab;
-    const char *input, *press = "", *result = "", *expected = "";
+    void (*steps)(const Ui &);
+    const char *press = "", *result = "", *expected = "";
 };
+constexpr auto nothing = [](const Ui &) {};
 constexpr Row tabOrders[] = {
-    {"sound path", 0, "", "", "T ANGLE_BOX Command1 A_B A_B_C Command3 opt_INCH"},
-    {"sound path mm", 0, "opt_MILLI", "", "T ANGLE_BOX Command1 A_B A_B_C Command3 opt_MILLI"},
-    {"surface travel", 1, "", "", "ANGLE_BOX_2 SP_TEXT Command2 SURFACE_TRAVEL Command5 opt_Inch2"},
-    {"depth", 2, "", "", "opt_INCH3 Command6 DEPTH Command4 IND_SP A_B_SND_PATH MAT_T"}};
+    {"sound path", 0, nothing, "", "T ANGLE_BOX Command1 A_B A_B_C Command3 opt_INCH"},
+    {"sound path mm", 0, [](const Ui &ui) { ui.click("opt_MILLI"); }, "",
+     "T ANGLE_BOX Command1 A_B A_B_C Command3 opt_MILLI"},
+    {"surface travel", 1, nothing, "", "ANGLE_BOX_2 SP_TEXT Command2 SURFACE_TRAVEL Command5 opt_Inch2"},
+    {"depth", 2, nothing, "", "opt_INCH3 Command6 DEPTH Command4 IND_SP A_B_SND_PATH MAT_T"}};
 constexpr Row calculations[] = {
-    {"decimal separator", 0, "T=2.5;ANGLE_BOX=60", "Space Command1", "A_B_C", "10.000 in"},
-    {"sound path 45 mm", 0, "T=25;ANGLE_BOX=45;opt_MILLI", "Space Command1", "A_B_C", "70.711 mm"},
-    {"angle 30 doubles A-B", 0, "T=9;ANGLE_BOX=30;A_B=3", "Space Command1", "A_B_C", "6.000 in"},
-    {"surface travel mm", 1, "SP_TEXT=10;Option1", "Space Command2", "SURFACE_TRAVEL", "9.396 mm"},
-    {"thickness letters", 0, "T=abc;A_B=1.000 in", "Space Command1", "prompt",
-     "Please Enter the Material Thickness as a Number"},
-    {"keeps earlier result", 1, "SURFACE_TRAVEL=1.000 mm", "Space Command2", "prompt",
+    {"decimal separator", 0, [](const Ui &ui) { ui.type("T", "2.5").type("ANGLE_BOX", "60"); }, "Space Command1",
+     "A_B_C", "10.000 in"},
+    {"sound path 45 mm", 0, [](const Ui &ui) { ui.type("T", "25").type("ANGLE_BOX", "45").click("opt_MILLI"); },
+     "Space Command1", "A_B_C", "70.711 mm"},
+    {"angle 30 doubles A-B", 0, [](const Ui &ui) { ui.type("T", "9").type("ANGLE_BOX", "30").type("A_B", "3"); },
+     "Space Command1", "A_B_C", "6.000 in"},
+    {"surface travel mm", 1, [](const Ui &ui) { ui.type("SP_TEXT", "10").click("Option1"); }, "Space Command2",
+     "SURFACE_TRAVEL", "9.396 mm"},
+    {"thickness letters", 0, [](const Ui &ui) { ui.type("T", "abc").type("A_B", "1.000 in"); }, "Space Command1",
+     "prompt", "Please Enter the Material Thickness as a Number"},
+    {"keeps earlier result", 1, [](const Ui &ui) { ui.type("SURFACE_TRAVEL", "1.000 mm"); }, "Space Command2", "prompt",
      "Please Enter the Material Sound Path"},
-    {"Return in field", 0, "T=1", "Return T", "A_B_C", "5.848 in"},
-    {"Return in typed angle", 0, "T=1;ANGLE_BOX=30", "Return ANGLE_BOX", "prompt",
-     "Please Choose a Refracted Angle of 70, 60 or 45"},
-    {"Enter in field", 1, "SP_TEXT=10", "Num+Enter SP_TEXT", "SURFACE_TRAVEL", "9.396 in"},
-    {"clear depth", 2, "MAT_T=20;A_B_SND_PATH=40;IND_SP=30;!Command4", "Space Command6",
-     "MAT_T A_B_SND_PATH IND_SP DEPTH", " |  |  | "},
-    {"clear sound path", 0, "T=25;!Command1", "Space Command3", "A_B T A_B_C", " |  | "},
-    {"clear keeps angle", 1, "SP_TEXT=10;ANGLE_BOX_2=60;!Command2", "Space Command5",
-     "ANGLE_BOX_2 SP_TEXT SURFACE_TRAVEL", "60 |  | "},
-    {"clear keeps unit", 0, "T=25;opt_MILLI;!Command3;T=1", "Space Command1", "A_B", "2.924 mm"},
-    {"tabs keep fields", 0, "T=1;#2;SP_TEXT=10;#3;#1;>;<;<;>", "Space Command2", "SURFACE_TRAVEL T", "9.396 in | 1"},
-    {"paste a result (Help text)", 0, "T=25;opt_MILLI;!Command1;^C:A_B_C;#2;^V:SP_TEXT;Option1", "Space Command2",
-     "SURFACE_TRAVEL", "137.369 mm"},
-    {"Return in result", 2, "MAT_T=20;A_B_SND_PATH=40;IND_SP=50", "Return DEPTH", "DEPTH", "15.000 in"},
-    {"caption Millimeter", 0, "T=25;MILLI", "Return T", "A_B", "73.099 mm"},
-    {"caption Inch", 1, "SP_TEXT=10;Option1;Label23", "Return SP_TEXT", "SURFACE_TRAVEL", "9.396 in"},
-    {"caption Millimeter on depth", 2, "MAT_T=20;A_B_SND_PATH=40;IND_SP=30;Label24", "Return IND_SP", "DEPTH",
-     "15.000 mm"},
-    {"fraction and inch mark", 0, "T=1 1/2\"", "Return T", "A_B", "4.386 in"},
-    {"unit typed differs", 2, "MAT_T=20;A_B_SND_PATH=40 mm;IND_SP=30", "Return IND_SP", "prompt",
-     "The A-B Sound Path Is in mm but Inch Is Selected"}};
-// Results wider than their fields, in both units.
-constexpr Row wideResults[] = {{"sound path in", 0, "T=4000"},
-                               {"sound path mm", 0, "T=4000;opt_MILLI"},
-                               {"surface travel in", 1, "SP_TEXT=20000"},
-                               {"surface travel mm", 1, "SP_TEXT=20000;Option1"},
-                               {"depth in", 2, "MAT_T=100000;A_B_SND_PATH=40;IND_SP=30"},
-                               {"depth mm", 2, "MAT_T=100000;A_B_SND_PATH=40;IND_SP=30;Option3"}};
+    {"Return in field", 0, [](const Ui &ui) { ui.type("T", "1"); }, "Return T", "A_B_C", "5.848 in"},
+    {"Return in typed angle", 0, [](const Ui &ui) { ui.type("T", "1").type("ANGLE_BOX", "30"); }, "Return ANGLE_BOX",
+     "prompt", "Please Choose a Refracted Angle of 70, 60 or 45"},
+    {"Enter in field", 1, [](const Ui &ui) { ui.type("SP_TEXT", "10"); }, "Num+Enter SP_TEXT", "SURFACE_TRAVEL",
+     "9.396 in"},
+    {"clear depth", 2,
+     [](const Ui &ui) { ui.type("MAT_T", "20").type("A_B_SND_PATH", "40").type("IND_SP", "30").click("Command4"); },
+     "Space Command6", "MAT_T A_B_SND_PATH IND_SP DEPTH", " |  |  | "},
+    {"clear sound path", 0, [](const Ui &ui) { ui.type("T", "25").click("Command1"); }, "Space Command3", "A_B T A_B_C",
+     " |  | "},
+    {"clear keeps angle", 1, [](const Ui &ui) { ui.type("SP_TEXT", "10").type("ANGLE_BOX_2", "60").click("Command2"); },
+     "Space Command5", "ANGLE_BOX_2 SP_TEXT SURFACE_TRAVEL", "60 |  | "},
+    {"clear keeps unit", 0,
+     [](const Ui &ui) { ui.type("T", "25").click("opt_MILLI").click("Command3").type("T", "1"); }, "Space Command1",
+     "A_B", "2.924 mm"},
+    {"tabs keep fields", 0,
+     [](const Ui &ui) {
+         ui.type("T", "1").clickTab(1).type("SP_TEXT", "10").clickTab(2).clickTab(0).arrowOnStrip(Qt::Key_Right);
+         ui.arrowOnStrip(Qt::Key_Left).arrowOnStrip(Qt::Key_Left).arrowOnStrip(Qt::Key_Right);
+     },
+     "Space Command2", "SURFACE_TRAVEL T", "9.396 in | 1"},
+    {"paste a result (Help text)", 0,
+     [](const Ui &ui) {
+         ui.type("T", "25").click("opt_MILLI").click("Command1").copy("A_B_C");
+         ui.clickTab(1).paste("SP_TEXT").click("Option1");
+     },
+     "Space Command2", "SURFACE_TRAVEL", "137.369 mm"},
+    {"Return in result", 2,
+     [](const Ui &ui) { ui.type("MAT_T", "20").type("A_B_SND_PATH", "40").type("IND_SP", "50"); }, "Return DEPTH",
+     "DEPTH", "15.000 in"},
+    {"caption Millimeter", 0, [](const Ui &ui) { ui.type("T", "25").clickCaption("MILLI"); }, "Return T", "A_B",
+     "73.099 mm"},
+    {"caption Inch", 1, [](const Ui &ui) { ui.type("SP_TEXT", "10").click("Option1").clickCaption("Label23"); },
+     "Return SP_TEXT", "SURFACE_TRAVEL", "9.396 in"},
+    {"caption Millimeter on depth", 2,
+     [](const Ui &ui) {
+         ui.type("MAT_T", "20").type("A_B_SND_PATH", "40").type("IND_SP", "30").clickCaption("Label24");
+     },
+     "Return IND_SP", "DEPTH", "15.000 mm"},
+    {"fraction and inch mark", 0, [](const Ui &ui) { ui.type("T", "1 1/2\""); }, "Return T", "A_B", "4.386 in"},
+    {"unit typed differs", 2,
+     [](const Ui &ui) { ui.type("MAT_T", "20").type("A_B_SND_PATH", "40 mm").type("IND_SP", "30"); }, "Return IND_SP",
+     "prompt", "The A-B Sound Path Is in mm but Inch Is Selected"}};
+// Results wider than their fields, in both units, Return pressed in a result field.
+constexpr Row wideResults[] = {
+    {"sound path in", 0, [](const Ui &ui) { ui.type("T", "4000"); }, "Return A_B"},
+    {"sound path mm", 0, [](const Ui &ui) { ui.type("T", "4000").click("opt_MILLI"); }, "Return A_B"},
+    {"surface travel in", 1, [](const Ui &ui) { ui.type("SP_TEXT", "20000"); }, "Return SURFACE_TRAVEL"},
+    {"surface travel mm", 1, [](const Ui &ui) { ui.type("SP_TEXT", "20000").click("Option1"); },
+     "Return SURFACE_TRAVEL"},
+    {"depth in", 2, [](const Ui &ui) { ui.type("MAT_T", "100000").type("A_B_SND_PATH", "40").type("IND_SP", "30"); },
+     "Return DEPTH"},
+    {"depth mm", 2,
+     [](const Ui &ui) { ui.type("MAT_T", "100000").type("A_B_SND_PATH", "40").type("IND_SP", "30").click("Option3"); },
+     "Return DEPTH"}};
 
 // Inputs longer than their fields: pasted, then left with Tab, or dropped in
-// (the cursor at its end, no focus) before CALCULATE.
-constexpr Row longInputs[] = {{"thickness, Tab", 0, "T", "Tab", "", "146.199 mm"},
-                              {"sound path, Tab", 1, "SP_TEXT", "Tab", "", "1879.200 mm"},
-                              {"depth thickness, Tab", 2, "MAT_T", "Tab", "", "12.7000 mm"},
-                              {"indication, Tab", 2, "IND_SP", "Tab", "", "1 15/16 in"},
-                              {"dropped, CALCULATE", 0, "T", "Command1", "", "146.199 mm"}};
+// (the cursor at its end, no focus) before CALCULATE. result: the field.
+constexpr Row longInputs[] = {{"thickness, Tab", 0, nothing, "Tab", "T", "146.199 mm"},
+                              {"sound path, Tab", 1, nothing, "Tab", "SP_TEXT", "1879.200 mm"},
+                              {"depth thickness, Tab", 2, nothing, "Tab", "MAT_T", "12.7000 mm"},
+                              {"indication, Tab", 2, nothing, "Tab", "IND_SP", "1 15/16 in"},
+                              {"dropped, CALCULATE", 0, nothing, "Command1", "T", "146.199 mm"}};
 
-// Keys that switch panels: the control with the focus, the key, the control
-// that has it then, and the panel shown. Shift+Tab comes as Backtab.
-constexpr Row panelKeys[] = {{"Ctrl+Tab in a field", 0, "T", "Ctrl+Tab", "ANGLE_BOX_2", "1"},
-                             {"Ctrl+PgDn on the strip", 2, "TabStrip1Tabs", "Ctrl+PgDown", "TabStrip1Tabs", "0"},
-                             {"Ctrl+Shift+Tab in an angle box", 0, "ANGLE_BOX", "Ctrl+Shift+Backtab", "opt_INCH3", "2"},
-                             {"Ctrl+PgUp on a button", 1, "Command2", "Ctrl+PgUp", "T", "0"},
-                             {"Ctrl+Tab on a unit", 2, "Option3", "Ctrl+Tab", "T", "0"}};
+// Keys that switch panels: the key and the control with the focus, the
+// control that has it then, and the panel shown. Shift+Tab comes as Backtab.
+constexpr Row panelKeys[] = {
+    {"Ctrl+Tab in a field", 0, nothing, "Ctrl+Tab T", "ANGLE_BOX_2", "1"},
+    {"Ctrl+PgDn on the strip", 2, nothing, "Ctrl+PgDown TabStrip1Tabs", "TabStrip1Tabs", "0"},
+    {"Ctrl+Shift+Tab in an angle box", 0, nothing, "Ctrl+Shift+Backtab ANGLE_BOX", "opt_INCH3", "2"},
+    {"Ctrl+PgUp on a button", 1, nothing, "Ctrl+PgUp Command2", "T", "0"},
+    {"Ctrl+Tab on a unit", 2, nothing, "Ctrl+Tab Option3", "T", "0"}};
 
 template <std::size_t N>
 void addRows(const Row (&rows)[N])
@@ -104,9 +217,6 @@ void addRows(const Row (&rows)[N])
     for (const Row &row : rows)
         QTest::newRow(row.name) << &row;
 }
-
-// The suite runs again under a German locale, where numbers carry a comma.
-QString localised(QString text) { return text.replace(QLatin1Char('.'), QLocale::system().decimalPoint()); }
 
 } // namespace
 
@@ -117,20 +227,22 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<MainWindow> window;
+    std::optional<Ui> user;
     QStringList prompts;
 
     template <class T = QLineEdit>
     T *find(const QString &name) const
     {
-        return window->findChild<T *>(name);
+        return user->find<T>(name);
     }
-    QTabBar *tabs() const { return find<TabStrip>("TabStrip1")->tabBar(); }
-    QWidget *panel(int tab) const { return find<QWidget>(QStringLiteral("Frame%1").arg(tab + 1)); }
-    void click(const QString &button) const { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
-    bool showsSelectedPanelOnly() const
+    QTabBar *tabs() const { return user->tabs(); }
+    QWidget *panel(int tab) const { return user->panel(tab); }
+    // Shows the row's tab and takes its steps.
+    void takeSteps(const Row &row) const
     {
-        return panel(0)->isVisible() + panel(1)->isVisible() + panel(2)->isVisible() == 1
-               && panel(tabs()->currentIndex())->isVisible();
+        tabs()->setCurrentIndex(row.tab);
+        row.steps(*user);
+        QVERIFY(user->showsSelectedPanelOnly());
     }
     // Every field and angle box by name, with its text.
     QMap<QString, QString> fieldTexts() const
@@ -153,12 +265,15 @@ class MainWindowTest : public QObject {
         }
         return shown.isNull() ? 0 : -1;
     }
-    // A key as a keyboard delivers it: to the focus widget ("Ctrl+PgDown",
-    // "Num+Enter": QKeySequence's names).
-    static void press(const QString &keys)
+    // A key as a keyboard delivers it, to the control named after it ("Ctrl+PgDown T",
+    // "Num+Enter SP_TEXT": QKeySequence's names), which has the focus first.
+    QWidget *press(const QString &keyAndControl) const
     {
-        const QKeyCombination key = QKeySequence(keys)[0];
-        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+        QWidget *target = find<QWidget>(keyAndControl.section(' ', 1));
+        target->setFocus();
+        const QKeyCombination key = QKeySequence(keyAndControl.section(' ', 0, 0))[0];
+        QTest::keyClick(target, key.key(), key.keyboardModifiers());
+        return target;
     }
     // The control with the focus, an angle box for its line edit.
     static QString focusedName()
@@ -188,31 +303,46 @@ class MainWindowTest : public QObject {
         QVERIFY2(inkEnd > 0 && start(lone.grab().toImage()) != start(glyph), qPrintable(field->text()));
         QCOMPARE(start(field->grab().toImage()), start(glyph));
     }
-    void fill(int tab, const QString &input) const
+    // Up to 13 random characters, mostly of numbers and units, after 100,000
+    // digits when huge.
+    static QString randomText(const auto &below, bool huge)
     {
-        tabs()->setCurrentIndex(tab);
-        for (const QString &pair : input.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-            const QString name = pair.section(QLatin1Char('='), 0, 0), value = localised(pair.section('=', 1));
-            if (name.startsWith('#'))
-                QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(name.back().digitValue() - 1).center());
-            else if (name == QLatin1String("<") || name == QLatin1String(">"))
-                QTest::keyClick(tabs(), name == QLatin1String("<") ? Qt::Key_Left : Qt::Key_Right);
-            else if (name.startsWith('^')) // Ctrl+A, then Ctrl+C or Ctrl+V in a field
-                for (const Qt::Key key : {Qt::Key_A, name.at(1) == 'C' ? Qt::Key_C : Qt::Key_V})
-                    QTest::keyClick(find(name.section(':', 1)), key, Qt::ControlModifier);
-            else if (name.startsWith('!'))
-                click(name.mid(1));
-            else if (auto *unit = find<QRadioButton>(name))
-                QTest::mouseClick(unit, Qt::LeftButton);
-            else if (auto *caption = find<QLabel>(name)) { // a unit's caption: its button takes the focus
-                QTest::mouseClick(caption, Qt::LeftButton);
-                QVERIFY2(caption->buddy()->hasFocus(), qPrintable(name));
-            } else if (auto *box = find<QComboBox>(name))
-                box->setEditText(value);
-            else
-                find(name)->setText(value);
-            QVERIFY2(showsSelectedPanelOnly(), qPrintable(name));
+        QString text = huge ? QString(100000, QLatin1Char('7')) : QString();
+        for (int n = below(14); n > 0; --n)
+            text += below(4) ? QChar(u"0123456789.,eE-+ inm"[below(20)]) : QChar(char16_t(32 + below(0xd000)));
+        return text;
+    }
+    // Replaces a field's text as an input method commits it, or by a paste when it is long.
+    static void enter(QLineEdit *edit, const QString &text)
+    {
+        edit->selectAll();
+        if (text.size() > 1000) {
+            QApplication::clipboard()->setText(text);
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(text);
+            QApplication::sendEvent(edit, &commit);
         }
+    }
+    // Opens an information window, or presses OK on one or steps its animation.
+    void useInformationWindow(const auto &below) const
+    {
+        InfoWindow *info = below(2) ? window->helpWindow() : window->aboutWindow();
+        if (!info || below(2))
+            QTest::keyClick(window.get(), below(2) ? Qt::Key_H : Qt::Key_A, Qt::AltModifier);
+        else if (below(2))
+            QTest::keyClick(info->findChild<QPushButton *>("Command1"), Qt::Key_Return);
+        else
+            info->showNextFrame();
+    }
+    // Whether a CALCULATE or CLEAR on the tab's panel may have left this text
+    // in the named field: a formatted result, or nothing, in a field of its own.
+    bool isResultOf(int tab, const QString &name, const QString &text) const
+    {
+        static const QRegularExpression formatted(QStringLiteral("^(-?[0-9]+[.,][0-9]{3} (in|mm))?$"));
+        return panel(tab)->isAncestorOf(find<QWidget>(name)) && !find<QComboBox>(name)
+               && formatted.match(text).hasMatch();
     }
 
 private slots:
@@ -226,6 +356,7 @@ private slots:
     {
         window = std::make_unique<MainWindow>();
         window->setPrompter([this](const QString &text) { prompts << text; });
+        user.emplace(window.get());
         window->show();
         QApplication::setActiveWindow(window.get());
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -239,7 +370,7 @@ private slots:
     // At start the strip has the focus, and its selected tab shows it.
     void startsOnSoundPath()
     {
-        QVERIFY(showsSelectedPanelOnly() && tabs()->currentIndex() == 0);
+        QVERIFY(user->showsSelectedPanelOnly() && tabs()->currentIndex() == 0);
         QCOMPARE(QApplication::focusWidget(), tabs());
         const QImage focused = tabs()->grab(tabs()->tabRect(0)).toImage();
         find("T")->setFocus(Qt::MouseFocusReason);
@@ -251,7 +382,7 @@ private slots:
     void tabKeyFollowsDesignOrder()
     {
         QFETCH(const Row *, row);
-        fill(row->tab, row->input);
+        takeSteps(*row);
         tabs()->setFocus();
         QStringList walk;
         do {
@@ -268,10 +399,9 @@ private slots:
     void keyboardSwitchesPanels()
     {
         QFETCH(const Row *, row);
-        fill(row->tab, "");
-        find<QWidget>(row->input)->setFocus();
+        takeSteps(*row);
         press(row->press);
-        QVERIFY(showsSelectedPanelOnly() && tabs()->currentIndex() == QString(row->expected).toInt());
+        QVERIFY(user->showsSelectedPanelOnly() && tabs()->currentIndex() == QString(row->expected).toInt());
         QCOMPARE(focusedName(), row->result);
     }
 
@@ -287,6 +417,26 @@ private slots:
             QCOMPARE(prompts.size(), 1);
             prompts.clear();
         }
+    }
+
+    // A prompt is a modal message box with the information icon, one button
+    // and the prompt title.
+    void promptIsAMessageBox()
+    {
+        MainWindow plain; // it shows its prompts itself
+        plain.show();
+        QString seen = "nothing";
+        QTimer::singleShot(0, [&seen] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                seen = QStringLiteral("%1|%2|%3|%4")
+                           .arg(box->windowTitle(), box->text())
+                           .arg(box->icon())
+                           .arg(box->buttons().size());
+                box->buttons().constFirst()->click();
+            }
+        });
+        QTest::keyClick(plain.findChild<QLineEdit *>("T"), Qt::Key_Return);
+        QCOMPARE(seen, "Refrax|Please Enter the Material Thickness|1|1");
     }
 
     // Where the comma is the decimal separator, a point is refused with a
@@ -308,14 +458,11 @@ private slots:
     void calculate()
     {
         QFETCH(const Row *, row);
-        fill(row->tab, row->input);
+        takeSteps(*row);
         const QMap<QString, QString> before = fieldTexts();
-        const QString keys = row->press;
-        QWidget *target = find<QWidget>(keys.section(' ', 1));
-        target->setFocus();
-        auto *typedIn = qobject_cast<QLineEdit *>(target);
+        auto *typedIn = find(QString(row->press).section(' ', 1));
         const int cursor = typedIn ? typedIn->cursorPosition() : 0;
-        press(keys.section(' ', 0, 0));
+        QWidget *target = press(row->press);
         QCOMPARE(QApplication::focusWidget(), target);
         // The field the user is typing in keeps its cursor unless its text changed.
         QVERIFY(!typedIn || before[typedIn->objectName()] != typedIn->text() || typedIn->cursorPosition() == cursor);
@@ -341,10 +488,8 @@ private slots:
     void resultShowsItsLeadingDigits()
     {
         QFETCH(const Row *, row);
-        fill(row->tab, row->input);
-        QLineEdit *pressed = find(std::array{"A_B", "SURFACE_TRAVEL", "DEPTH"}[row->tab]);
-        pressed->setFocus();
-        QTest::keyClick(pressed, Qt::Key_Return);
+        takeSteps(*row);
+        QWidget *pressed = press(row->press);
         for (QLineEdit *field : panel(row->tab)->findChildren<QLineEdit *>(Qt::FindDirectChildrenOnly)) {
             // The field with the focus draws its cursor and focus frame; it
             // scrolls to keep its cursor in view.
@@ -359,8 +504,8 @@ private slots:
     void inputShowsItsStart()
     {
         QFETCH(const Row *, row);
-        fill(row->tab, "");
-        QLineEdit *field = find(row->input);
+        takeSteps(*row);
+        QLineEdit *field = find(row->result);
         if (row->press == QLatin1String("Tab")) {
             field->setFocus();
             QApplication::clipboard()->setText(localised(row->expected));
@@ -372,8 +517,7 @@ private slots:
             }
             QTest::keyClick(field, Qt::Key_Tab);
         } else {
-            field->setText(localised(row->expected));
-            click(row->press);
+            user->type(row->result, row->expected).click(row->press);
         }
         QCOMPARE(field->text(), localised(row->expected));
         showsItsStart(field);
@@ -393,18 +537,21 @@ private slots:
     void informationWindows()
     {
         QFETCH(int, way);
+        const bool help = way % 2;
+        const auto open = [&] { QTest::keyClick(window.get(), help ? Qt::Key_H : Qt::Key_A, Qt::AltModifier); };
         InfoWindow *w = nullptr;
-        for (const int frames : {5, 4}) {
-            QTest::keyClick(window.get(), way % 2 ? Qt::Key_H : Qt::Key_A, Qt::AltModifier);
-            QVERIFY(!w || w == (way % 2 ? window->helpWindow() : window->aboutWindow()));
-            w = way % 2 ? window->helpWindow() : window->aboutWindow();
-            QCOMPARE(w->objectName(), way % 2 ? "Help_1" : "About_1");
+        for (const QList<int> &shown : {QList{0, 1, 2, 3, 4}, QList{0, 6, 7, 1}}) {
+            open();
+            QVERIFY(!w || w == (help ? window->helpWindow() : window->aboutWindow()));
+            w = help ? window->helpWindow() : window->aboutWindow();
+            QCOMPARE(w->objectName(), help ? "Help_1" : "About_1");
             auto *ok = w->findChild<QPushButton *>("Command1");
             QTest::keyClick(ok, Qt::Key_Escape);
             QVERIFY(w->isVisible() && w->findChild<QTimer *>()->isActive() && w->focusWidget() == ok);
-            for (int i = 0; i < frames; ++i) {
-                QCOMPARE(shownFrame(*w), i == 0 ? 0 : frames == 5 ? i : (i + 4) % 7 + 1);
-                w->Timer1_Timer();
+            QVERIFY(!ok->fontInfo().italic()); // only the frame's caption is italic
+            for (const int frame : shown) {
+                QCOMPARE(shownFrame(*w), frame);
+                w->showNextFrame();
             }
             if (way == 0)
                 QTest::mouseClick(ok, Qt::LeftButton);
@@ -417,7 +564,7 @@ private slots:
             QVERIFY(!w->isVisible() && !w->findChild<QTimer *>()->isActive());
         }
         QCOMPARE(w->findChild<QLabel *>("Image3")->size(), QSize(32, 32));
-        QTest::keyClick(window.get(), way % 2 ? Qt::Key_H : Qt::Key_A, Qt::AltModifier);
+        open();
         find<QAction>("mnuEditBar0")->trigger(); // File Exit closes every window
         QVERIFY(!window->isVisible() && !w->isVisible());
     }
@@ -433,7 +580,7 @@ private slots:
             auto *label = w.findChild<CaptionLabel *>("Label1");
             const QPoint offset = w.findChild<QLabel *>("Image3")->mapTo(&w, QPoint()) - label->mapTo(&w, QPoint());
             for (int n = 1; n <= 7; ++n) {
-                w.Timer1_Timer();
+                w.showNextFrame();
                 const QPixmap shown = w.findChild<QLabel *>("Image3")->pixmap();
                 QVERIFY(label->pictureArea().contains(QRegion(shown.mask()).boundingRect().translated(offset)));
             }
@@ -451,7 +598,6 @@ private slots:
             QVERIFY2(heard.startsWith("[Angulon 1.03] ") && !heard.contains("  "), qPrintable(heard));
         }
     }
-
     // A screen reader hears each control of the shown panel by a name of its
     // own (Qt would lend unnamed ones the panel's caption) with a description;
     // the unit buttons show only a mark, so their names carry the unit, and
@@ -489,53 +635,38 @@ private slots:
     {
         std::mt19937 random(20261207);
         const auto below = [&random](int n) { return int(random() % unsigned(n)); };
-        static const QRegularExpression formatted(QStringLiteral("^(-?[0-9]+[.,][0-9]{3} (in|mm))?$"));
         for (int i = 0; i < 2000; ++i) {
             const int tab = tabs()->currentIndex(), what = below(10);
             const QMap<QString, QString> before = fieldTexts();
             const qsizetype promptsBefore = prompts.size();
             const QList<QLineEdit *> edits = panel(tab)->findChildren<QLineEdit *>();
             QLineEdit *edit = edits.at(below(edits.size()));
-            QString text = i % 500 == 499 ? QString(100000, QLatin1Char('7')) : QString();
-            for (int n = below(14); n > 0; --n)
-                text += below(4) ? QChar(u"0123456789.,eE-+ inm"[below(20)]) : QChar(char16_t(32 + below(0xd000)));
-            QInputMethodEvent commit;
-            commit.setCommitString(text);
-            QApplication::clipboard()->setText(text);
-            InfoWindow *info = below(2) ? window->helpWindow() : window->aboutWindow();
-            edit->selectAll();
-            if (what < 4 && text.size() > 1000)
-                QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-            else if (what < 4)
-                QApplication::sendEvent(edit, &commit);
+            const QString text = randomText(below, i % 500 == 499);
+            if (what < 4)
+                enter(edit, text);
             else if (what < 7)
-                click(below(4) ? calculateButton[tab] : clearButton[tab]);
+                user->click(below(4) ? calculateButton[tab] : clearButton[tab]);
             else if (what < 8)
-                fill(tab, QStringLiteral("#%1").arg(below(3) + 1));
-            else if (info && below(2))
-                below(2) ? QTest::keyClick(info->findChild<QPushButton *>("Command1"), Qt::Key_Return)
-                         : info->Timer1_Timer();
+                user->clickTab(below(3));
             else
-                QTest::keyClick(window.get(), below(2) ? Qt::Key_H : Qt::Key_A, Qt::AltModifier);
+                useInformationWindow(below);
             const QString action = QStringLiteral("action %1 (%2) on %3").arg(i).arg(what).arg(edit->objectName());
             QVERIFY2(what >= 4 || edit->text().size() >= qMin(text.size(), edit->maxLength() - 1), qPrintable(action));
-            QVERIFY2(prompts.size() <= promptsBefore + 1 && showsSelectedPanelOnly(), qPrintable(action));
+            QVERIFY2(prompts.size() <= promptsBefore + 1 && user->showsSelectedPanelOnly(), qPrintable(action));
+            const bool calculated = what >= 4 && what < 7 && prompts.size() == promptsBefore;
             for (const auto &[name, now] : fieldTexts().asKeyValueRange()) {
-                const bool own = what >= 4 && what < 7 && panel(tab)->isAncestorOf(find<QWidget>(name))
-                                 && !find<QComboBox>(name) && prompts.size() == promptsBefore;
-                QVERIFY2(what < 4 || now == before[name] || (own && formatted.match(now).hasMatch()),
+                QVERIFY2(what < 4 || now == before[name] || (calculated && isResultOf(tab, name, now)),
                          qPrintable(action + ": " + name + " = " + now.left(40)));
             }
         }
     }
-
     // The 32 x 32 pixel art, on a screen scaled by a whole factor (CTest runs
     // this again with QT_SCALE_FACTOR=2), shows each pixel as a solid square
     // of its colour, never a smoothed blur.
     void picturesStaySharp()
     {
         QTest::keyClick(window.get(), Qt::Key_A, Qt::AltModifier);
-        window->aboutWindow()->Timer1_Timer(); // the first picture
+        window->aboutWindow()->showNextFrame(); // the first picture
         for (const QString picture : {"Picture1", "Picture2", "Picture3", "Image3"}) {
             const bool about = picture == QLatin1String("Image3");
             QWidget *shown = about ? static_cast<QWidget *>(window->aboutWindow()) : window.get();

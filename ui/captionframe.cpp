@@ -12,16 +12,16 @@ namespace ui {
 
 CaptionFrame::CaptionFrame(const QString &caption, QWidget *parent)
     : QGroupBox(caption, parent)
+    , captionFont_(arial(9.75))
 {
-    QFont captionFont = arial(9.75);
-    captionFont.setItalic(true);
-    setFont(captionFont);
+    captionFont_.setItalic(true);
 }
 
 void CaptionFrame::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    const QFontMetrics metrics(font());
+    painter.setFont(captionFont_);
+    const QFontMetrics metrics(captionFont_);
     const QRect border = rect().adjusted(0, metrics.height() / 2, -1, -1);
     painter.setPen(palette().color(QPalette::Dark));
     painter.drawRect(border.adjusted(0, 0, -1, -1));

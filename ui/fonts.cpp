@@ -14,9 +14,6 @@ QFont designFont(const QString &family, qreal points, bool bold)
     QFont font(family);
     font.setPointSizeF(points);
     font.setBold(bold);
-    // Set explicitly, so a frame's italic caption font does not spread.
-    font.setItalic(false);
-    font.setUnderline(false);
     return font;
 }
 

@@ -103,7 +103,7 @@ int main(int argc, char *argv[])
     help->trigger();
     for (int i = 1; i <= steps; ++i) {
         for (InfoWindow *w : windows)
-            w->Timer1_Timer();
+            w->showNextFrame();
         if (i % 1000 == 0)
             QCoreApplication::processEvents();
         if (i % 25000 == 0) {

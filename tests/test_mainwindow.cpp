@@ -18,21 +18,17 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QTabBar>
 #include <QtTest>
 
-#include <random>
-
 namespace {
-
-constexpr const char *calculateButton[] = {"Command1", "Command2", "Command4"};
-constexpr const char *clearButton[] = {"Command3", "Command5", "Command6"};
 
 // The suite runs again under a German locale, where numbers carry a comma.
 QString localised(QString text) { return text.replace(QLatin1Char('.'), QLocale::system().decimalPoint()); }
 
 // What a user does to the main window, found by the design's control names.
+// Each step returns the Ui for the next, and fails the test if any panel but
+// the selected tab's shows after it.
 class Ui {
 public:
     explicit Ui(MainWindow *window)
@@ -53,56 +49,72 @@ public:
     }
 
     // Puts text into a field or an angle box, with the locale's separator.
-    const Ui &type(const QString &name, const QString &text) const
+    const Ui &type(const char *name, const char *text) const
     {
-        if (auto *box = find<QComboBox>(name))
-            box->setEditText(localised(text));
-        else
-            find(name)->setText(localised(text));
-        return *this;
+        return step([&] {
+            if (auto *box = find<QComboBox>(name))
+                box->setEditText(localised(text));
+            else
+                find(name)->setText(localised(text));
+        });
     }
     // Clicks a push button or a unit button.
-    const Ui &click(const QString &name) const
+    const Ui &click(const char *name) const
     {
-        QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton);
-        return *this;
+        return step([&] { QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton); });
     }
-    // Clicks a unit's caption, which gives its button the focus.
-    const Ui &clickCaption(const QString &name) const
+    // Clicks a unit's caption, and checks that its button has the focus then.
+    const Ui &clickCaption(const char *name) const
     {
-        QTest::mouseClick(find<QLabel>(name), Qt::LeftButton);
-        if (!find<QLabel>(name)->buddy()->hasFocus())
-            QTest::qFail(qPrintable(name + " left the focus elsewhere"), __FILE__, __LINE__);
-        return *this;
+        return step([&] { QTest::mouseClick(find<QLabel>(name), Qt::LeftButton); }, find<QLabel>(name)->buddy());
     }
-    // Clicks the tab at index (0 to 2); its panel alone shows.
+    // Clicks the tab at index (0 to 2).
     const Ui &clickTab(int index) const
     {
-        QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(index).center());
-        return checkPanels();
+        return step([&] { QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(index).center()); });
     }
-    // Presses the left or right arrow key on the tab strip.
+    // Presses an arrow key on the tab strip.
     const Ui &arrowOnStrip(Qt::Key key) const
     {
-        QTest::keyClick(tabs(), key);
-        return checkPanels();
+        return step([&] { QTest::keyClick(tabs(), key); });
     }
-    // Copies a field's whole text with Ctrl+A, Ctrl+C.
-    const Ui &copy(const QString &field) const { return chord(field, Qt::Key_C); }
-    // Pastes over a field's whole text with Ctrl+A, Ctrl+V.
-    const Ui &paste(const QString &field) const { return chord(field, Qt::Key_V); }
+    // Commits text into a field as an input method does.
+    const Ui &commit(const char *field, const QString &text) const
+    {
+        return step([&] {
+            QInputMethodEvent event;
+            event.setCommitString(text);
+            QApplication::sendEvent(find(field), &event);
+        });
+    }
+    // Puts text on the clipboard, as another program would.
+    const Ui &clipboard(const QString &text) const
+    {
+        return step([&] { QApplication::clipboard()->setText(text); });
+    }
+    // Copies a field's whole text (Ctrl+A, Ctrl+C).
+    const Ui &copy(const char *field) const
+    {
+        return step([&] { ctrl(field, {Qt::Key_A, Qt::Key_C}); });
+    }
+    // Pastes over a field's whole text (Ctrl+A, Ctrl+V).
+    const Ui &paste(const char *field) const
+    {
+        return step([&] { ctrl(field, {Qt::Key_A, Qt::Key_V}); });
+    }
 
 private:
-    const Ui &chord(const QString &field, Qt::Key key) const
+    // Presses Ctrl with each key in turn, in a field.
+    void ctrl(const char *field, std::initializer_list<Qt::Key> keys) const
     {
-        QTest::keyClick(find(field), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(find(field), key, Qt::ControlModifier);
-        return *this;
+        for (const Qt::Key key : keys)
+            QTest::keyClick(find(field), key, Qt::ControlModifier);
     }
-    const Ui &checkPanels() const
+    const Ui &step(const std::function<void()> &act, QWidget *focused = nullptr) const
     {
-        if (!showsSelectedPanelOnly())
-            QTest::qFail("another panel shows than the selected tab's", __FILE__, __LINE__);
+        act();
+        if (!showsSelectedPanelOnly() || (focused && !focused->hasFocus()))
+            QTest::qFail("another panel shows than the selected tab's, or the focus is elsewhere", __FILE__, __LINE__);
         return *this;
     }
     MainWindow *window_;
@@ -133,10 +145,6 @@ constexpr Row calculations[] = {
      "Space Command1", "A_B_C", "6.000 in"},
     {"surface travel mm", 1, [](const Ui &ui) { ui.type("SP_TEXT", "10").click("Option1"); }, "Space Command2",
      "SURFACE_TRAVEL", "9.396 mm"},
-    {"thickness letters", 0, [](const Ui &ui) { ui.type("T", "abc").type("A_B", "1.000 in"); }, "Space Command1",
-     "prompt", "Please Enter the Material Thickness as a Number"},
-    {"keeps earlier result", 1, [](const Ui &ui) { ui.type("SURFACE_TRAVEL", "1.000 mm"); }, "Space Command2", "prompt",
-     "Please Enter the Material Sound Path"},
     {"Return in field", 0, [](const Ui &ui) { ui.type("T", "1"); }, "Return T", "A_B_C", "5.848 in"},
     {"Return in typed angle", 0, [](const Ui &ui) { ui.type("T", "1").type("ANGLE_BOX", "30"); }, "Return ANGLE_BOX",
      "prompt", "Please Choose a Refracted Angle of 70, 60 or 45"},
@@ -149,9 +157,6 @@ constexpr Row calculations[] = {
      " |  | "},
     {"clear keeps angle", 1, [](const Ui &ui) { ui.type("SP_TEXT", "10").type("ANGLE_BOX_2", "60").click("Command2"); },
      "Space Command5", "ANGLE_BOX_2 SP_TEXT SURFACE_TRAVEL", "60 |  | "},
-    {"clear keeps unit", 0,
-     [](const Ui &ui) { ui.type("T", "25").click("opt_MILLI").click("Command3").type("T", "1"); }, "Space Command1",
-     "A_B", "2.924 mm"},
     {"tabs keep fields", 0,
      [](const Ui &ui) {
          ui.type("T", "1").clickTab(1).type("SP_TEXT", "10").clickTab(2).clickTab(0).arrowOnStrip(Qt::Key_Right);
@@ -176,6 +181,10 @@ constexpr Row calculations[] = {
          ui.type("MAT_T", "20").type("A_B_SND_PATH", "40").type("IND_SP", "30").clickCaption("Label24");
      },
      "Return IND_SP", "DEPTH", "15.000 mm"},
+    {"input method commit", 0, [](const Ui &ui) { ui.commit("T", QStringLiteral(u"\uff12\uff15")); }, "Return T",
+     "prompt", "Please Enter the Material Thickness as a Number"},
+    {"100,000 digits pasted", 1, [](const Ui &ui) { ui.clipboard(QString(100000, QLatin1Char('7'))).paste("SP_TEXT"); },
+     "Return SP_TEXT", "prompt", "Please Enter the Material Sound Path as a Number"},
     {"fraction and inch mark", 0, [](const Ui &ui) { ui.type("T", "1 1/2\""); }, "Return T", "A_B", "4.386 in"},
     {"unit typed differs", 2,
      [](const Ui &ui) { ui.type("MAT_T", "20").type("A_B_SND_PATH", "40 mm").type("IND_SP", "30"); }, "Return IND_SP",
@@ -183,22 +192,16 @@ constexpr Row calculations[] = {
 // Results wider than their fields, in both units, Return pressed in a result field.
 constexpr Row wideResults[] = {
     {"sound path in", 0, [](const Ui &ui) { ui.type("T", "4000"); }, "Return A_B"},
-    {"sound path mm", 0, [](const Ui &ui) { ui.type("T", "4000").click("opt_MILLI"); }, "Return A_B"},
-    {"surface travel in", 1, [](const Ui &ui) { ui.type("SP_TEXT", "20000"); }, "Return SURFACE_TRAVEL"},
     {"surface travel mm", 1, [](const Ui &ui) { ui.type("SP_TEXT", "20000").click("Option1"); },
      "Return SURFACE_TRAVEL"},
-    {"depth in", 2, [](const Ui &ui) { ui.type("MAT_T", "100000").type("A_B_SND_PATH", "40").type("IND_SP", "30"); },
-     "Return DEPTH"},
     {"depth mm", 2,
      [](const Ui &ui) { ui.type("MAT_T", "100000").type("A_B_SND_PATH", "40").type("IND_SP", "30").click("Option3"); },
      "Return DEPTH"}};
 
 // Inputs longer than their fields: pasted, then left with Tab, or dropped in
 // (the cursor at its end, no focus) before CALCULATE. result: the field.
-constexpr Row longInputs[] = {{"thickness, Tab", 0, nothing, "Tab", "T", "146.199 mm"},
-                              {"sound path, Tab", 1, nothing, "Tab", "SP_TEXT", "1879.200 mm"},
+constexpr Row longInputs[] = {{"sound path, Tab", 1, nothing, "Tab", "SP_TEXT", "1879.200 mm"},
                               {"depth thickness, Tab", 2, nothing, "Tab", "MAT_T", "12.7000 mm"},
-                              {"indication, Tab", 2, nothing, "Tab", "IND_SP", "1 15/16 in"},
                               {"dropped, CALCULATE", 0, nothing, "Command1", "T", "146.199 mm"}};
 
 // Keys that switch panels: the key and the control with the focus, the
@@ -207,8 +210,7 @@ constexpr Row panelKeys[] = {
     {"Ctrl+Tab in a field", 0, nothing, "Ctrl+Tab T", "ANGLE_BOX_2", "1"},
     {"Ctrl+PgDn on the strip", 2, nothing, "Ctrl+PgDown TabStrip1Tabs", "TabStrip1Tabs", "0"},
     {"Ctrl+Shift+Tab in an angle box", 0, nothing, "Ctrl+Shift+Backtab ANGLE_BOX", "opt_INCH3", "2"},
-    {"Ctrl+PgUp on a button", 1, nothing, "Ctrl+PgUp Command2", "T", "0"},
-    {"Ctrl+Tab on a unit", 2, nothing, "Ctrl+Tab Option3", "T", "0"}};
+    {"Ctrl+PgUp on a button", 1, nothing, "Ctrl+PgUp Command2", "T", "0"}};
 
 template <std::size_t N>
 void addRows(const Row (&rows)[N])
@@ -303,48 +305,6 @@ class MainWindowTest : public QObject {
         QVERIFY2(inkEnd > 0 && start(lone.grab().toImage()) != start(glyph), qPrintable(field->text()));
         QCOMPARE(start(field->grab().toImage()), start(glyph));
     }
-    // Up to 13 random characters, mostly of numbers and units, after 100,000
-    // digits when huge.
-    static QString randomText(const auto &below, bool huge)
-    {
-        QString text = huge ? QString(100000, QLatin1Char('7')) : QString();
-        for (int n = below(14); n > 0; --n)
-            text += below(4) ? QChar(u"0123456789.,eE-+ inm"[below(20)]) : QChar(char16_t(32 + below(0xd000)));
-        return text;
-    }
-    // Replaces a field's text as an input method commits it, or by a paste when it is long.
-    static void enter(QLineEdit *edit, const QString &text)
-    {
-        edit->selectAll();
-        if (text.size() > 1000) {
-            QApplication::clipboard()->setText(text);
-            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-        } else {
-            QInputMethodEvent commit;
-            commit.setCommitString(text);
-            QApplication::sendEvent(edit, &commit);
-        }
-    }
-    // Opens an information window, or presses OK on one or steps its animation.
-    void useInformationWindow(const auto &below) const
-    {
-        InfoWindow *info = below(2) ? window->helpWindow() : window->aboutWindow();
-        if (!info || below(2))
-            QTest::keyClick(window.get(), below(2) ? Qt::Key_H : Qt::Key_A, Qt::AltModifier);
-        else if (below(2))
-            QTest::keyClick(info->findChild<QPushButton *>("Command1"), Qt::Key_Return);
-        else
-            info->showNextFrame();
-    }
-    // Whether a CALCULATE or CLEAR on the tab's panel may have left this text
-    // in the named field: a formatted result, or nothing, in a field of its own.
-    bool isResultOf(int tab, const QString &name, const QString &text) const
-    {
-        static const QRegularExpression formatted(QStringLiteral("^(-?[0-9]+[.,][0-9]{3} (in|mm))?$"));
-        return panel(tab)->isAncestorOf(find<QWidget>(name)) && !find<QComboBox>(name)
-               && formatted.match(text).hasMatch();
-    }
-
 private slots:
     void initTestCase()
     {
@@ -437,18 +397,6 @@ private slots:
         });
         QTest::keyClick(plain.findChild<QLineEdit *>("T"), Qt::Key_Return);
         QCOMPARE(seen, "Refrax|Please Enter the Material Thickness|1|1");
-    }
-
-    // Where the comma is the decimal separator, a point is refused with a
-    // hint; elsewhere it is the separator.
-    void pointGetsSeparatorHint()
-    {
-        find("T")->setText("0.5");
-        QTest::keyClick(find("T"), Qt::Key_Return);
-        if (QLocale::system().decimalPoint() == QLatin1String(","))
-            QCOMPARE(prompts, QStringList{"Please Enter the Material Thickness as a Number\n(decimal separator: ,)"});
-        else
-            QCOMPARE(find("A_B")->text(), QStringLiteral("1.462 in"));
     }
 
     // CALCULATE writes results, or a prompt that changes no field; CLEAR
@@ -626,40 +574,6 @@ private slots:
         }
     }
 
-    // Seeded random actions: input-method commits and huge pastes (which no
-    // other test sends), buttons, tabs, information windows opened, stepped
-    // and closed. After each, the selected panel alone shows, and a click
-    // either prompts once and changes nothing, or writes formatted results
-    // (CLEAR: empty fields) into its own panel only.
-    void monkey()
-    {
-        std::mt19937 random(20261207);
-        const auto below = [&random](int n) { return int(random() % unsigned(n)); };
-        for (int i = 0; i < 2000; ++i) {
-            const int tab = tabs()->currentIndex(), what = below(10);
-            const QMap<QString, QString> before = fieldTexts();
-            const qsizetype promptsBefore = prompts.size();
-            const QList<QLineEdit *> edits = panel(tab)->findChildren<QLineEdit *>();
-            QLineEdit *edit = edits.at(below(edits.size()));
-            const QString text = randomText(below, i % 500 == 499);
-            if (what < 4)
-                enter(edit, text);
-            else if (what < 7)
-                user->click(below(4) ? calculateButton[tab] : clearButton[tab]);
-            else if (what < 8)
-                user->clickTab(below(3));
-            else
-                useInformationWindow(below);
-            const QString action = QStringLiteral("action %1 (%2) on %3").arg(i).arg(what).arg(edit->objectName());
-            QVERIFY2(what >= 4 || edit->text().size() >= qMin(text.size(), edit->maxLength() - 1), qPrintable(action));
-            QVERIFY2(prompts.size() <= promptsBefore + 1 && user->showsSelectedPanelOnly(), qPrintable(action));
-            const bool calculated = what >= 4 && what < 7 && prompts.size() == promptsBefore;
-            for (const auto &[name, now] : fieldTexts().asKeyValueRange()) {
-                QVERIFY2(what < 4 || now == before[name] || (calculated && isResultOf(tab, name, now)),
-                         qPrintable(action + ": " + name + " = " + now.left(40)));
-            }
-        }
-    }
     // The 32 x 32 pixel art, on a screen scaled by a whole factor (CTest runs
     // this again with QT_SCALE_FACTOR=2), shows each pixel as a solid square
     // of its colour, never a smoothed blur.

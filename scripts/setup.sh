@@ -54,7 +54,10 @@ ensure_test_locale() {
     "${as_root[@]}" locale-gen >/dev/null
 }
 
+# Builds the targets named, or everything when none is.
 configure_and_build() {
+    local targets=()
+    [ $# -eq 0 ] || targets=(--target "$@")
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$build"
+    cmake --build "$build" "${targets[@]}"
 }

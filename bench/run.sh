@@ -21,8 +21,8 @@ install_missing
 # An optimised build of its own, so the figures do not depend on how build/
 # was last configured.
 cmake -S "$root" -B "$bench_build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-    -DANGULON_BENCH_REQUIRED=ON >&2
-cmake --build "$bench_build" --target angulon angulon_reference angulon_xbench angulon_corebench >&2
+    -DANGULON_BENCH=ON >&2
+cmake --build "$bench_build" --target angulon angulon_reference angulon_xbench angulon_corebench angulon_longlife >&2
 
 angulon="$bench_build/shell/angulon"
 reference="$bench_build/bench/angulon_reference"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds Angulon (installing what it needs) and starts it.
+# Builds the program alone (installing what it needs) and starts it; the
+# tests are left to test.sh.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 install_missing
-configure_and_build
+configure_and_build angulon
 exec "$build/shell/angulon"

@@ -7,7 +7,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
 
 packages=(cmake ninja-build g++ qt6-base-dev libfontconfig-dev libgtest-dev fonts-liberation2 fonts-wine
-    desktop-file-utils appstream dpkg-dev file locales python3-debian)
+    desktop-file-utils appstream dpkg-dev file locales python3-debian clang-format)
 # The fuzz run needs Clang's fuzzer runtime; without Clang it is skipped.
 if command -v clang++ >/dev/null 2>&1; then
     packages+=(libclang-rt-dev)
@@ -54,7 +54,10 @@ ensure_test_locale() {
     "${as_root[@]}" locale-gen >/dev/null
 }
 
+# Builds the targets named, or everything when none is.
 configure_and_build() {
+    local targets=()
+    [ $# -eq 0 ] || targets=(--target "$@")
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$build"
+    cmake --build "$build" "${targets[@]}"
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 
+#include "angulon/version.h"
 #include "shell/fontconfigpreload.h"
 #include "shell/mainwindow.h"
 #include "ui/fonts.h"
@@ -26,9 +27,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     fontConfig.wait();
     QApplication::setApplicationName(QStringLiteral("Angulon"));
-    QApplication::setApplicationVersion(QStringLiteral(ANGULON_VERSION));
+    QApplication::setApplicationVersion(QLatin1StringView(angulon::version));
     // Lets the desktop match the windows to the installed desktop entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral(ANGULON_APP_ID));
+    QGuiApplication::setDesktopFileName(QLatin1StringView(angulon::appId));
     ui::registerFontTwins();
 
     MainWindow window;
@@ -43,7 +44,7 @@ int main(int argc, char *argv[])
             const bool shown = window.isVisible() && window.windowHandle() && window.windowHandle()->isExposed();
             if (!shown && !deadline.hasExpired())
                 return;
-            std::printf("angulon %s: main window \"%s\" %s\n", ANGULON_VERSION, qPrintable(window.windowTitle()),
+            std::printf("angulon %s: main window \"%s\" %s\n", angulon::version, qPrintable(window.windowTitle()),
                         shown ? "shown" : "never shown");
             std::fflush(stdout);
             poll->stop();

@@ -4,7 +4,8 @@ Each entry plants a single realistic fault that a careless edit could make:
     (id, file, exact_old_text, new_text, what_a_user_would_see)
 exact_old_text occurs exactly once in its file. Ids are prefixed by area:
 core- (calc/core), panel- (calc panels), shell- (main window and tab strip),
-info- (About and Help windows), ui- (shared widgets).
+info- (About and Help windows), ui- (shared widgets), version- (the
+version header cmake/version.cmake writes from the project's version).
 
 Run from the project root (all mutants, or those whose id matches ID_REGEX):
     python3 ../shared/tools/mutate.py tests/mutants.py [ID_REGEX]
@@ -24,6 +25,8 @@ IDP = 'calc/indicationdepthpanel.cpp'
 MW = 'shell/mainwindow.cpp'
 TS = 'shell/tabstrip.cpp'
 IW = 'info/infowindow.cpp'
+VC = 'cmake/version.cmake'
+VH = 'cmake/version.h.in'
 
 MUTANTS = [
     # --- number reading ---
@@ -548,4 +551,17 @@ MUTANTS = [
      "focus && focus != tabStrip_->tabBar() && centralWidget()",
      "focus && centralWidget()",
      'Ctrl+Tab on the tab strip moves the focus into the panel.'),
+    # --- version header ---
+    ('version-minor-padded', VC,
+     'math(EXPR angulon_version_minor "${PROJECT_VERSION_MINOR}")',
+     'set(angulon_version_minor "${PROJECT_VERSION_MINOR}")',
+     'The About and Help windows call the program [Angulon 1.003].'),
+    ('version-patch-padded', VC,
+     'math(EXPR angulon_version_patch "${PROJECT_VERSION_PATCH}")',
+     'set(angulon_version_patch "${PROJECT_VERSION_PATCH}")',
+     'The About and Help windows call the program [Angulon 1.00003].'),
+    ('version-name-full-version', VH,
+     '"[Angulon @angulon_display_version@]"',
+     '"[Angulon @PROJECT_VERSION@]"',
+     'The About and Help windows call the program [Angulon 1.00.0003].'),
 ]

@@ -2,6 +2,7 @@
 
 #include "info/infowindow.h"
 
+#include "angulon/version.h"
 #include "info/captionlabel.h"
 #include "ui/captionframe.h"
 #include "ui/commandbutton.h"
@@ -80,7 +81,7 @@ QString build(std::initializer_list<Segment> segments)
 }
 
 // A line that opens with the program's name and version, as the texts call it.
-QString named(const char *rest) { return QStringLiteral("[Angulon 1.03] ") + QLatin1String(rest); }
+QString named(const char *rest) { return QLatin1String(angulon::displayName) + QLatin1Char(' ') + QLatin1String(rest); }
 
 // The text beside the picture.
 QString captionText(InfoWindow::Kind kind)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 
+#include "angulon/version.h"
 #include "calc/core/fieldrules.h"
 #include "calc/core/indicationdepth.h"
 #include "calc/core/soundpath.h"
@@ -116,6 +117,14 @@ const TextRow formatRows[] = {
     {"beyondDoubleKept", [] { return formatResult("2E+308", inch, '.'); }, "2E+308"},
 };
 INSTANTIATE_TEST_SUITE_P(Format, Text, testing::ValuesIn(formatRows), rowName);
+
+// What the version header derives from the project's version and id.
+const TextRow versionRows[] = {
+    {"version", [] { return std::string(angulon::version); }, "1.00.0003"},
+    {"displayName", [] { return std::string(angulon::displayName); }, "[Angulon 1.03]"},
+    {"appId", [] { return std::string(angulon::appId); }, "io.github.angulon.Angulon"},
+};
+INSTANTIATE_TEST_SUITE_P(Version, Text, testing::ValuesIn(versionRows), rowName);
 
 // The prompt that refuses a thickness in a comma locale.
 std::string refused(std::string_view text)

@@ -22,7 +22,7 @@ using ui::twipRect;
 
 namespace {
 // The controls' names in the window's design, kept as their object names:
-// tests, screen readers and automation find them by them.
+// tests, screen readers and automation find the controls by them.
 namespace designName {
 constexpr char window[] = "Angulon";
 constexpr char fileMenu[] = "Exit";

@@ -89,8 +89,8 @@ MUTANTS = [
      "    const std::optional<double> stored = value;",
      'A result whose digits round past the largest double shows raw instead of the too-large prompt.'),
     ('core-unit-rule-swapped', FR,
-     "return inchChecked ? Unit::Inch : Unit::Millimetre;",
-     "return inchChecked ? Unit::Millimetre : Unit::Inch;",
+     "return inch ? Unit::Inch : Unit::Millimetre;",
+     "return inch ? Unit::Millimetre : Unit::Inch;",
      'Results show mm when Inch is chosen and in when Millimeter is.'),
     # --- formatResult ---
     ('core-format-beyond-double', FR,

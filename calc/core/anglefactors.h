@@ -29,7 +29,7 @@ struct AngleLookup {
     const AngleFactors *factors; // set only when matched
 };
 
-// Reads the angle selector's text and compares it numerically with each
+// Reads the refracted angle's text and compares it numerically with each
 // table angle, so "70", "70.0", "7E1" and " 70 " all select 70 degrees.
 AngleLookup lookupAngle(std::string_view angleText, char decimal);
 

@@ -256,7 +256,7 @@ std::variant<double, Prompt> takeInput(std::string_view text, std::string_view n
             prompt.append("\n(decimal separator: ").append(1, decimal).append(")");
         return Prompt{prompt};
     }
-    // The unit button only names the result: a value typed in the other unit
+    // The selected unit only names the result: a value typed in the other unit
     // would come out under the wrong label.
     if (input->unit && *input->unit != selected) {
         prompt.append("The ").append(name).append(" Is in ").append(*input->unit == Unit::Inch ? "in" : "mm");
@@ -293,7 +293,7 @@ std::optional<double> storeRaw(std::string &field, double value, char decimal)
     return stored;
 }
 
-Unit unitRule(bool inchChecked) { return inchChecked ? Unit::Inch : Unit::Millimetre; }
+Unit unitRule(bool inch) { return inch ? Unit::Inch : Unit::Millimetre; }
 
 std::string formatResult(std::string_view text, Unit unit, char decimal)
 {

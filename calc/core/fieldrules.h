@@ -58,8 +58,8 @@ std::string writeRaw(double value, char decimal);
 // field now reads as; a refused value leaves the field as it was.
 std::optional<double> storeRaw(std::string &field, double value, char decimal);
 
-// Chooses the unit from the panel's inch button.
-Unit unitRule(bool inchChecked);
+// The unit a panel's results are in: inches when inch is chosen, else millimetres.
+Unit unitRule(bool inch);
 
 // Formats a raw result with exactly three decimals and the unit suffix,
 // rounding the decimal value of the text half away from zero. Text that is

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 
 #include "angulon/version.h"
-#include "shell/fontconfigpreload.h"
 #include "shell/mainwindow.h"
 #include "ui/fonts.h"
 
@@ -13,6 +12,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#if defined(Q_OS_LINUX)
+#include "shell/fontconfigpreload.h"
+#endif
+
 int main(int argc, char *argv[])
 {
 #if defined(Q_OS_LINUX)
@@ -22,15 +25,19 @@ int main(int argc, char *argv[])
         std::fputs("angulon: no display found; run it on a desktop, or under xvfb-run\n", stderr);
         return 1;
     }
-#endif
     FontConfigPreload fontConfig;
     QApplication app(argc, argv);
     fontConfig.wait();
+#else
+    QApplication app(argc, argv);
+#endif
     QApplication::setApplicationName(QStringLiteral("Angulon"));
     QApplication::setApplicationVersion(QLatin1StringView(angulon::version));
     // Lets the desktop match the windows to the installed desktop entry.
     QGuiApplication::setDesktopFileName(QLatin1StringView(angulon::appId));
+#if defined(Q_OS_LINUX)
     ui::registerFontTwins();
+#endif
 
     MainWindow window;
     window.show();

@@ -281,7 +281,9 @@ class MainWindowTest : public QObject {
 private slots:
     void initTestCase()
     {
+#if defined(Q_OS_LINUX)
         ui::registerFontTwins();
+#endif
         if (qEnvironmentVariable("LC_ALL").startsWith(QLatin1String("de_DE")))
             QCOMPARE(QLocale::system().decimalPoint(), QStringLiteral(","));
     }

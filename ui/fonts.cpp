@@ -2,8 +2,8 @@
 
 #include "ui/fonts.h"
 
-#include <QDir>
 #include <QFontDatabase>
+#include <QStringList>
 
 namespace ui {
 
@@ -36,16 +36,5 @@ const QString &arialFamily()
 
 QFont arial(qreal points, bool bold) { return designFont(arialFamily(), points, bold); }
 QFont tahoma(qreal points, bool bold) { return designFont(QStringLiteral("Tahoma"), points, bold); }
-
-void registerFontTwins()
-{
-    // The Tahoma twin ships outside fontconfig's folders, so it has to be
-    // added by hand; only the two files it comes in are touched.
-    const QDir wineFonts(QStringLiteral("/usr/share/wine/fonts"));
-    for (const QString &file : {QStringLiteral("tahoma.ttf"), QStringLiteral("tahomabd.ttf")}) {
-        if (wineFonts.exists(file))
-            QFontDatabase::addApplicationFont(wineFonts.filePath(file));
-    }
-}
 
 } // namespace ui

@@ -1,0 +1,58 @@
+#!/bin/sh
+# SPDX-License-Identifier: MIT
+# Starts a Windows build of the program under Wine on the caller's X display,
+# does what an inspector does first (Tab from the tab strip into the
+# thickness, types 1, leaves the angle at 70 and presses Return) and reads
+# both sound paths off the screen with OCR: what counts is what is drawn,
+# not what a field holds. Keeps the screenshot it read.
+# The angle box is read too: it must still show 70.
+# Usage: windows_shows_result.sh PROGRAM.exe SCREENSHOT.png
+set -eu
+program=$1
+shot=$2
+
+fail() {
+    echo "windows_shows_result: $*" >&2
+    exit 1
+}
+
+wine "$program" >/dev/null 2>&1 &
+pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Angulon$' | head -n 1) ||
+    fail "no window named Angulon appeared within a minute of starting $program"
+xdotool windowactivate --sync "$window"
+xdotool key --delay 100 Tab 1 Return
+# The result is drawn on the next repaint; a moment is plenty.
+sleep 1
+import -window "$window" "$shot"
+
+# The fields are the boxes of the design's pale yellow. Each is cut out and
+# read by Tesseract as one line, twice (enlarged three and four times with
+# two different filters); a field counts as showing a text only when both
+# readings agree on it.
+field_colour='rgb(255,255,220)'
+fields=$(convert "$shot" -fill black +opaque "$field_colour" -fill white -opaque "$field_colour" \
+    -define connected-components:verbose=true -define connected-components:area-threshold=200 \
+    -connected-components 4 null: | awk '$NF == "srgb(255,255,255)" { print $2 }')
+[ -n "$fields" ] || fail "no field of the design's colour on the screen"
+scaled=$(mktemp --suffix=.png)
+trap 'kill $pid 2>/dev/null || true; rm -f "$scaled"' EXIT
+read_field() {
+    convert "$shot" -crop "$1" +repage -bordercolor "$field_colour" -border 6 -filter "$2" -resize "$3" \
+        -colorspace Gray "$scaled"
+    tesseract "$scaled" - --psm 7 2>/dev/null | sed '/^[[:space:]]*$/d'
+}
+shown=
+echo "windows_shows_result: the fields on the screen of $(basename "$program"):"
+for box in $fields; do
+    first=$(read_field "$box" Triangle 300%)
+    second=$(read_field "$box" Lanczos 400%)
+    echo "    $box: \"$first\" and \"$second\""
+    [ "$first" = "$second" ] && shown="$shown$first
+"
+done
+for expected in 70 "2.924 in" "5.848 in"; do
+    printf '%s' "$shown" | grep -qx "$expected" || fail "no field shows \"$expected\""
+done
+echo "windows_shows_result: the screen shows 2.924 in and 5.848 in for a thickness of 1 at 70 degrees"

@@ -1,0 +1,41 @@
+#!/bin/sh
+# SPDX-License-Identifier: MIT
+# Unpacks the Windows zip as a user would and checks that the folder runs as
+# it is: everything the program loads and the licences are in it, nothing
+# else rides along, and the unpacked program, with no search path but
+# Windows' own, shows the right sound paths on the screen.
+# Usage: windows_zip_starts.sh ZIP WINEPREFIX SCREENSHOT.png
+set -eu
+zip=$1
+prefix=$2
+shot=$3
+here=$(cd "$(dirname "$0")" && pwd)
+
+fail() {
+    echo "windows_zip_starts: $*" >&2
+    exit 1
+}
+
+[ -f "$zip" ] || fail "no $zip"
+echo "windows_zip_starts: $(basename "$zip"), $(du -k "$zip" | cut -f1) KiB:"
+unzip -l "$zip" | sed 's/^/    /'
+
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+unzip -q "$zip" -d "$dir"
+top="$dir/$(basename "$zip" .zip)"
+[ -d "$top" ] || fail "the zip does not unpack into one folder named $(basename "$zip" .zip)"
+
+expected="angulon.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll libgcc_s_seh-1.dll
+libwinpthread-1.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll LICENSE.txt
+licenses/Qt/QT-SOURCE.txt licenses/Qt/LGPL-3.0-only.txt licenses/MinGW/gcc-runtime.txt licenses/MinGW/mingw-w64.txt"
+for file in $expected; do
+    [ -f "$top/$file" ] || fail "the zip has no $file"
+done
+extra=$(cd "$top" && find . -type f ! -path './licenses/*' | sed 's|^\./||' | grep -v -x -F "$(echo "$expected" | tr ' ' '\n')") || true
+[ -z "$extra" ] || fail "the zip holds files it should not: $extra"
+
+export WINEPREFIX="$prefix" WINEDEBUG=-all
+unset WINEPATH
+flock "$prefix.lock" sh "$here/../cmake/wineprefix.sh" "$prefix"
+sh "$here/windows_shows_result.sh" "$top/angulon.exe" "$shot"

@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Builds Angulon for 64-bit Windows on Debian and tests it under Wine:
+# installs the cross tools, builds Qt for Windows once from Debian's source
+# package into a cache outside the tree, cross-builds the program and its
+# tests in build/windows, runs the tests through Wine, makes the zip and the
+# installer with CPack and smoke-tests both.
+#
+#   scripts/windows.sh          all of it
+#   scripts/windows.sh qt       only the Qt cache
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+
+packages=(cmake ninja-build g++ qt6-base-dev dpkg-dev g++-mingw-w64-x86-64-posix wine wine64 nsis
+    libgtest-dev xvfb xauth xdotool imagemagick openbox unzip file)
+
+# Qt 6.4.2 for Windows from the Debian source package whose binaries are
+# installed, so the host's moc, rcc and uic match the libraries exactly.
+qt_version=6.4.2
+qt_source_version=6.4.2+dfsg-10
+cache_root="${XDG_CACHE_HOME:-$HOME/.cache}/angulon"
+windows_qt="$cache_root/qt-$qt_version-mingw64"
+windows_build="$build/windows"
+
+# What the program does not use stays out; the third-party libraries Qt
+# needs are its bundled copies, as the MinGW sysroot has none of them.
+qt_configure_options=(
+    -release -shared -xplatform win32-g++ -device-option CROSS_COMPILE=x86_64-w64-mingw32-
+    -qt-host-path /usr -nomake examples -nomake tests
+    -no-opengl -no-dbus -no-libjpeg -qt-zlib -qt-libpng -qt-freetype -qt-harfbuzz -qt-pcre
+    --
+    -DCMAKE_TOOLCHAIN_FILE="$windows_qt/mingw-w64-x86_64.cmake"
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_printsupport=OFF -DFEATURE_xml=OFF
+    -DFEATURE_concurrent=OFF
+    # Debian's source needs these three: the host's Vulkan headers would pull
+    # /usr/include into the cross build, wintab.h is not in it, and without
+    # OpenGL the dynamic OpenGL loader does not compile.
+    -DFEATURE_vulkan=OFF -DFEATURE_tabletevent=OFF -DFEATURE_dynamicgl=OFF
+)
+
+# The source comes through a private apt configuration holding only the
+# deb-src entry, so the machine's own apt sources and lists stay as they were.
+fetch_qt_source() {
+    local apt_dir="$1"
+    mkdir -p "$apt_dir/sources.list.d" "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
+    cat >"$apt_dir/sources.list.d/debian-source.sources" <<'SOURCES'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm bookworm-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SOURCES
+    local apt_options=(-o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$apt_dir/sources.list.d"
+        -o Dir::State::Lists="$apt_dir/lists" -o Dir::Cache="$apt_dir/cache")
+    # As root, apt would hand the download to its own user, who cannot write here.
+    [ "$(id -u)" -ne 0 ] || apt_options+=(-o APT::Sandbox::User=root)
+    apt-get "${apt_options[@]}" update -qq
+    (cd "$apt_dir" && apt-get "${apt_options[@]}" source -qq "qt6-base=$qt_source_version" >/dev/null)
+}
+
+# Builds nothing when the cache holds a finished build of the same options;
+# the stamp is written last, so an interrupted build is started over.
+build_qt() {
+    local stamp="$windows_qt/angulon-qt-build.txt"
+    local wanted
+    wanted=$(printf '%s\n' "qt6-base $qt_source_version" "${qt_configure_options[@]}")
+    if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$wanted" ]; then
+        return 0
+    fi
+    local work="$cache_root/qt-$qt_version-mingw64-work"
+    rm -rf "$work" "$windows_qt"
+    mkdir -p "$work" "$windows_qt"
+    # Qt's CMake files refer to the toolchain file they were built with; a
+    # copy in the cache keeps that path valid whichever checkout built it.
+    cp "$root/cmake/mingw-w64-x86_64.cmake" "$windows_qt/"
+    echo "angulon: building Qt $qt_version for Windows in $work (about 40 minutes on two cores)"
+    local started=$SECONDS
+    fetch_qt_source "$work/apt"
+    local source_dir="$work/apt/qt6-base-$qt_version+dfsg"
+    mkdir -p "$work/build"
+    (cd "$work/build" && "$source_dir/configure" -prefix "$windows_qt" "${qt_configure_options[@]}" >"$work/configure.log") || {
+        tail -40 "$work/configure.log" >&2
+        exit 1
+    }
+    cmake --build "$work/build" --parallel "$(nproc)"
+    cmake --install "$work/build" --strip >/dev/null
+    # The licences and the exact source go into the package beside the DLLs.
+    mkdir -p "$windows_qt/licenses"
+    cp "$source_dir"/LICENSES/*.txt "$windows_qt/licenses/"
+    cp "$source_dir/debian/copyright" "$windows_qt/licenses/debian-copyright.txt"
+    echo "Qt $qt_version (QtCore, QtGui, QtWidgets and the Windows platform and style plugins), built with MinGW-w64 from Debian's source package qt6-base $qt_source_version (apt-get source qt6-base=$qt_source_version; Debian 12), configured with: ${qt_configure_options[*]}" \
+        >"$windows_qt/licenses/QT-SOURCE.txt"
+    echo "angulon: Qt for Windows built in $(((SECONDS - started) / 60)) minutes"
+    rm -rf "$work"
+    printf '%s\n' "$wanted" >"$stamp"
+}
+
+# The tests and the smoke tests need an X display for Wine's windows: a
+# private Xvfb with a window manager, so focus and activation behave as on a
+# desktop, gone when the script ends.
+start_display() {
+    local display_file
+    display_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    openbox_pid=
+    trap 'kill $openbox_pid $xvfb_pid 2>/dev/null || true' EXIT
+    for _ in $(seq 100); do
+        [ -s "$display_file" ] && break
+        sleep 0.1
+    done
+    export DISPLAY=":$(cat "$display_file")"
+    rm -f "$display_file"
+    openbox >/dev/null 2>&1 &
+    openbox_pid=$!
+}
+
+install_missing
+build_qt
+[ "${1:-}" = qt ] && exit 0
+
+cmake -S "$root" -B "$windows_build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DANGULON_WINDOWS_QT="$windows_qt" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >/dev/null
+cmake --build "$windows_build"
+start_display
+ctest --test-dir "$windows_build" --output-on-failure -j "$(nproc)"

@@ -3,8 +3,8 @@
 # Checks the Windows installer under Wine, in a Wine prefix of its own. Run
 # silently, it installs for the current user and for all users, each into
 # the folder, Start-menu entry and uninstall registry entry of its mode; run
-# again without a mode, it updates an installation where it is; a folder
-# given with /D= is taken. Each uninstaller, started as Windows starts it,
+# again without a mode, it updates an installation where it is, uninstalling
+# it first; a folder given with /D= is taken. Each uninstaller, started as Windows starts it,
 # removes its own installation and not the other one, and once both are gone
 # the prefix's files and registry (temporary folders aside) are as they were
 # before the first installation.
@@ -194,10 +194,14 @@ run_setup /CurrentUser
 installed CurrentUser "$user_folder"
 not_installed AllUsers
 run_installed_check "$user_folder"
+# A value only the earlier installation's key holds goes if the update, as
+# it should, first runs the earlier installation's uninstaller.
+wine reg add "HKCU\\$key" /v EarlierVersion /d 0 /f >/dev/null 2>&1 || fail "cannot add to HKCU\\$key"
 run_setup
 installed CurrentUser "$user_folder"
 not_installed AllUsers
-ok "setup without a mode updated the installation for the current user"
+[ -z "$(value EarlierVersion)" ] || fail "the update did not uninstall the earlier installation first"
+ok "setup without a mode updated the installation for the current user, uninstalling the earlier one first"
 
 run_setup /AllUsers
 installed AllUsers "$machine_folder"

@@ -5,11 +5,19 @@ Each entry plants a single realistic fault that a careless edit could make:
 exact_old_text occurs exactly once in its file. Ids are prefixed by area:
 core- (calc/core), panel- (calc panels), shell- (main window and tab strip),
 info- (About and Help windows), ui- (shared widgets), version- (the
-version header cmake/version.cmake writes from the project's version).
+version header cmake/version.cmake writes from the project's version),
+icon- (the icon tool and the committed Windows icon), installer- (the Windows
+installer).
+
+The installer's faults show only where packaging/windows_setup_installs.sh
+runs on the Windows setup, in a Windows cross build; they join MUTANTS only
+when ANGULON_MUTATE_INSTALLER is set, so a run of the Linux build does not
+count them as survivors.
 
 Run from the project root (all mutants, or those whose id matches ID_REGEX):
     python3 ../shared/tools/mutate.py tests/mutants.py [ID_REGEX]
 """
+import os
 
 FR = 'calc/core/fieldrules.cpp'
 AF = 'calc/core/anglefactors.h'
@@ -27,6 +35,8 @@ TS = 'shell/tabstrip.cpp'
 IW = 'info/infowindow.cpp'
 VC = 'cmake/version.cmake'
 VH = 'cmake/version.h.in'
+IS = 'packaging/iconscale.cpp'
+NSIS = 'packaging/windows/NSIS.template.in'
 
 MUTANTS = [
     # --- number reading ---
@@ -581,4 +591,100 @@ MUTANTS = [
      '"[Angulon @angulon_display_version@]"',
      '"[Angulon @PROJECT_VERSION@]"',
      'The About and Help windows call the program [Angulon 1.00.0003].'),
+    # --- icons ---
+    ('icon-smoothed', IS,
+     "Qt::IgnoreAspectRatio, Qt::FastTransformation)",
+     "Qt::IgnoreAspectRatio, Qt::SmoothTransformation)",
+     'The enlarged icons, on Linux and Windows, are blurred.'),
+    ('icon-offsets-skip-entries', IS,
+     "quint32 offset = 6 + 16 * icons.size();",
+     "quint32 offset = 6;",
+     'A rewritten angulon.ico shows no picture: its entries point into the entries.'),
+    ('icon-cursor-type', IS,
+     "out << quint16(0) << quint16(1) << quint16(icons.size());",
+     "out << quint16(0) << quint16(2) << quint16(icons.size());",
+     'A rewritten angulon.ico is a cursor file, not an icon.'),
+    ('icon-check-ignores-pixels', IS,
+     "else if (image != icon)",
+     "else if (image.size() != icon.size())",
+     'angulon.ico keeps an old picture after the program picture changed.'),
+    ('icon-check-ignores-extra', IS,
+     "    for (const QImage &image : std::as_const(stored))\n",
+     "    for (const QImage &image : QMap<int, QImage>())\n",
+     'angulon.ico keeps a size the build no longer makes.'),
+    ('icon-rewrite-command-checks', IS,
+     "            if (i != 1)",
+     "            if (i >= 0)",
+     'The command printed to write angulon.ico anew only checks it again.'),
+    ('icon-png-limited-as-ico', IS,
+     "if (icoOutput && size > 256)",
+     "if (size > 256)",
+     'A 512 x 512 PNG icon is refused.'),
+    ('icon-picture-changed', 'assets/frame3.xpm',
+     '"kwgdTTTTTTTTTTTTTTTTTTTTTTwggdk.",',
+     '"kwgdTTTTTTTTTTTTTTTTTTTTTTTggdk.",',
+     'On Windows angulon.exe shows the picture from before it was redrawn.'),
+    ('icon-sizes-changed', 'packaging/CMakeLists.txt',
+     "set(ico_sizes 32 64 128 256)",
+     "set(ico_sizes 32 64 128)",
+     'angulon.ico keeps a size the build no longer makes.'),
 ]
+
+INSTALLER_MUTANTS = [
+    ('installer-uninstall-mode-by-rights', NSIS,
+     "    ${If} $0 == $INSTDIR\n",
+     "    ${If} $0 != \"\"\n",
+     "With Angulon installed for all users too, an administrator removing their own installation removes the "
+     "all-users entries instead."),
+    ('installer-machine-entry-only', NSIS,
+     'WriteRegStr SHCTX "${UNINSTALL_KEY}" DisplayName "${NAME}"',
+     'WriteRegStr HKLM "${UNINSTALL_KEY}" DisplayName "${NAME}"',
+     'Installed for the current user, Angulon has no name in the list of installed programs.'),
+    ('installer-quiet-uninstall-asks', NSIS,
+     """QuietUninstallString '"$INSTDIR\\${UNINSTALLER}" /S'""",
+     """QuietUninstallString '"$INSTDIR\\${UNINSTALLER}"'""",
+     'A silent removal of Angulon, as management tools start it, waits for a click.'),
+    ('installer-files-stay', NSIS,
+     "@CPACK_NSIS_DELETE_FILES@\n",
+     "",
+     'Uninstalling leaves every installed file behind.'),
+    ('installer-folders-stay', NSIS,
+     "@CPACK_NSIS_DELETE_DIRECTORIES@\n",
+     "",
+     'Uninstalling leaves the installation folder with its empty subfolders behind.'),
+    ('installer-menu-entry-stays', NSIS,
+     '    Delete "$SMPROGRAMS\\${NAME}.lnk"\n',
+     "",
+     'After uninstalling, the Start menu still offers Angulon.'),
+    ('installer-update-over-earlier', NSIS,
+     "        ExecWait '\"$0\\${UNINSTALLER}\" /S _?=$0'\n",
+     "",
+     'An update leaves files the new version no longer has behind, for good.'),
+    ('installer-user-programs-folder-stays', NSIS,
+     "        RMDir $0\n",
+     "",
+     "Removing the only per-user installation leaves an empty Programs folder in the user's profile."),
+    ('installer-update-forgets-mode', NSIS,
+     "!define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_KEY",
+     "!define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_KEY_UNUSED",
+     "An administrator's silent update of a per-user installation installs a second copy for all users."),
+    ('installer-folder-switch-ignored', NSIS,
+     "        StrCpy $INSTDIR $R0\n",
+     "",
+     'setup /S /D=C:\\Angulon installs into Program Files.'),
+    ('installer-32-bit', NSIS,
+     "Target amd64-unicode\n",
+     "Target x86-unicode\n",
+     'Installed for all users, the 64-bit program lands in Program Files (x86) and its registry entry '
+     'under WOW6432Node.'),
+    ('installer-stock-template', 'packaging/windows/cpack.cmake',
+     'set(CPACK_MODULE_PATH "${CMAKE_CURRENT_LIST_DIR}" ${CMAKE_MODULE_PATH})',
+     'set(CPACK_MODULE_PATH ${CMAKE_MODULE_PATH})',
+     'The installer always asks for administrator rights and installs for all users.'),
+    ('installer-setup-name', 'packaging/windows/generator.cmake',
+     'set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_FILE_NAME}-setup")',
+     'set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_FILE_NAME}")',
+     'The installer is not called angulon-<version>-win64-setup.exe.'),
+]
+if os.environ.get('ANGULON_MUTATE_INSTALLER'):
+    MUTANTS += INSTALLER_MUTANTS

@@ -1,0 +1,71 @@
+#!/bin/sh
+# SPDX-License-Identifier: MIT
+# Runs the icon tool through a table of cases, then reads the fields of the
+# .ico it wrote that Windows reads before the images: its check passes what
+# it writes, names another picture, a size missing and a size too many, and
+# prints the command that writes the file anew; sizes that would not stay
+# sharp, or that the output cannot hold, are refused.
+# Usage: iconscale_cases.sh TOOL ASSETS_DIR
+set -u
+tool=$1
+assets=$2
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+cp "$assets/frame2.xpm" "$assets/frame3.xpm" "$scratch"
+cd "$scratch" || exit 1
+failures=0
+
+# Each row: the exit status expected, the tool's arguments and a text its
+# output must hold; rows run in order, in one folder.
+while IFS='|' read -r expected arguments text; do
+    # shellcheck disable=SC2086 # the arguments are split on purpose
+    "$tool" $arguments >output 2>&1
+    status=$?
+    if [ "$status" -eq "$expected" ] && { [ -z "$text" ] || grep -qF -e "$text" output; }; then
+        echo "ok      $status  $arguments${text:+  ($text)}"
+    else
+        echo "FAILED  $status (expected $expected, with \"$text\"):  $arguments"
+        sed 's/^/        /' output
+        failures=$((failures + 1))
+    fi
+done <<'EOF'
+0|frame3.xpm icon.ico 32 64 128 256|
+0|--check frame3.xpm icon.ico 32 64 128 256|
+1|--check frame2.xpm icon.ico 32 64 128 256|the 32 x 32 image differs
+1|--check frame3.xpm icon.ico 32 64 96 128 256|no 96 x 96 image
+1|--check frame3.xpm icon.ico 32 64 128|a 256 x 256 image too many
+1|--check frame3.xpm icon.ico 32 64 128|iconscale frame3.xpm icon.ico 32 64 128
+1|--check frame3.xpm missing.ico 32|holds no image
+2|--check frame3.xpm icon.png 32|
+2|frame3.xpm icon.png 32 64|
+2|frame3.xpm icon.ico 48|
+2|frame3.xpm icon.ico 32 512|
+0|frame3.xpm icon.png 512|
+1|missing.xpm icon.ico 32|
+EOF
+
+# The header and entries Windows reads before any image: reserved 0, type 1
+# (icon), the count; per entry width and height (256 written as 0), no
+# palette, reserved 0, one plane, 32 bits per pixel, the image's length and
+# where it starts. The images follow one another without gaps, each a PNG.
+/usr/bin/python3 - icon.ico <<'EOF' || failures=$((failures + 1))
+import struct, sys
+data = open(sys.argv[1], 'rb').read()
+header = struct.unpack_from('<3H', data)
+assert header == (0, 1, 4), header
+start = 6 + 16 * 4
+for i, side in enumerate((32, 64, 128, 0)):
+    *fields, length, offset = struct.unpack_from('<4B2H2I', data, 6 + 16 * i)
+    assert fields == [side, side, 0, 0, 1, 32], (i, fields)
+    assert offset == start, (i, offset, start)
+    assert data[offset:offset + 8] == b'\x89PNG\r\n\x1a\n', (i, data[offset:offset + 8])
+    start += length
+assert start == len(data), (start, len(data))
+print('ok         the header and entries of icon.ico')
+EOF
+
+[ "$failures" -eq 0 ] || {
+    echo "iconscale_cases: $failures case(s) failed" >&2
+    exit 1
+}

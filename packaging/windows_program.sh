@@ -32,6 +32,6 @@ resources=$(wrestool -l "$program")
 echo "$resources" | sed 's/^/windows_program: resource /'
 echo "$resources" | grep -q 'type=version' || fail "$program has no version resource"
 echo "$resources" | grep -q 'type=group_icon' || fail "$program has no icon"
-wrestool -x --type=version "$program" | iconv -f UTF-16LE -t UTF-8 -c | grep -aq "ProductVersion.$version" ||
+wrestool -x --raw --type=version "$program" | iconv -f UTF-16LE -t UTF-8 -c | grep -aq "ProductVersion.$version" ||
     fail "the version resource does not give the product version $version"
 echo "windows_program: a Windows GUI program, version $version, with its icon"

@@ -6,10 +6,10 @@
 # both sound paths off the screen with OCR: what counts is what is drawn,
 # not what a field holds. Keeps the screenshot it read.
 # The angle box is read too: it must still show 70.
-# Usage: windows_shows_result.sh PROGRAM.exe SCREENSHOT.png
+# Usage: windows_shows_result.sh SCREENSHOT.png PROGRAM.exe
 set -eu
-program=$1
-shot=$2
+shot=$1
+program=$2
 
 fail() {
     echo "windows_shows_result: $*" >&2

@@ -38,4 +38,4 @@ extra=$(cd "$top" && find . -type f ! -path './licenses/*' | sed 's|^\./||' | gr
 export WINEPREFIX="$prefix" WINEDEBUG=-all
 unset WINEPATH
 flock "$prefix.lock" sh "$here/../cmake/wineprefix.sh" "$prefix"
-sh "$here/windows_shows_result.sh" "$top/angulon.exe" "$shot"
+sh "$here/windows_shows_result.sh" "$shot" "$top/angulon.exe"

@@ -30,3 +30,7 @@ ctest --test-dir "$build/sanitize" --output-on-failure -j "$(nproc)"
 
 # A minute of fuzzing the calculator core (skipped without Clang).
 "$root/fuzz/run.sh" 60
+
+# The Windows build, cross-compiled with Qt built once from Debian's source,
+# and the same suite run under Wine, with both Windows packages made and used.
+"$root/scripts/windows.sh"

@@ -120,8 +120,7 @@ build_qt
 [ "${1:-}" = qt ] && exit 0
 
 cmake -S "$root" -B "$windows_build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DANGULON_WINDOWS_QT="$windows_qt" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >/dev/null
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DANGULON_WINDOWS_QT="$windows_qt" >/dev/null
 cmake --build "$windows_build"
 start_display
 ctest --test-dir "$windows_build" --output-on-failure -j "$(nproc)"

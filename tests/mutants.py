@@ -7,15 +7,19 @@ core- (calc/core), panel- (calc panels), shell- (main window and tab strip),
 info- (About and Help windows), ui- (shared widgets), version- (the
 version header cmake/version.cmake writes from the project's version),
 icon- (the icon tool and the committed Windows icon), installer- (the Windows
-installer).
+installer), windows- (the Windows program and its zip).
 
-The installer's faults show only where packaging/windows_setup_installs.sh
-runs on the Windows setup, in a Windows cross build; they join MUTANTS only
-when ANGULON_MUTATE_INSTALLER is set, so a run of the Linux build does not
-count them as survivors.
+The installer's and the Windows program's faults show only in a Windows
+cross build; they join MUTANTS only when ANGULON_MUTATE_WINDOWS is set, so a
+run of the Linux build does not count them as survivors.
 
 Run from the project root (all mutants, or those whose id matches ID_REGEX):
     python3 ../shared/tools/mutate.py tests/mutants.py [ID_REGEX]
+and the Windows ones, once scripts/windows.sh has built Qt for Windows, on
+an X display with a window manager (the tests use Windows' own platform):
+    ANGULON_MUTATE_WINDOWS=1 CMAKE_TOOLCHAIN_FILE=$PWD/cmake/mingw-w64-x86_64.cmake \
+    QT_QPA_PLATFORM=windows MUTATE_EXCLUDE='desktop_entry|metainfo' DISPLAY=... \
+    python3 ../shared/tools/mutate.py tests/mutants.py '^(windows|installer)-'
 """
 import os
 
@@ -686,5 +690,31 @@ INSTALLER_MUTANTS = [
      'set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_FILE_NAME}")',
      'The installer is not called angulon-<version>-win64-setup.exe.'),
 ]
-if os.environ.get('ANGULON_MUTATE_INSTALLER'):
-    MUTANTS += INSTALLER_MUTANTS
+WINDOWS_MUTANTS = [
+    ('windows-console-program', 'shell/CMakeLists.txt',
+     '    WIN32_EXECUTABLE ON\n',
+     '    WIN32_EXECUTABLE OFF\n',
+     'A console window opens beside Angulon on Windows.'),
+    ('windows-platform-plugin-misplaced', 'packaging/CMakeLists.txt',
+     'install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)',
+     'install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION plugins/platforms)',
+     'Angulon from the zip or the installer does not start: Qt finds no platform plugin.'),
+    ('windows-no-style-plugin', 'packaging/CMakeLists.txt',
+     'install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)',
+     '',
+     'Angulon on Windows draws its buttons in the old Windows 95 style.'),
+    ('windows-no-winpthread', 'cmake/windows.cmake',
+     'foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)',
+     'foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll)',
+     'Angulon from the zip or the installer does not start on a Windows without MinGW.'),
+    ('windows-no-qt-licences', 'packaging/CMakeLists.txt',
+     'install(DIRECTORY ${ANGULON_WINDOWS_QT_PREFIX}/licenses/ DESTINATION licenses/Qt)',
+     '',
+     "The packages ship Qt's DLLs without Qt's licences."),
+    ('windows-product-version', 'packaging/angulon.rc.in',
+     'VALUE "ProductVersion", "@PROJECT_VERSION@\\0"',
+     'VALUE "ProductVersion", "@PROJECT_VERSION_MAJOR@\\0"',
+     "The program's properties on Windows give the wrong version."),
+]
+if os.environ.get('ANGULON_MUTATE_WINDOWS'):
+    MUTANTS += INSTALLER_MUTANTS + WINDOWS_MUTANTS

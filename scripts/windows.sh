@@ -11,7 +11,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 packages=(cmake ninja-build g++ qt6-base-dev dpkg-dev g++-mingw-w64-x86-64-posix wine wine64 nsis
-    libgtest-dev xvfb xauth xdotool imagemagick openbox unzip file)
+    libgtest-dev xvfb xdotool imagemagick openbox unzip tesseract-ocr icoutils binutils)
 
 # Qt 6.4.2 for Windows from the Debian source package whose binaries are
 # installed, so the host's moc, rcc and uic match the libraries exactly.

@@ -634,6 +634,51 @@ MUTANTS = [
      'angulon.ico keeps a size the build no longer makes.'),
 ]
 
+CH = 'calc/core/chart.cpp'
+MUTANTS += [
+    # --- the chart ---
+    ('chart-abc-doubles-shown-ab', CH,
+     'shownNumber(paths.abcSoundPath),',
+     'shownNumber(formatResult(writeRaw(2 * *readNumber(shownNumber(paths.abSoundPath), decimal), decimal), '
+     'unitRule(request.inch), decimal)),',
+     'The chart gives 116.960 for A-B-C at 20 mm and 70 degrees, where the window shows 116.959.'),
+    ('chart-half-skip-from-unrounded-ab', CH,
+     'const auto half = surfaceTravel(paths.abSoundPath, angle, request.inch, decimal);',
+     'const auto half = surfaceTravel(writeRaw(*readNumber(thickness, decimal) / '
+     'lookupAngle(angle, decimal).factors->soundPathDivisor, decimal), angle, request.inch, decimal);',
+     'The chart gives a half skip of 54.947 at 20 mm and 70 degrees, where the window gives 54.948.'),
+    ('chart-full-skip-doubles-half', CH,
+     'shownNumber(std::get<std::string>(full))',
+     'shownNumber(formatResult(writeRaw(2 * *readNumber(shownNumber(std::get<std::string>(half)), decimal), '
+     'decimal), unitRule(request.inch), decimal))',
+     'The chart gives a full skip of 109.896 at 20 mm and 70 degrees, where the window gives 109.895.'),
+    ('chart-steps-with-doubles', CH,
+     'const long long count = span / *stride + 1;',
+     'const long long count = static_cast<long long>((readInput(request.to, decimal)->value - '
+     'readInput(request.from, decimal)->value) / readInput(request.step, decimal)->value) + 1;',
+     'A chart of 0.1 to 0.3 by 0.1 has two rows, not three.'),
+    ('chart-written-with-to-decimals', CH,
+     'const int written = std::max(from->scale, step->scale);',
+     'const int written = scale;',
+     'A chart of 1 to 1.25 by 0.1 writes the thicknesses 1.00, 1.10, 1.20.'),
+    ('chart-limit-off-by-one', CH,
+     'if (count > static_cast<long long>(maxChartThicknesses))',
+     'if (count >= static_cast<long long>(maxChartThicknesses))',
+     'A chart of exactly 10,000 thicknesses is refused.'),
+    ('chart-unit-typed-taken-from-value', CH,
+     'if (rest.empty() || named("in") || named("mm") || rest == "\\"")',
+     'if (rest.empty())',
+     'A range typed as "6.50 mm" is written 6.5, not with the decimals typed.'),
+    ('chart-unit-suffix-kept', CH,
+     '            return field.substr(0, field.size() - 3);',
+     '            return field;',
+     'Every cell carries its unit, " mm" or " in", as well as the column header.'),
+    ('chart-step-zero-taken', CH,
+     'if (step->mantissa <= 0)',
+     'if (step->mantissa < 0)',
+     'A step of zero is not refused.'),
+]
+
 INSTALLER_MUTANTS = [
     ('installer-uninstall-mode-by-rights', NSIS,
      "    ${If} $0 == $INSTDIR\n",

@@ -1,0 +1,218 @@
+// SPDX-License-Identifier: MIT
+
+#include "calc/core/chart.h"
+
+#include "calc/core/anglefactors.h"
+#include "calc/core/fieldrules.h"
+#include "calc/core/soundpath.h"
+#include "calc/core/surfacetravel.h"
+
+#include <algorithm>
+#include <cctype>
+#include <optional>
+
+namespace calc {
+
+namespace {
+
+// A decimal number as its digits say it: mantissa × 10^-scale.
+struct Decimal {
+    long long mantissa;
+    int scale;
+};
+
+constexpr int maxScale = 15;
+
+// Parses sign, digits, one separator and an exponent ("-12.5", "1E+16"), the
+// way the typed text or writeRaw writes a number; none when the exact value
+// does not fit.
+std::optional<Decimal> parseDecimal(std::string_view text, char decimal)
+{
+    std::size_t i = 0;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        ++i;
+    long long mantissa = 0;
+    int scale = 0;
+    bool fraction = false;
+    bool digits = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == decimal && !fraction) {
+            fraction = true;
+            continue;
+        }
+        if (!std::isdigit(static_cast<unsigned char>(c)))
+            break;
+        digits = true;
+        if (__builtin_mul_overflow(mantissa, 10, &mantissa) || __builtin_add_overflow(mantissa, c - '0', &mantissa))
+            return std::nullopt;
+        scale += fraction ? 1 : 0;
+    }
+    if (!digits)
+        return std::nullopt;
+    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+        const auto exponent = parseDecimal(text.substr(i + 1), decimal);
+        if (!exponent || exponent->scale != 0 || exponent->mantissa > maxScale || exponent->mantissa < -maxScale)
+            return std::nullopt;
+        scale -= static_cast<int>(exponent->mantissa);
+        i = text.size();
+    }
+    if (i != text.size())
+        return std::nullopt;
+    for (; scale < 0; ++scale) {
+        if (__builtin_mul_overflow(mantissa, 10, &mantissa))
+            return std::nullopt;
+    }
+    if (scale > maxScale)
+        return std::nullopt;
+    return Decimal{negative ? -mantissa : mantissa, scale};
+}
+
+// The exact decimal a range field names. Plain decimal digits are taken as
+// typed; a fraction or an exponent is taken as the window's 15-digit text of
+// its value.
+std::optional<Decimal> readDecimal(const std::string &text, char decimal)
+{
+    const auto input = readInput(text, decimal);
+    if (!input)
+        return std::nullopt;
+    std::string_view digits = text;
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!digits.empty() && blank(digits.front()))
+        digits.remove_prefix(1);
+    std::size_t end = digits.find_first_not_of(std::string("+-0123456789") + decimal);
+    if (end == std::string_view::npos)
+        end = digits.size();
+    std::string_view rest = digits.substr(end);
+    while (!rest.empty() && blank(rest.front()))
+        rest.remove_prefix(1);
+    while (!rest.empty() && blank(rest.back()))
+        rest.remove_suffix(1);
+    const auto named = [rest](std::string_view unit) {
+        return rest.size() == unit.size() && std::equal(rest.begin(), rest.end(), unit.begin(), [](char a, char b) {
+                   return std::tolower(static_cast<unsigned char>(a)) == b;
+               });
+    };
+    // Digits followed by nothing but a unit are taken as typed.
+    if (rest.empty() || named("in") || named("mm") || rest == "\"") {
+        if (auto typed = parseDecimal(digits.substr(0, end), decimal))
+            return typed;
+    }
+    return parseDecimal(writeRaw(input->value, decimal), decimal);
+}
+
+std::optional<long long> rescale(Decimal d, int scale)
+{
+    long long value = d.mantissa;
+    for (int s = d.scale; s < scale; ++s) {
+        if (__builtin_mul_overflow(value, 10, &value))
+            return std::nullopt;
+    }
+    return value;
+}
+
+std::string writeDecimal(long long mantissa, int scale, char decimal)
+{
+    const bool negative = mantissa < 0;
+    std::string digits = std::to_string(negative ? -mantissa : mantissa);
+    if (digits.size() <= static_cast<std::size_t>(scale))
+        digits.insert(0, static_cast<std::size_t>(scale) + 1 - digits.size(), '0');
+    if (scale > 0)
+        digits.insert(digits.size() - static_cast<std::size_t>(scale), 1, decimal);
+    return negative ? '-' + digits : digits;
+}
+
+// A result as its field shows it, less the unit suffix.
+std::string shownNumber(const std::string &field)
+{
+    for (const char *suffix : {" in", " mm"}) {
+        if (field.ends_with(suffix))
+            return field.substr(0, field.size() - 3);
+    }
+    return field;
+}
+
+using Result = std::variant<std::vector<ChartRow>, ChartRefusal>;
+
+ChartRefusal refuse(ChartRefusal::Input input, std::string problem) { return ChartRefusal{input, std::move(problem)}; }
+
+// Surface Travel with a sound path pasted in as shown.
+std::variant<std::string, Prompt> surfaceTravel(const std::string &soundPath, const std::string &angle, bool inch,
+                                                char decimal)
+{
+    const auto outcome = calculateSurfaceTravel({.soundPath = soundPath, .angle = angle, .inch = inch}, decimal);
+    if (const auto *prompt = std::get_if<Prompt>(&outcome))
+        return *prompt;
+    return std::get<SurfaceTravelFields>(outcome).surfaceTravel;
+}
+
+} // namespace
+
+std::variant<std::vector<ChartRow>, ChartRefusal> chartRows(const ChartRequest &request)
+{
+    using Input = ChartRefusal::Input;
+    const char decimal = request.decimal;
+    const auto from = readDecimal(request.from, decimal);
+    if (!from)
+        return refuse(Input::From, "not a number the window reads, or too many digits to step exactly");
+    const auto to = readDecimal(request.to, decimal);
+    if (!to)
+        return refuse(Input::To, "not a number the window reads, or too many digits to step exactly");
+    const auto step = readDecimal(request.step, decimal);
+    if (!step)
+        return refuse(Input::Step, "not a number the window reads, or too many digits to step exactly");
+    if (step->mantissa <= 0)
+        return refuse(Input::Step, "the step must be greater than zero");
+    if (request.angles.empty())
+        return refuse(Input::Angles, "no angle given");
+    for (const std::string &angle : request.angles) {
+        if (lookupAngle(angle, decimal).status != AngleLookup::Status::Matched)
+            return refuse(Input::Angles, prompts::angle);
+    }
+
+    // Everything in whole units of the finest scale the three are typed in;
+    // a thickness is written with the decimals of the finer of from and step.
+    const int scale = std::max({from->scale, to->scale, step->scale});
+    const int written = std::max(from->scale, step->scale);
+    const auto first = rescale(*from, scale);
+    const auto last = rescale(*to, scale);
+    const auto stride = rescale(*step, scale);
+    if (!first || !last || !stride)
+        return refuse(Input::To, "too many digits to step exactly");
+    if (*first > *last)
+        return refuse(Input::From, "greater than the end of the range");
+    long long span = 0;
+    if (__builtin_sub_overflow(*last, *first, &span))
+        return refuse(Input::To, "too many digits to step exactly");
+    const long long count = span / *stride + 1;
+    if (count > static_cast<long long>(maxChartThicknesses))
+        return refuse(Input::Step, "more than 10000 thicknesses");
+
+    long long unit = 1;
+    for (int s = written; s < scale; ++s)
+        unit *= 10;
+    std::vector<ChartRow> rows;
+    rows.reserve(static_cast<std::size_t>(count) * request.angles.size());
+    for (long long k = 0; k < count; ++k) {
+        const std::string thickness = writeDecimal((*first + k * *stride) / unit, written, decimal);
+        for (const std::string &angle : request.angles) {
+            const auto soundPath =
+                calculateSoundPath({.thickness = thickness, .angle = angle, .inch = request.inch}, decimal);
+            if (const auto *prompt = std::get_if<Prompt>(&soundPath))
+                return refuse(Input::Row, thickness + ": " + prompt->text);
+            const auto &paths = std::get<SoundPathFields>(soundPath);
+            const auto half = surfaceTravel(paths.abSoundPath, angle, request.inch, decimal);
+            const auto full = surfaceTravel(paths.abcSoundPath, angle, request.inch, decimal);
+            for (const auto *skip : {&half, &full}) {
+                if (const auto *prompt = std::get_if<Prompt>(skip))
+                    return refuse(Input::Row, thickness + ": " + prompt->text);
+            }
+            rows.push_back({thickness, angle, shownNumber(paths.abSoundPath), shownNumber(paths.abcSoundPath),
+                            shownNumber(std::get<std::string>(half)), shownNumber(std::get<std::string>(full))});
+        }
+    }
+    return rows;
+}
+
+} // namespace calc

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace calc {
+
+// An inspector's chart: for each thickness of a range and each refracted
+// angle, the cells the window shows when the row is done by hand. The
+// thickness goes into Sound Path for A-B and A-B-C; each of those, as shown,
+// is pasted into Surface Travel for the half-skip and full-skip distances.
+struct ChartRequest {
+    // Read by the window's number rules; the thicknesses step in decimal
+    // from the typed digits, from `from` up to and including `to`.
+    std::string from = {};
+    std::string to = {};
+    std::string step = {};
+    std::vector<std::string> angles = {}; // each 70, 60 or 45, in the order wanted
+    bool inch = true;                     // names the results; nothing is converted
+    char decimal = '.';
+};
+
+// One thickness at one angle; each result as its field shows it, without
+// the unit suffix.
+struct ChartRow {
+    std::string thickness = {}; // the text typed into the thickness field
+    std::string angle = {};
+    std::string abSoundPath = {};
+    std::string abcSoundPath = {};
+    std::string halfSkip = {};
+    std::string fullSkip = {};
+    bool operator==(const ChartRow &) const = default;
+};
+
+// Why no chart: the input at fault and what is wrong with it (for a row the
+// window refuses, the window's own prompt).
+struct ChartRefusal {
+    enum class Input { From, To, Step, Angles, Row };
+    Input input;
+    std::string problem;
+    bool operator==(const ChartRefusal &) const = default;
+};
+
+inline constexpr std::size_t maxChartThicknesses = 10000;
+
+// Rows ordered by thickness, then by angle in the order asked for.
+std::variant<std::vector<ChartRow>, ChartRefusal> chartRows(const ChartRequest &request);
+
+} // namespace calc

@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: MIT
+
+#include "calc/core/chart.h"
+#include "calc/core/soundpath.h"
+#include "calc/core/surfacetravel.h"
+
+#include <gtest/gtest.h>
+
+using namespace calc;
+using Input = ChartRefusal::Input;
+
+namespace {
+
+constexpr auto rowName = [](const auto &info) { return std::string(info.param.name); };
+
+std::vector<ChartRow> rowsOf(const ChartRequest &request)
+{
+    auto result = chartRows(request);
+    if (const auto *refusal = std::get_if<ChartRefusal>(&result)) {
+        ADD_FAILURE() << "refused: " << refusal->problem;
+        return {};
+    }
+    return std::get<std::vector<ChartRow>>(result);
+}
+
+// The thicknesses step in decimal from the typed digits, each written with
+// the decimals of the finer of from and step.
+struct StepRow {
+    const char *name, *from, *to, *step;
+    std::vector<std::string> thicknesses;
+    char decimal = '.';
+};
+class Stepping : public testing::TestWithParam<StepRow> {};
+TEST_P(Stepping, GivesTheseThicknesses)
+{
+    const StepRow &row = GetParam();
+    std::vector<std::string> thicknesses;
+    for (const ChartRow &chartRow :
+         rowsOf({.from = row.from, .to = row.to, .step = row.step, .angles = {"60"}, .decimal = row.decimal}))
+        thicknesses.push_back(chartRow.thickness);
+    EXPECT_EQ(thicknesses, row.thicknesses);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Chart, Stepping,
+    testing::Values(StepRow{"tenths_give_three_rows", "0.1", "0.3", "0.1", {"0.1", "0.2", "0.3"}},
+                    StepRow{"halves_written_with_one_decimal", "5", "6", "0.5", {"5.0", "5.5", "6.0"}},
+                    StepRow{"sixteenths_keep_four_decimals", "0.0625", "0.125", "0.0625", {"0.0625", "0.1250"}},
+                    StepRow{"to_between_steps", "1", "2.5", "1", {"1", "2"}},
+                    StepRow{"to_finer_than_step", "1", "1.25", "0.1", {"1.0", "1.1", "1.2"}},
+                    StepRow{"one_row", "3", "3", "1", {"3"}},
+                    StepRow{"comma", "6,5", "7,5", "0,5", {"6,5", "7,0", "7,5"}, ','},
+                    StepRow{"unit_after_number", "6.50 mm", "7 IN", "0.5\"", {"6.50", "7.00"}},
+                    StepRow{"blanks_around", " 1 ", "2\t", " 1", {"1", "2"}},
+                    StepRow{"fraction_as_its_decimal", "1/2", "1", "1/4", {"0.50", "0.75", "1.00"}},
+                    StepRow{"mixed_fraction", "1 1/2", "2", "1/2", {"1.5", "2.0"}},
+                    StepRow{"exponent", "1E1", "12", "1", {"10", "11", "12"}},
+                    StepRow{"negative_start", "-1", "1", "1", {"-1", "0", "1"}},
+                    StepRow{"negative_fraction", "-0.5", "0", "0.25", {"-0.50", "-0.25", "0.00"}}),
+    rowName);
+
+// Each cell is what the window shows for the row, less the unit: A-B-C
+// doubles A-B's unrounded value, the skips come from the shown sound paths.
+struct CellRow {
+    const char *name, *thickness, *angle;
+    ChartRow expected;
+    bool inch = false;
+    char decimal = '.';
+};
+class Cells : public testing::TestWithParam<CellRow> {};
+TEST_P(Cells, AreWhatTheWindowShows)
+{
+    const CellRow &row = GetParam();
+    const auto rows = rowsOf({.from = row.thickness,
+                              .to = row.thickness,
+                              .step = "1",
+                              .angles = {row.angle},
+                              .inch = row.inch,
+                              .decimal = row.decimal});
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0], row.expected);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Chart, Cells,
+    testing::Values(
+        CellRow{"mm_20_at_70", "20", "70", {"20", "70", "58.480", "116.959", "54.948", "109.895"}},
+        CellRow{"mm_25_at_60", "25", "60", {"25", "60", "50.000", "100.000", "43.300", "86.600"}},
+        CellRow{"mm_10_at_45", "10", "45", {"10", "45", "14.142", "28.285", "10.000", "20.000"}},
+        CellRow{"inch_1_at_70", "1", "70", {"1", "70", "2.924", "5.848", "2.747", "5.495"}, true},
+        CellRow{"comma_20_at_70", "20", "70", {"20", "70", "58,480", "116,959", "54,948", "109,895"}, false, ','}),
+    rowName);
+
+struct RefusalRow {
+    const char *name;
+    ChartRequest request;
+    ChartRefusal expected;
+};
+class Refusals : public testing::TestWithParam<RefusalRow> {};
+TEST_P(Refusals, NameTheInputAndTheProblem)
+{
+    const auto result = chartRows(GetParam().request);
+    ASSERT_TRUE(std::holds_alternative<ChartRefusal>(result));
+    EXPECT_EQ(std::get<ChartRefusal>(result), GetParam().expected);
+}
+constexpr char notANumber[] = "not a number the window reads, or too many digits to step exactly";
+INSTANTIATE_TEST_SUITE_P(
+    Chart, Refusals,
+    testing::Values(
+        RefusalRow{"from_not_a_number", {"x", "2", "1", {"70"}}, {Input::From, notANumber}},
+        RefusalRow{"to_not_a_number", {"1", "", "1", {"70"}}, {Input::To, notANumber}},
+        RefusalRow{"step_not_a_number", {"1", "2", "1..", {"70"}}, {Input::Step, notANumber}},
+        RefusalRow{"point_under_comma", {"1.5", "2", "1", {"70"}, true, ','}, {Input::From, notANumber}},
+        RefusalRow{"too_many_digits", {"1", "2", "0.0000000000000001", {"70"}}, {Input::Step, notANumber}},
+        RefusalRow{"step_zero", {"1", "2", "0", {"70"}}, {Input::Step, "the step must be greater than zero"}},
+        RefusalRow{"step_negative", {"1", "2", "-1", {"70"}}, {Input::Step, "the step must be greater than zero"}},
+        RefusalRow{"from_above_to", {"2", "1.9", "0.1", {"70"}}, {Input::From, "greater than the end of the range"}},
+        RefusalRow{"too_many_thicknesses", {"1", "10001", "1", {"70"}}, {Input::Step, "more than 10000 thicknesses"}},
+        RefusalRow{"no_angle", {"1", "2", "1", {}}, {Input::Angles, "no angle given"}},
+        RefusalRow{"angle_not_in_table",
+                   {"1", "2", "1", {"70", "30"}},
+                   {Input::Angles, "Please Choose a Refracted Angle of 70, 60 or 45"}},
+        RefusalRow{"span_overflows",
+                   {"-9000000000000000000", "9000000000000000000", "1E15", {"70"}},
+                   {Input::To, "too many digits to step exactly"}}),
+    rowName);
+
+TEST(Chart, TakesTenThousandThicknesses)
+{
+    EXPECT_EQ(rowsOf({.from = "1", .to = "10000", .step = "1", .angles = {"45"}}).size(), 10000u);
+}
+
+TEST(Chart, OrdersByThicknessThenAngleAsAsked)
+{
+    std::vector<std::pair<std::string, std::string>> order;
+    for (const ChartRow &row : rowsOf({.from = "1", .to = "2", .step = "1", .angles = {"45", "70"}}))
+        order.emplace_back(row.thickness, row.angle);
+    const std::vector<std::pair<std::string, std::string>> expected{{"1", "45"}, {"1", "70"}, {"2", "45"}, {"2", "70"}};
+    EXPECT_EQ(order, expected);
+}
+
+// Over a whole range, each row's cells are what the panels give when its
+// texts are typed and pasted as an inspector would, under either separator.
+TEST(Chart, AgreesWithThePanelsOverARange)
+{
+    for (const char decimal : {'.', ','}) {
+        const std::string half = decimal == '.' ? "0.5" : "0,5";
+        const auto rows =
+            rowsOf({.from = "1", .to = "100", .step = half, .angles = {"70", "60", "45"}, .decimal = decimal});
+        ASSERT_EQ(rows.size(), 199u * 3);
+        for (const ChartRow &row : rows) {
+            const auto paths = std::get<SoundPathFields>(
+                calculateSoundPath({.thickness = row.thickness, .angle = row.angle}, decimal));
+            const auto skip = [&](const std::string &soundPath) {
+                return std::get<SurfaceTravelFields>(
+                           calculateSurfaceTravel({.soundPath = soundPath, .angle = row.angle}, decimal))
+                    .surfaceTravel;
+            };
+            EXPECT_EQ(row.abSoundPath + " in", paths.abSoundPath) << row.thickness;
+            EXPECT_EQ(row.abcSoundPath + " in", paths.abcSoundPath) << row.thickness;
+            EXPECT_EQ(row.halfSkip + " in", skip(paths.abSoundPath)) << row.thickness;
+            EXPECT_EQ(row.fullSkip + " in", skip(paths.abcSoundPath)) << row.thickness;
+        }
+        EXPECT_EQ(rows.back().thickness, decimal == '.' ? "100.0" : "100,0");
+    }
+}
+
+} // namespace

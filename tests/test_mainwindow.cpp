@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "angulon/version.h"
+#include "calc/core/chart.h"
 #include "info/captionlabel.h"
 #include "info/infowindow.h"
 #include "shell/mainwindow.h"
@@ -403,6 +404,61 @@ private slots:
             QVERIFY(box->count() == 3
                     && QStringList({box->itemText(0), box->itemText(1), box->itemText(2)})
                            == QStringList({"70", "60", "45"}));
+    }
+
+    // A chart row is what an inspector reads doing the row by hand: the
+    // thickness and angle in Sound Path, then A-B and A-B-C each copied from
+    // their fields and pasted into Surface Travel, in the same unit.
+    void chartMatchesTheWindow_data()
+    {
+        QTest::addColumn<QString>("thickness");
+        QTest::addColumn<QString>("angle");
+        QTest::addColumn<bool>("inch");
+        QTest::newRow("20 mm at 70") << "20"
+                                     << "70" << false;
+        QTest::newRow("25 mm at 60") << "25"
+                                     << "60" << false;
+        QTest::newRow("0.1 in at 45") << "0.1"
+                                      << "45" << true;
+        QTest::newRow("1.0625 in at 70") << "1.0625"
+                                         << "70" << true;
+        QTest::newRow("6.5 mm at 45") << "6.5"
+                                      << "45" << false;
+    }
+    void chartMatchesTheWindow()
+    {
+        QFETCH(QString, thickness);
+        QFETCH(QString, angle);
+        QFETCH(bool, inch);
+        const QString typed = localised(thickness);
+        const char decimal = QLocale::system().decimalPoint().at(0).toLatin1();
+        const auto chart = calc::chartRows({.from = typed.toStdString(),
+                                            .to = typed.toStdString(),
+                                            .step = "1",
+                                            .angles = {angle.toStdString()},
+                                            .inch = inch,
+                                            .decimal = decimal});
+        QVERIFY(std::holds_alternative<std::vector<calc::ChartRow>>(chart));
+        const calc::ChartRow row = std::get<std::vector<calc::ChartRow>>(chart).at(0);
+        const QString unit = inch ? QStringLiteral(" in") : QStringLiteral(" mm");
+
+        user->type("T", qPrintable(thickness)).type("ANGLE_BOX", qPrintable(angle));
+        user->click(inch ? "opt_INCH" : "opt_MILLI").click("Command1");
+        const QString ab = user->find("A_B")->text();
+        const QString abc = user->find("A_B_C")->text();
+        QCOMPARE(ab, QString::fromStdString(row.abSoundPath) + unit);
+        QCOMPARE(abc, QString::fromStdString(row.abcSoundPath) + unit);
+
+        QStringList skips;
+        for (const char *soundPath : {"A_B", "A_B_C"}) {
+            user->clickTab(0).ctrl(soundPath, {Qt::Key_A, Qt::Key_C});
+            user->clickTab(1).type("ANGLE_BOX_2", qPrintable(angle)).click(inch ? "opt_Inch2" : "Option1");
+            user->ctrl("SP_TEXT", {Qt::Key_A, Qt::Key_V}).click("Command2");
+            skips << user->find("SURFACE_TRAVEL")->text();
+        }
+        QCOMPARE(skips, QStringList({QString::fromStdString(row.halfSkip) + unit,
+                                     QString::fromStdString(row.fullSkip) + unit}));
+        QVERIFY(prompts.isEmpty());
     }
 
     // A result wider than its field shows its leading digits and the unit is

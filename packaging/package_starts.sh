@@ -3,8 +3,8 @@
 # Unpacks the Debian package into a scratch root (no root rights, nothing
 # touches the system) and checks what an installation would give a desktop:
 # the package's version and library dependencies, the files its menu needs,
-# and that the command of its desktop entry starts the program and brings up
-# the main window.
+# that the command of its desktop entry starts the program and brings up
+# the main window, and that the chart program and its manual page work.
 # Usage: package_starts.sh PACKAGE_DIR VERSION APP_ID LICENSE
 set -eu
 package_dir=$1
@@ -31,7 +31,7 @@ trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"
 
 entry="$root/usr/share/applications/$app_id.desktop"
-for file in usr/bin/angulon "usr/share/applications/$app_id.desktop" "usr/share/metainfo/$app_id.metainfo.xml" \
+for file in usr/bin/angulon usr/bin/angulon-chart usr/share/man/man1/angulon-chart.1.gz "usr/share/applications/$app_id.desktop" "usr/share/metainfo/$app_id.metainfo.xml" \
     usr/share/doc/angulon/LICENSE usr/share/doc/angulon/copyright; do
     [ -f "$root/$file" ] || fail "the package has no /$file"
 done
@@ -41,6 +41,7 @@ for size in 32 64 128 256; do
 done
 # Nothing else rides along (test programs, libraries of the build tools).
 extra=$(cd "$root" && find . ! -type d | sed 's|^\./||' | grep -v -x -e usr/bin/angulon \
+    -e usr/bin/angulon-chart -e usr/share/man/man1/angulon-chart.1.gz \
     -e "usr/share/applications/$app_id.desktop" -e "usr/share/metainfo/$app_id.metainfo.xml" \
     -e usr/share/doc/angulon/LICENSE -e usr/share/doc/angulon/copyright -e "usr/share/icons/hicolor/[0-9]*x[0-9]*/apps/$icon.png") || true
 [ -z "$extra" ] || fail "the package holds files it should not: $extra"
@@ -67,3 +68,14 @@ output=$(PATH="$root/usr/bin:$PATH" QT_QPA_PLATFORM=offscreen ANGULON_EXIT_WHEN_
 echo "$output"
 echo "$output" | grep -qx "angulon $version: main window \"Angulon\" shown" ||
     fail "'$command' did not report its main window"
+
+# The chart program runs from the package, and its manual page renders
+# without a complaint from groff and names this version.
+chart=$("$root/usr/bin/angulon-chart" --from 20 --to 20 --step 1 --angles 70 --unit mm --decimal . --format csv) ||
+    fail "angulon-chart from the unpacked package failed"
+echo "$chart" | grep -q '^20,70,58.480,116.959,54.948,109.895' || fail "angulon-chart printed: $chart"
+manual=$(zcat "$root/usr/share/man/man1/angulon-chart.1.gz" | groff -man -Tutf8 -ww 2>&1 >/dev/null) ||
+    fail "groff failed on the manual page"
+[ -z "$manual" ] || fail "groff: $manual"
+zcat "$root/usr/share/man/man1/angulon-chart.1.gz" | grep -q "Angulon $version" ||
+    fail "the manual page does not name version $version"

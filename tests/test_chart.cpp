@@ -114,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"no_angle", {"1", "2", "1", {}}, {Input::Angles, "no angle given"}},
         RefusalRow{"angle_not_in_table",
                    {"1", "2", "1", {"70", "30"}},
-                   {Input::Angles, "Please Choose a Refracted Angle of 70, 60 or 45"}},
+                   {Input::Angles, "30: Please Choose a Refracted Angle of 70, 60 or 45"}},
         RefusalRow{"span_overflows",
                    {"-9000000000000000000", "9000000000000000000", "1E15", {"70"}},
                    {Input::To, "too many digits to step exactly"}}),

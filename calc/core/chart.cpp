@@ -168,7 +168,7 @@ std::variant<std::vector<ChartRow>, ChartRefusal> chartRows(const ChartRequest &
         return refuse(Input::Angles, "no angle given");
     for (const std::string &angle : request.angles) {
         if (lookupAngle(angle, decimal).status != AngleLookup::Status::Matched)
-            return refuse(Input::Angles, prompts::angle);
+            return refuse(Input::Angles, angle + ": " + prompts::angle);
     }
 
     // Everything in whole units of the finest scale the three are typed in;
@@ -213,6 +213,14 @@ std::variant<std::vector<ChartRow>, ChartRefusal> chartRows(const ChartRequest &
         }
     }
     return rows;
+}
+
+std::optional<std::string> chartNumber(const std::string &text, char decimal)
+{
+    const auto number = readDecimal(text, decimal);
+    if (!number)
+        return std::nullopt;
+    return writeDecimal(number->mantissa, number->scale, decimal);
 }
 
 } // namespace calc

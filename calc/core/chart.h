@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -36,7 +37,8 @@ struct ChartRow {
 };
 
 // Why no chart: the input at fault and what is wrong with it (for a row the
-// window refuses, the window's own prompt).
+// window refuses, the window's own prompt after the thickness, and for an
+// angle not in the table, its prompt after the angle).
 struct ChartRefusal {
     enum class Input { From, To, Step, Angles, Row };
     Input input;
@@ -48,5 +50,10 @@ inline constexpr std::size_t maxChartThicknesses = 10000;
 
 // Rows ordered by thickness, then by angle in the order asked for.
 std::variant<std::vector<ChartRow>, ChartRefusal> chartRows(const ChartRequest &request);
+
+// A range field's exact decimal as the chart steps it ("6.50 mm" gives
+// "6.50", "1/2" gives "0.5"), for naming the range; none where the chart
+// refuses the text.
+std::optional<std::string> chartNumber(const std::string &text, char decimal);
 
 } // namespace calc

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: MIT
+// angulon-chart: the window's results over a range of thicknesses, as text,
+// CSV or a printable HTML page.
+
+#include "angulon/version.h"
+#include "chart/options.h"
+#include "chart/outputfile.h"
+#include "chart/writers.h"
+
+#include <clocale>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The separator the window takes from the same locale; one that is not a
+// single ASCII character falls back to the point there too.
+char localeDecimal()
+{
+    std::setlocale(LC_NUMERIC, "");
+    const char *point = std::localeconv()->decimal_point;
+    const char decimal =
+        point[0] != '\0' && point[1] == '\0' && static_cast<unsigned char>(point[0]) < 0x80 ? point[0] : '.';
+    // Everything else here writes numbers the same in every locale.
+    std::setlocale(LC_NUMERIC, "C");
+    return decimal;
+}
+
+int refuse(const std::string &option, const std::string &problem)
+{
+    std::fprintf(stderr, "angulon-chart: %s%s%s\n", option.c_str(), option.empty() ? "" : ": ", problem.c_str());
+    return 2;
+}
+
+const char *optionOf(calc::ChartRefusal::Input input)
+{
+    switch (input) {
+    case calc::ChartRefusal::Input::From: return "--from";
+    case calc::ChartRefusal::Input::To: return "--to";
+    case calc::ChartRefusal::Input::Step: return "--step";
+    case calc::ChartRefusal::Input::Angles: return "--angles";
+    case calc::ChartRefusal::Input::Row: break;
+    }
+    return "--to";
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const auto parsed = chart::parseOptions(arguments, localeDecimal());
+    if (const auto *error = std::get_if<chart::UsageError>(&parsed))
+        return refuse(error->option, error->problem + " (see angulon-chart --help)");
+    const chart::Options &options = std::get<chart::Options>(parsed);
+
+    std::string output;
+    switch (options.action) {
+    case chart::Options::Action::Help: output = chart::helpText; break;
+    case chart::Options::Action::Version: output = std::string("angulon-chart ") + angulon::version + "\n"; break;
+    case chart::Options::Action::Chart: {
+        const auto result = calc::chartRows(options.request);
+        if (const auto *refusal = std::get_if<calc::ChartRefusal>(&result))
+            return refuse(optionOf(refusal->input), refusal->problem);
+        const chart::Sheet sheet{options.request, std::get<std::vector<calc::ChartRow>>(result), angulon::version};
+        switch (options.format) {
+        case chart::Format::Text: output = chart::writeText(sheet); break;
+        case chart::Format::Csv: output = chart::writeCsv(sheet); break;
+        case chart::Format::Html: output = chart::writeHtml(sheet); break;
+        }
+        break;
+    }
+    }
+
+    const auto failure =
+        options.output.empty() ? chart::writeStandardOutput(output) : chart::replaceFile(options.output, output);
+    if (failure) {
+        std::fprintf(stderr, "angulon-chart: %s\n", failure->c_str());
+        return 1;
+    }
+    return 0;
+}

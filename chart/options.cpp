@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: MIT
+
+#include "chart/options.h"
+
+#include <array>
+#include <optional>
+
+namespace chart {
+
+const char helpText[] = R"(Usage: angulon-chart --from A --to B --step S [OPTION]...
+Prints the sound paths and skip distances of an angle-beam probe for every
+thickness from A to B by S, each cell as the Angulon window shows it.
+
+  --from A          first thickness
+  --to B            last thickness (included when the steps reach it)
+  --step S          step between thicknesses, greater than zero
+  --angles LIST     refracted angles, any of 70, 60 and 45, comma-separated,
+                    in the order wanted (default: 70,60,45)
+  --unit UNIT       in or mm: names the results; nothing is converted
+                    (default: in)
+  --decimal SEP     . or , (default: the locale's decimal separator)
+  --format FORMAT   text, csv or html (default: text)
+  -o FILE           write to FILE instead of standard output
+  --help            show this help and exit
+  --version         show the version and exit
+
+Numbers are read as the window reads them: "6,5" with the decimal comma,
+"6.5 mm" as 6.5, "1/4" as 0.25. Exit status: 0 when the chart was written,
+1 when it could not be written, 2 when the command line was refused.
+)";
+
+namespace {
+
+enum class Key { From, To, Step, Angles, Unit, Decimal, Format, Output, Help, Version };
+
+struct Spelling {
+    std::string_view name;
+    Key key;
+    bool takesValue;
+};
+
+constexpr std::array<Spelling, 10> spellings{{
+    {"--from", Key::From, true},
+    {"--to", Key::To, true},
+    {"--step", Key::Step, true},
+    {"--angles", Key::Angles, true},
+    {"--unit", Key::Unit, true},
+    {"--decimal", Key::Decimal, true},
+    {"--format", Key::Format, true},
+    {"-o", Key::Output, true},
+    {"--help", Key::Help, false},
+    {"--version", Key::Version, false},
+}};
+
+std::vector<std::string> splitAngles(std::string_view list)
+{
+    std::vector<std::string> angles;
+    for (;;) {
+        const std::size_t comma = list.find(',');
+        angles.emplace_back(list.substr(0, comma));
+        if (comma == std::string_view::npos)
+            return angles;
+        list.remove_prefix(comma + 1);
+    }
+}
+
+} // namespace
+
+std::variant<Options, UsageError> parseOptions(std::span<const std::string_view> arguments, char localeDecimal)
+{
+    Options options;
+    std::array<std::optional<std::string>, spellings.size()> values;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string_view argument = arguments[i];
+        std::optional<std::string_view> attached;
+        // "--from=5" as well as "--from 5"; "-o" takes its file only apart.
+        if (const std::size_t equals = argument.find('='); argument.starts_with("--") && equals != argument.npos) {
+            attached = argument.substr(equals + 1);
+            argument = argument.substr(0, equals);
+        }
+        const Spelling *spelling = nullptr;
+        for (const Spelling &candidate : spellings) {
+            if (candidate.name == argument)
+                spelling = &candidate;
+        }
+        if (!spelling) {
+            if (argument.starts_with("-") && argument.size() > 1)
+                return UsageError{std::string(argument), "unknown option"};
+            return UsageError{std::string(argument), "unexpected argument; options need their name"};
+        }
+        const std::string name(spelling->name);
+        const auto slot = static_cast<std::size_t>(spelling->key);
+        if (values[slot])
+            return UsageError{name, "given twice"};
+        if (!spelling->takesValue) {
+            if (attached)
+                return UsageError{name, "takes no value"};
+            values[slot] = "";
+            continue;
+        }
+        if (!attached) {
+            if (i + 1 == arguments.size())
+                return UsageError{name, "needs a value"};
+            attached = arguments[++i];
+        }
+        values[slot] = std::string(*attached);
+    }
+
+    const auto value = [&values](Key key) -> std::optional<std::string> & {
+        return values[static_cast<std::size_t>(key)];
+    };
+    if (value(Key::Help)) {
+        options.action = Options::Action::Help;
+        return options;
+    }
+    if (value(Key::Version)) {
+        options.action = Options::Action::Version;
+        return options;
+    }
+
+    calc::ChartRequest &request = options.request;
+    request.decimal = localeDecimal;
+    if (const auto &decimal = value(Key::Decimal)) {
+        if (*decimal != "." && *decimal != ",")
+            return UsageError{"--decimal", "must be . or ,"};
+        request.decimal = decimal->front();
+    }
+    if (const auto &unit = value(Key::Unit)) {
+        if (*unit != "in" && *unit != "mm")
+            return UsageError{"--unit", "must be in or mm"};
+        request.inch = *unit == "in";
+    }
+    if (const auto &format = value(Key::Format)) {
+        if (*format == "text")
+            options.format = Format::Text;
+        else if (*format == "csv")
+            options.format = Format::Csv;
+        else if (*format == "html")
+            options.format = Format::Html;
+        else
+            return UsageError{"--format", "must be text, csv or html"};
+    }
+    request.angles = {"70", "60", "45"};
+    if (const auto &angles = value(Key::Angles))
+        request.angles = splitAngles(*angles);
+    for (const auto &[key, target] :
+         {std::pair{Key::From, &request.from}, std::pair{Key::To, &request.to}, std::pair{Key::Step, &request.step}}) {
+        if (!value(key))
+            return UsageError{std::string(spellings[static_cast<std::size_t>(key)].name), "is missing"};
+        *target = *value(key);
+    }
+    if (const auto &output = value(Key::Output)) {
+        if (output->empty())
+            return UsageError{"-o", "needs a file name"};
+        options.output = *output;
+    }
+    return options;
+}
+
+} // namespace chart

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include "calc/core/chart.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace chart {
+
+enum class Format { Text, Csv, Html };
+
+// What the command line asks for: a chart written somewhere, or the help
+// or version text.
+struct Options {
+    enum class Action { Chart, Help, Version };
+    Action action = Action::Chart;
+    calc::ChartRequest request = {};
+    Format format = Format::Text;
+    std::string output = {}; // empty: standard output
+};
+
+// A command line that cannot be carried out: the option at fault (empty
+// when none is) and what is wrong.
+struct UsageError {
+    std::string option;
+    std::string problem;
+    bool operator==(const UsageError &) const = default;
+};
+
+// Reads the arguments after the program's name. localeDecimal is the
+// separator used when --decimal is not given.
+std::variant<Options, UsageError> parseOptions(std::span<const std::string_view> arguments, char localeDecimal);
+
+// The --help text; the manual page lists the same options.
+extern const char helpText[];
+
+} // namespace chart

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: MIT
+
+#include "chart/outputfile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#endif
+
+namespace chart {
+
+namespace {
+
+std::string systemError(std::string_view what, const std::string &path)
+{
+    return std::string(what) + " " + path + ": " + std::strerror(errno);
+}
+
+bool writeAll(int fd, std::string_view contents)
+{
+    while (!contents.empty()) {
+        const auto written = ::write(fd, contents.data(), static_cast<unsigned>(contents.size()));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        contents.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+#ifdef _WIN32
+int makeTemporary(std::string &name)
+{
+    // The process id and a counter give a name no other writer uses; the
+    // exclusive flag refuses one that exists all the same.
+    for (unsigned attempt = 0; attempt < 100; ++attempt) {
+        const std::string candidate =
+            name + "." + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(attempt) + ".tmp";
+        const int fd = ::_open(candidate.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+        if (fd >= 0 || errno != EEXIST) {
+            name = candidate;
+            return fd;
+        }
+    }
+    return -1;
+}
+
+bool replace(const std::string &from, const std::string &to)
+{
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+}
+#else
+int makeTemporary(std::string &name)
+{
+    name += ".XXXXXX";
+    return ::mkstemp(name.data());
+}
+
+bool replace(const std::string &from, const std::string &to) { return std::rename(from.c_str(), to.c_str()) == 0; }
+#endif
+
+} // namespace
+
+std::optional<std::string> replaceFile(const std::string &path, std::string_view contents)
+{
+    std::string temporary = path;
+    const int fd = makeTemporary(temporary);
+    if (fd < 0)
+        return systemError("cannot create a file beside", path);
+#ifndef _WIN32
+    // mkstemp makes the file private; a new chart gets the permissions any
+    // new file gets, a replaced one keeps its own.
+    struct stat existing {};
+    mode_t mode = 0;
+    if (::stat(path.c_str(), &existing) == 0) {
+        mode = existing.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    ::fchmod(fd, mode);
+#endif
+    const bool written = writeAll(fd, contents);
+    const int writeErrno = errno;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed) {
+        errno = written ? errno : writeErrno;
+        std::string message = systemError("cannot write", temporary);
+        std::remove(temporary.c_str());
+        return message;
+    }
+    if (!replace(temporary, path)) {
+        std::string message = systemError("cannot replace", path);
+        std::remove(temporary.c_str());
+        return message;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> writeStandardOutput(std::string_view contents)
+{
+#ifdef _WIN32
+    // The chart's line ends are its own: CSV's CRLF must not become CRCRLF.
+    _setmode(1, _O_BINARY);
+#endif
+    if (!writeAll(1, contents))
+        return std::string("cannot write to standard output: ") + std::strerror(errno);
+    return std::nullopt;
+}
+
+} // namespace chart

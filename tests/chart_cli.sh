@@ -1,0 +1,122 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Runs angulon-chart as a user does and checks what a shell sees: exit
+# status, standard output and error, and the file -o names, including when
+# the command line is refused or the file cannot be written; that the
+# locale's separator is the default; and that the manual page lists the
+# options --help lists.
+# Usage: chart_cli.sh VERSION MANUAL_PAGE COMMAND...
+#   (COMMAND starts angulon-chart: the program, or Wine's launcher and it)
+set -u
+version=$1
+manual=$2
+shift 2
+program=("$@")
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work" || exit 1
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+# run NAME ARGUMENT... : runs the program, leaving out, err and status.
+run() {
+    name=$1
+    shift
+    "$@" >"$work/out" 2>"$work/err" </dev/null
+    status=$?
+    # Wine writes its console's line ends; the messages are compared as lines.
+    tr -d '\r' <"$work/err" >"$work/err.lines"
+}
+# A refused command line: status 2, one line on standard error, nothing on
+# standard output, no file created and an existing one left as it was.
+refused() {
+    name=$1
+    message=$2
+    shift 2
+    for target in none new existing; do
+        rm -f "$work/chart.out"
+        case $target in
+        none) run "$name" "${program[@]}" "$@" ;;
+        new) run "$name" "${program[@]}" "$@" -o chart.out ;;
+        existing)
+            printf 'kept\n' >"$work/chart.out"
+            run "$name" "${program[@]}" "$@" -o chart.out
+            ;;
+        esac
+        [ "$status" -eq 2 ] || fail "$name ($target): exit status $status, not 2"
+        [ ! -s "$work/out" ] || fail "$name ($target): wrote to standard output: $(head -c 200 "$work/out")"
+        [ "$(cat "$work/err.lines")" = "angulon-chart: $message" ] ||
+            fail "$name ($target): said '$(cat "$work/err.lines")', not 'angulon-chart: $message'"
+        case $target in
+        new) [ ! -e "$work/chart.out" ] || fail "$name: created the file -o names" ;;
+        existing) [ "$(cat "$work/chart.out")" = kept ] || fail "$name: changed the file -o names" ;;
+        esac
+        [ "$(ls "$work")" = "$(ls "$work" | grep -v -e '^chart\.out\.' -e '\.tmp$')" ] ||
+            fail "$name ($target): left a temporary file: $(ls "$work")"
+    done
+}
+
+refused not_a_number "--from: not a number the window reads, or too many digits to step exactly" \
+    --from abc --to 2 --step 1 --decimal .
+refused point_under_comma "--to: not a number the window reads, or too many digits to step exactly" \
+    --from 1 --to 2.5 --step 1 --decimal ,
+refused step_zero "--step: the step must be greater than zero" --from 1 --to 2 --step 0 --decimal .
+refused from_above_to "--from: greater than the end of the range" --from 3 --to 2 --step 1 --decimal .
+refused angle_not_in_table "--angles: 30: Please Choose a Refracted Angle of 70, 60 or 45" \
+    --from 1 --to 2 --step 1 --angles 70,30 --decimal .
+refused too_many_thicknesses "--step: more than 10000 thicknesses" --from 0 --to 1000 --step 0.1 --decimal .
+refused unknown_option "--colour: unknown option (see angulon-chart --help)" --from 1 --to 2 --step 1 --colour red
+refused unknown_format "--format: must be text, csv or html (see angulon-chart --help)" \
+    --from 1 --to 2 --step 1 --format pdf
+
+# A chart written: the same bytes to standard output and to -o.
+run csv_out "${program[@]}" --from 20 --to 21 --step 1 --angles 70 --unit mm --decimal . --format csv
+[ "$status" -eq 0 ] || fail "csv: exit status $status: $(cat "$work/err.lines")"
+printf 'Thickness (mm),Angle,A-B (mm),A-B-C (mm),Half skip (mm),Full skip (mm)\r\n20,70,58.480,116.959,54.948,109.895\r\n21,70,61.404,122.807,57.695,115.389\r\n' >"$work/expected"
+cmp -s "$work/out" "$work/expected" || fail "csv: standard output was: $(od -c "$work/out" | head -5)"
+printf 'old\n' >"$work/chart.csv"
+run csv_file "${program[@]}" --from 20 --to 21 --step 1 --angles 70 --unit mm --decimal . --format csv -o chart.csv
+[ "$status" -eq 0 ] && [ ! -s "$work/out" ] && [ ! -s "$work/err" ] || fail "csv -o: status $status, said $(cat "$work/err")"
+cmp -s "$work/chart.csv" "$work/expected" || fail "csv -o: the file holds $(od -c "$work/chart.csv" | head -5)"
+
+# A file that cannot be written: status 1, a message, nothing half-done.
+run missing_folder "${program[@]}" --from 1 --to 2 --step 1 -o missing/chart.txt
+[ "$status" -eq 1 ] || fail "missing folder: exit status $status, not 1"
+grep -q '^angulon-chart: cannot create a file beside missing/chart.txt: ' "$work/err.lines" ||
+    fail "missing folder: said '$(cat "$work/err.lines")'"
+mkdir "$work/folder"
+run folder_in_the_way "${program[@]}" --from 1 --to 2 --step 1 -o folder
+[ "$status" -eq 1 ] || fail "folder in the way: exit status $status, not 1"
+grep -q '^angulon-chart: cannot replace folder: ' "$work/err.lines" ||
+    fail "folder in the way: said '$(cat "$work/err.lines")'"
+[ "$(ls "$work" | grep -c -e '^folder\.' -e '\.tmp$')" -eq 0 ] || fail "folder in the way: left $(ls "$work")"
+if [ -w /dev/full ]; then
+    "${program[@]}" --from 1 --to 2 --step 1 >/dev/full 2>"$work/err"
+    status=$?
+    [ "$status" -eq 1 ] || fail "full disk: exit status $status, not 1"
+    grep -q '^angulon-chart: cannot write to standard output: ' "$work/err" || fail "full disk: said '$(cat "$work/err")'"
+fi
+
+# The locale's separator unless --decimal says otherwise.
+LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 run german "${program[@]}" --from 0,5 --to 0,5 --step 1 --angles 60 --format csv
+grep -q '^0,5;60;1,000;2,000;0,866;1,732' "$work/out" || fail "German locale: printed $(cat "$work/out") $(cat "$work/err")"
+LC_ALL=C LANG=C run c_locale "${program[@]}" --from 0.5 --to 0.5 --step 1 --angles 60 --format csv
+grep -q '^0.5,60,1.000,2.000,0.866,1.732' "$work/out" || fail "C locale: printed $(cat "$work/out") $(cat "$work/err")"
+
+# --version, and --help against the manual page's OPTIONS, in order.
+run version "${program[@]}" --version
+[ "$(tr -d '\r' <"$work/out")" = "angulon-chart $version" ] || fail "--version printed $(cat "$work/out")"
+run help "${program[@]}" --help
+[ "$status" -eq 0 ] || fail "--help: exit status $status"
+helped=$(tr -d '\r' <"$work/out" | sed -n 's/^  \(-[-a-z]*\).*/\1/p' | tr '\n' ' ')
+documented=$(sed -n '/^\.SH OPTIONS/,/^\.SH /p' "$manual" | sed -n 's/^\.BI\{0,1\} \(\\-[-\\a-z]*\).*/\1/p' |
+    sed 's/\\-/-/g' | tr '\n' ' ')
+[ -n "$helped" ] && [ "$helped" = "$documented" ] ||
+    fail "--help lists '$helped', the manual page '$documented'"
+
+[ "$failures" -eq 0 ] || exit 1
+echo "chart_cli: every case passed"

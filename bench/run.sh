@@ -22,12 +22,14 @@ install_missing
 # was last configured.
 cmake -S "$root" -B "$bench_build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
     -DANGULON_BENCH=ON >&2
-cmake --build "$bench_build" --target angulon angulon_reference angulon_xbench angulon_corebench angulon_longlife >&2
+cmake --build "$bench_build" --target angulon angulon_reference angulon_xbench angulon_corebench angulon_longlife \
+    angulon_chart >&2
 
 angulon="$bench_build/shell/angulon"
 reference="$bench_build/bench/angulon_reference"
 xbench="$bench_build/bench/angulon_xbench"
 corebench="$bench_build/bench/angulon_corebench"
+chart="$bench_build/chart/angulon-chart"
 
 # A display number nobody uses, from 90 up.
 display=90
@@ -89,5 +91,16 @@ report="$bench_build/report.md"
     # A shared machine's clock wanders: the median of nine repetitions.
     "$corebench" --benchmark_format=csv --benchmark_min_time=0.1 --benchmark_min_warmup_time=0.2 \
         --benchmark_repetitions=9 --benchmark_report_aggregates_only=true 2>/dev/null |
-        awk -F, '/_median"/ { gsub(/"|_median/, "", $1); printf "| %s | %.0f ns |\n", $1, $4 }'
+        awk -F, '/_median"/ { gsub(/"|_median/, "", $1); printf "| %s | %.4g %s |\n", $1, $4, $5 }'
+    echo
+    # The chart program as a shell starts it, start-up and writing included.
+    echo "| angulon-chart (median of 9 runs) | Wall clock |"
+    echo "| --- | ---: |"
+    median=$(for _ in $(seq 9); do
+        start=$(date +%s%N)
+        "$chart" --from 1 --to 1000 --step 0.1 --unit mm --decimal . --format csv -o "$work/chart.csv"
+        echo $(($(date +%s%N) - start))
+    done | sort -n | sed -n 5p)
+    awk -v ns="$median" -v rows="$(($(wc -l <"$work/chart.csv") - 1))" \
+        'BEGIN { printf "| 1 to 1000 by 0.1, three angles, CSV (%d rows) | %.1f ms |\n", rows, ns / 1e6 }'
 } | tee "$report"

@@ -20,16 +20,12 @@ char localeDecimal()
 {
     std::setlocale(LC_NUMERIC, "");
     const char *point = std::localeconv()->decimal_point;
-    const char decimal =
-        point[0] != '\0' && point[1] == '\0' && static_cast<unsigned char>(point[0]) < 0x80 ? point[0] : '.';
-    // Everything else here writes numbers the same in every locale.
-    std::setlocale(LC_NUMERIC, "C");
-    return decimal;
+    return point[0] != '\0' && point[1] == '\0' && static_cast<unsigned char>(point[0]) < 0x80 ? point[0] : '.';
 }
 
 int refuse(const std::string &option, const std::string &problem)
 {
-    std::fprintf(stderr, "angulon-chart: %s%s%s\n", option.c_str(), option.empty() ? "" : ": ", problem.c_str());
+    std::fprintf(stderr, "angulon-chart: %s: %s\n", option.c_str(), problem.c_str());
     return 2;
 }
 

@@ -23,8 +23,8 @@ struct Options {
     std::string output = {}; // empty: standard output
 };
 
-// A command line that cannot be carried out: the option at fault (empty
-// when none is) and what is wrong.
+// A command line that cannot be carried out: the option or argument at
+// fault and what is wrong.
 struct UsageError {
     std::string option;
     std::string problem;

@@ -2,6 +2,7 @@
 
 #include "chart/outputfile.h"
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -53,9 +54,18 @@ int makeTemporary(std::string &name)
     return -1;
 }
 
-bool replace(const std::string &from, const std::string &to)
+// Answers what went wrong, or nothing.
+std::optional<std::string> replace(const std::string &from, const std::string &to)
 {
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING))
+        return std::nullopt;
+    std::array<char, 256> text{};
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                        GetLastError(), 0, text.data(), static_cast<DWORD>(text.size()), nullptr);
+    std::string reason(text.data(), length);
+    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == '.'))
+        reason.pop_back();
+    return reason.empty() ? std::string("error ") + std::to_string(GetLastError()) : reason;
 }
 #else
 int makeTemporary(std::string &name)
@@ -64,7 +74,12 @@ int makeTemporary(std::string &name)
     return ::mkstemp(name.data());
 }
 
-bool replace(const std::string &from, const std::string &to) { return std::rename(from.c_str(), to.c_str()) == 0; }
+std::optional<std::string> replace(const std::string &from, const std::string &to)
+{
+    if (std::rename(from.c_str(), to.c_str()) == 0)
+        return std::nullopt;
+    return std::strerror(errno);
+}
 #endif
 
 } // namespace
@@ -98,10 +113,9 @@ std::optional<std::string> replaceFile(const std::string &path, std::string_view
         std::remove(temporary.c_str());
         return message;
     }
-    if (!replace(temporary, path)) {
-        std::string message = systemError("cannot replace", path);
+    if (const auto reason = replace(temporary, path)) {
         std::remove(temporary.c_str());
-        return message;
+        return "cannot replace " + path + ": " + *reason;
     }
     return std::nullopt;
 }

@@ -3,7 +3,8 @@
 # Unpacks the Windows zip as a user would and checks that the folder runs as
 # it is: everything the program loads and the licences are in it, nothing
 # else rides along, and the unpacked program, with no search path but
-# Windows' own, shows the right sound paths on the screen.
+# Windows' own, shows the right sound paths on the screen; the chart program
+# beside it prints the same row.
 # Usage: windows_zip_starts.sh ZIP WINEPREFIX SCREENSHOT.png
 set -eu
 zip=$1
@@ -26,7 +27,7 @@ unzip -q "$zip" -d "$dir"
 top="$dir/$(basename "$zip" .zip)"
 [ -d "$top" ] || fail "the zip does not unpack into one folder named $(basename "$zip" .zip)"
 
-expected="angulon.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll libgcc_s_seh-1.dll
+expected="angulon.exe angulon-chart.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll libgcc_s_seh-1.dll
 libwinpthread-1.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll LICENSE.txt
 licenses/Qt/QT-SOURCE.txt licenses/Qt/LGPL-3.0-only.txt licenses/MinGW/gcc-runtime.txt licenses/MinGW/mingw-w64.txt"
 for file in $expected; do
@@ -39,3 +40,8 @@ export WINEPREFIX="$prefix" WINEDEBUG=-all
 unset WINEPATH
 flock "$prefix.lock" sh "$here/../cmake/wineprefix.sh" "$prefix"
 sh "$here/windows_shows_result.sh" "$shot" "$top/angulon.exe"
+
+row=$(wine "$top/angulon-chart.exe" --from 1 --to 1 --step 1 --angles 70 --decimal . --format csv </dev/null | tr -d '\r' |
+    sed -n 2p)
+[ "$row" = "1,70,2.924,5.848,2.747,5.495" ] || fail "the unpacked angulon-chart.exe printed '$row'"
+echo "windows_zip_starts: angulon-chart.exe printed $row"

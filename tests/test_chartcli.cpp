@@ -11,6 +11,7 @@
 #include <regex>
 #include <sstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace chart;
 using Action = Options::Action;

@@ -7,10 +7,10 @@
 
 #include "calc/core/chart.h"
 #include "calc/core/fieldrules.h"
-#include "chart/writers.h"
 #include "calc/core/indicationdepth.h"
 #include "calc/core/soundpath.h"
 #include "calc/core/surfacetravel.h"
+#include "chart/writers.h"
 
 #include <benchmark/benchmark.h>
 

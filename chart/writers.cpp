@@ -55,16 +55,19 @@ std::string coordinate(double value)
 // with the half and full skip measured along the surface from A.
 std::string beamDrawing(const calc::AngleFactors &factors)
 {
-    constexpr double plate = 36; // the thickness, in drawing units
+    // The plate is drawn 36 units thick, thicker where the half skip would
+    // be too short for its label.
+    const double slope = factors.surfaceTravelMultiplier / factors.soundPathDivisor;
+    const double plate = std::max(36.0, 48.0 / slope);
     constexpr double left = 44;
     constexpr double surface = 50;
-    constexpr double wall = surface + plate;
-    const double half = plate * factors.surfaceTravelMultiplier / factors.soundPathDivisor;
+    const double wall = surface + plate;
+    const double half = plate * slope;
     const double a = left;
     const double b = left + half;
     const double c = left + 2 * half;
     const double width = c + 92;
-    constexpr double height = wall + 22;
+    const double height = wall + 22;
     constexpr double arc = 16;
     const auto x = [](double v) { return coordinate(v); };
     const std::string degrees = std::to_string(static_cast<int>(factors.degrees));
@@ -94,9 +97,10 @@ std::string beamDrawing(const calc::AngleFactors &factors)
     }
     svg += "<path class=\"beam\" d=\"M" + x(a) + " " + x(surface) + "L" + x(b) + " " + x(wall) + "L" + x(c) + " "
            + x(surface) + "\"/>\n";
-    const double middle = (surface + wall) / 2;
-    svg += "<text x=\"" + x((a + b) / 2 + 3) + "\" y=\"" + x(middle - 2) + "\">A-B</text>\n";
-    svg += "<text class=\"end\" x=\"" + x((b + c) / 2 - 3) + "\" y=\"" + x(middle - 2) + "\">B-C</text>\n";
+    // A-B inside the V near its top, B-C outside it near its foot, so the
+    // two stay apart however narrow the V is.
+    svg += "<text x=\"" + x(a + 0.35 * half + 4) + "\" y=\"" + x(surface + 0.35 * plate) + "\">A-B</text>\n";
+    svg += "<text x=\"" + x(c - 0.5 * half + 2) + "\" y=\"" + x(surface + 0.5 * plate + 9) + "\">B-C</text>\n";
     for (const auto &[px, py] : {std::pair{a, surface}, std::pair{b, wall}, std::pair{c, surface}})
         svg += "<circle cx=\"" + x(px) + "\" cy=\"" + x(py) + "\" r=\"2\"/>\n";
     svg += "<text class=\"point\" x=\"" + x(a - 9) + "\" y=\"" + x(surface - 3) + "\">A</text>\n";
@@ -117,7 +121,6 @@ figure { margin: 0 0 6pt; break-inside: avoid; break-after: avoid; }
 figcaption { font-size: 8.5pt; max-width: 120mm; }
 svg text { font-size: 9px; font-family: inherit; }
 svg .middle { text-anchor: middle; }
-svg .end { text-anchor: end; }
 svg .point { font-weight: bold; }
 svg .plate { fill: #e8e8e8; stroke: #000; stroke-width: 0.8; }
 svg .beam { fill: none; stroke: #c00000; stroke-width: 1.6; }

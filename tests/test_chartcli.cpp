@@ -310,7 +310,7 @@ INSTANTIATE_TEST_SUITE_P(
     ChartHtml, Drawing,
     testing::Values(DrawingRow{"at_70", "70", "<path class=\"beam\" d=\"M44.0 50.0L142.9 86.0L241.8 50.0\"/>"},
                     DrawingRow{"at_60", "60", "<path class=\"beam\" d=\"M44.0 50.0L106.4 86.0L168.7 50.0\"/>"},
-                    DrawingRow{"at_45", "45", "<path class=\"beam\" d=\"M44.0 50.0L80.0 86.0L116.0 50.0\"/>"}),
+                    DrawingRow{"at_45", "45", "<path class=\"beam\" d=\"M44.0 50.0L92.0 98.0L140.0 50.0\"/>"}),
     rowName);
 
 class OutputFile : public testing::Test {

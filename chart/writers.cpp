@@ -202,7 +202,7 @@ std::string writeCsv(const Sheet &sheet)
     std::string csv;
     const auto record = [&](const auto &texts) {
         for (std::size_t i = 0; i < columnCount; ++i)
-            csv += (i ? std::string(1, separator) : std::string()) + csvField(*texts[i], separator);
+            csv.append(i ? 1 : 0, separator).append(csvField(*texts[i], separator));
         csv += "\r\n";
     };
     const auto names = headers(sheet.request);

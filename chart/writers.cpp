@@ -138,19 +138,6 @@ footer { margin-top: 10pt; font-size: 8pt; }
 
 } // namespace
 
-std::string csvField(std::string_view text, char separator)
-{
-    if (text.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string_view::npos)
-        return std::string(text);
-    std::string quoted = "\"";
-    for (const char c : text) {
-        quoted += c;
-        if (c == '"')
-            quoted += '"';
-    }
-    return quoted + '"';
-}
-
 std::string htmlEscaped(std::string_view text)
 {
     std::string escaped;
@@ -197,12 +184,13 @@ std::string writeText(const Sheet &sheet)
 std::string writeCsv(const Sheet &sheet)
 {
     // A spreadsheet where the comma separates decimals reads fields split
-    // by semicolons.
+    // by semicolons. No field needs quotes: the headers are plain words, and
+    // the cells hold digits, a sign and the decimal separator.
     const char separator = sheet.request.decimal == ',' ? ';' : ',';
     std::string csv;
     const auto record = [&](const auto &texts) {
         for (std::size_t i = 0; i < columnCount; ++i)
-            csv.append(i ? 1 : 0, separator).append(csvField(*texts[i], separator));
+            csv.append(i ? 1 : 0, separator).append(*texts[i]);
         csv += "\r\n";
     };
     const auto names = headers(sheet.request);

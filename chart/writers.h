@@ -28,9 +28,6 @@ std::string writeCsv(const Sheet &sheet);
 // beam's path.
 std::string writeHtml(const Sheet &sheet);
 
-// A CSV field, quoted when it holds the separator, a quote or a line break.
-std::string csvField(std::string_view text, char separator);
-
 // Text safe inside HTML elements and attribute values.
 std::string htmlEscaped(std::string_view text);
 

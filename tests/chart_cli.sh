@@ -83,6 +83,16 @@ run csv_file "${program[@]}" --from 20 --to 21 --step 1 --angles 70 --unit mm --
 [ "$status" -eq 0 ] && [ ! -s "$work/out" ] && [ ! -s "$work/err" ] || fail "csv -o: status $status, said $(cat "$work/err")"
 cmp -s "$work/chart.csv" "$work/expected" || fail "csv -o: the file holds $(od -c "$work/chart.csv" | head -5)"
 
+[ "$(ls "$work" | grep -c -e '^chart\.csv\.' -e '\.tmp$')" -eq 0 ] || fail "csv -o: left $(ls "$work")"
+# A file replaced keeps its permissions; a new one gets those of any new
+# file. (Wine has no such permissions to keep.)
+if [ ${#program[@]} -eq 1 ]; then
+    chmod 640 "$work/chart.csv"
+    (umask 022 && "${program[@]}" --from 1 --to 2 --step 1 -o chart.csv && "${program[@]}" --from 1 --to 2 --step 1 -o new.txt)
+    [ "$(stat -c %a "$work/chart.csv")" = 640 ] || fail "-o over a file: permissions $(stat -c %a "$work/chart.csv"), not 640"
+    [ "$(stat -c %a "$work/new.txt")" = 644 ] || fail "-o new file: permissions $(stat -c %a "$work/new.txt"), not 644"
+fi
+
 # A file that cannot be written: status 1, a message, nothing half-done.
 run missing_folder "${program[@]}" --from 1 --to 2 --step 1 -o missing/chart.txt
 [ "$status" -eq 1 ] || fail "missing folder: exit status $status, not 1"

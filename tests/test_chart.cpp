@@ -125,15 +125,6 @@ TEST(Chart, TakesTenThousandThicknesses)
     EXPECT_EQ(rowsOf({.from = "1", .to = "10000", .step = "1", .angles = {"45"}}).size(), 10000u);
 }
 
-TEST(Chart, OrdersByThicknessThenAngleAsAsked)
-{
-    std::vector<std::pair<std::string, std::string>> order;
-    for (const ChartRow &row : rowsOf({.from = "1", .to = "2", .step = "1", .angles = {"45", "70"}}))
-        order.emplace_back(row.thickness, row.angle);
-    const std::vector<std::pair<std::string, std::string>> expected{{"1", "45"}, {"1", "70"}, {"2", "45"}, {"2", "70"}};
-    EXPECT_EQ(order, expected);
-}
-
 // Over a whole range, each row's cells are what the panels give when its
 // texts are typed and pasted as an inspector would, under either separator.
 TEST(Chart, AgreesWithThePanelsOverARange)

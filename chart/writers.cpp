@@ -28,6 +28,19 @@ std::array<const std::string *, columnCount> cells(const ChartRow &row)
     return {&row.thickness, &row.angle, &row.abSoundPath, &row.abcSoundPath, &row.halfSkip, &row.fullSkip};
 }
 
+// Hands write the headers' texts, then each row's cells.
+template <class Write>
+void eachLine(const Sheet &sheet, Write write)
+{
+    const auto names = headers(sheet.request);
+    std::array<const std::string *, columnCount> headerCells{};
+    for (std::size_t i = 0; i < columnCount; ++i)
+        headerCells[i] = &names[i];
+    write(headerCells);
+    for (const ChartRow &row : sheet.rows)
+        write(cells(row));
+}
+
 // The range as the rows step it, and the angles as asked for.
 std::string rangeText(const calc::ChartRequest &request, std::string_view degree)
 {
@@ -172,12 +185,7 @@ std::string writeText(const Sheet &sheet)
         }
         text += '\n';
     };
-    std::array<const std::string *, columnCount> headerCells{};
-    for (std::size_t i = 0; i < columnCount; ++i)
-        headerCells[i] = &names[i];
-    line(headerCells);
-    for (const ChartRow &row : sheet.rows)
-        line(cells(row));
+    eachLine(sheet, line);
     return text;
 }
 
@@ -193,13 +201,7 @@ std::string writeCsv(const Sheet &sheet)
             csv.append(i ? 1 : 0, separator).append(*texts[i]);
         csv += "\r\n";
     };
-    const auto names = headers(sheet.request);
-    std::array<const std::string *, columnCount> headerCells{};
-    for (std::size_t i = 0; i < columnCount; ++i)
-        headerCells[i] = &names[i];
-    record(headerCells);
-    for (const ChartRow &row : sheet.rows)
-        record(cells(row));
+    eachLine(sheet, record);
     return csv;
 }
 

@@ -849,6 +849,14 @@ WINDOWS_MUTANTS = [
      'VALUE "ProductVersion", "@PROJECT_VERSION@\\0"',
      'VALUE "ProductVersion", "@PROJECT_VERSION_MAJOR@\\0"',
      "The program's properties on Windows give the wrong version."),
+    ('windows-chart-not-shipped', 'packaging/CMakeLists.txt',
+     'install(TARGETS angulon angulon_chart RUNTIME DESTINATION .)',
+     'install(TARGETS angulon RUNTIME DESTINATION .)',
+     'The zip and the installer come without angulon-chart.exe.'),
+    ('windows-chart-gui-program', 'chart/CMakeLists.txt',
+     'set_target_properties(angulon_chart PROPERTIES OUTPUT_NAME angulon-chart)',
+     'set_target_properties(angulon_chart PROPERTIES OUTPUT_NAME angulon-chart WIN32_EXECUTABLE ON)',
+     'angulon-chart.exe started from a command prompt prints nothing there.'),
 ]
 if os.environ.get('ANGULON_MUTATE_WINDOWS'):
     MUTANTS += INSTALLER_MUTANTS + WINDOWS_MUTANTS

@@ -38,6 +38,8 @@ const char *optionOf(calc::ChartRefusal::Input input)
     case calc::ChartRefusal::Input::Angles: return "--angles";
     case calc::ChartRefusal::Input::Row: break;
     }
+    // A row the window refuses is one the range reached too far for; its
+    // problem names the thickness.
     return "--to";
 }
 

@@ -303,10 +303,14 @@ private slots:
         prompts.clear();
     }
 
-    // At start the strip has the focus, and its selected tab shows it.
+    // At start the strip, with its three tabs, has the focus, and its
+    // selected tab shows it.
     void startsOnSoundPath()
     {
         QVERIFY(user->showsSelectedPanelOnly() && user->tabs()->currentIndex() == 0);
+        const QTabBar *tabs = user->tabs();
+        QCOMPARE(QStringList({tabs->tabText(0), tabs->tabText(1), tabs->tabText(2)}),
+                 QStringList({" Sound path ", " Surface Travel ", "Indication Depth"}));
         QCOMPARE(QApplication::focusWidget(), user->tabs());
         const QImage focused = user->tabs()->grab(user->tabs()->tabRect(0)).toImage();
         user->find("T")->setFocus(Qt::MouseFocusReason);

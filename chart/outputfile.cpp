@@ -105,10 +105,10 @@ std::optional<std::string> replaceFile(const std::string &path, std::string_view
     ::fchmod(fd, mode);
 #endif
     const bool written = writeAll(fd, contents);
-    const int writeErrno = errno;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed) {
-        errno = written ? errno : writeErrno;
+    const int writeError = errno;
+    if (::close(fd) != 0 || !written) {
+        if (!written)
+            errno = writeError;
         std::string message = systemError("cannot write", temporary);
         std::remove(temporary.c_str());
         return message;

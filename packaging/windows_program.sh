@@ -17,18 +17,29 @@ fail() {
     exit 1
 }
 
-headers=$("$objdump" -p "$program")
-subsystem=$(echo "$headers" | sed -n 's/^Subsystem[[:space:]]*//p')
-echo "windows_program: subsystem $subsystem"
-[ "${subsystem%%[[:space:]]*}" = 00000002 ] || fail "$program is not a Windows GUI program"
+# check_file EXE SUBSYSTEM KIND DLL...: EXE runs in SUBSYSTEM (2 GUI, 3
+# console) and imports only the DLLs listed.
+check_file() {
+    exe=$1
+    want=$2
+    kind=$3
+    shift 3
+    headers=$("$objdump" -p "$exe")
+    subsystem=$(echo "$headers" | sed -n 's/^Subsystem[[:space:]]*//p')
+    echo "windows_program: $(basename "$exe"): subsystem $subsystem"
+    [ "${subsystem%%[[:space:]]*}" = "0000000$want" ] || fail "$exe is not a $kind"
+    imports=$(echo "$headers" | sed -n 's/^[[:space:]]*DLL Name: //p' | sort -f)
+    echo "windows_program: $(basename "$exe"): imports" $imports
+    for dll in $imports; do
+        echo " $* " | grep -qi " $dll " || fail "$exe imports $dll, which neither Windows nor the packages provide"
+    done
+}
 
-imports=$(echo "$headers" | sed -n 's/^[[:space:]]*DLL Name: //p' | sort -f)
-echo "windows_program: imports" $imports
-shipped="Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll"
-system="KERNEL32.dll USER32.dll SHELL32.dll msvcrt.dll"
-for dll in $imports; do
-    echo " $shipped $system " | grep -qi " $dll " || fail "$program imports $dll, which neither Windows nor the packages provide"
-done
+runtime="libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll KERNEL32.dll msvcrt.dll"
+# shellcheck disable=SC2086 # the lists are split on purpose
+check_file "$program" 2 "Windows GUI program" Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll USER32.dll SHELL32.dll $runtime
+# shellcheck disable=SC2086
+check_file "$chart" 3 "console program without Qt" $runtime
 
 resources=$(wrestool -l "$program")
 echo "$resources" | sed 's/^/windows_program: resource /'
@@ -38,14 +49,4 @@ wrestool -x --raw --type=version "$program" | iconv -f UTF-16LE -t UTF-8 -c | gr
     fail "the version resource does not give the product version $version"
 echo "windows_program: a Windows GUI program, version $version, with its icon"
 
-headers=$("$objdump" -p "$chart")
-subsystem=$(echo "$headers" | sed -n 's/^Subsystem[[:space:]]*//p')
-echo "windows_program: $(basename "$chart"): subsystem $subsystem"
-[ "${subsystem%%[[:space:]]*}" = 00000003 ] || fail "$chart is not a console program"
-imports=$(echo "$headers" | sed -n 's/^[[:space:]]*DLL Name: //p' | sort -f)
-echo "windows_program: $(basename "$chart"): imports" $imports
-for dll in $imports; do
-    echo " libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll KERNEL32.dll msvcrt.dll " | grep -qi " $dll " ||
-        fail "$chart imports $dll; it needs only Windows and the C++ runtime"
-done
 echo "windows_program: $(basename "$chart") is a console program without Qt"

@@ -5,11 +5,11 @@
 // from (reading a number, writing a raw result, formatting it for display);
 // and a whole chart, 1 to 1000 by 0.1 at the three angles, written as CSV.
 
-#include "calc/core/chart.h"
-#include "calc/core/fieldrules.h"
-#include "calc/core/indicationdepth.h"
-#include "calc/core/soundpath.h"
-#include "calc/core/surfacetravel.h"
+#include "core/chart.h"
+#include "core/fieldrules.h"
+#include "core/indicationdepth.h"
+#include "core/soundpath.h"
+#include "core/surfacetravel.h"
 #include "chart/writers.h"
 
 #include <benchmark/benchmark.h>
@@ -33,20 +33,20 @@ void calculateLoop(benchmark::State &state, const Fields &typed, Calculate calcu
 
 void CalculateSoundPath(benchmark::State &state)
 {
-    calculateLoop(state, calc::SoundPathFields{"1.5", "70", "", "", true}, calc::calculateSoundPath);
+    calculateLoop(state, core::SoundPathFields{"1.5", "70", "", "", true}, core::calculateSoundPath);
 }
 BENCHMARK(CalculateSoundPath);
 
 void CalculateSurfaceTravel(benchmark::State &state)
 {
-    calculateLoop(state, calc::SurfaceTravelFields{"4.386", "60", "", false}, calc::calculateSurfaceTravel);
+    calculateLoop(state, core::SurfaceTravelFields{"4.386", "60", "", false}, core::calculateSurfaceTravel);
 }
 BENCHMARK(CalculateSurfaceTravel);
 
 void CalculateIndicationDepth(benchmark::State &state)
 {
-    calculateLoop(state, calc::IndicationDepthFields{"25.4", "74.269", "37.5", "", false},
-                  calc::calculateIndicationDepth);
+    calculateLoop(state, core::IndicationDepthFields{"25.4", "74.269", "37.5", "", false},
+                  core::calculateIndicationDepth);
 }
 BENCHMARK(CalculateIndicationDepth);
 
@@ -54,7 +54,7 @@ void ReadNumber(benchmark::State &state)
 {
     const std::string typed = " 12.375 ";
     for (auto _ : state) {
-        auto value = calc::readNumber(typed, '.');
+        auto value = core::readNumber(typed, '.');
         benchmark::DoNotOptimize(value);
     }
 }
@@ -65,7 +65,7 @@ void WriteRaw(benchmark::State &state)
     double value = 4.38596491228070;
     for (auto _ : state) {
         benchmark::DoNotOptimize(value);
-        std::string text = calc::writeRaw(value, '.');
+        std::string text = core::writeRaw(value, '.');
         benchmark::DoNotOptimize(text);
     }
 }
@@ -75,7 +75,7 @@ void FormatResult(benchmark::State &state)
 {
     const std::string raw = "4.38596491228070";
     for (auto _ : state) {
-        std::string shown = calc::formatResult(raw, calc::Unit::Inch, '.');
+        std::string shown = core::formatResult(raw, core::Unit::Inch, '.');
         benchmark::DoNotOptimize(shown);
     }
 }
@@ -83,9 +83,9 @@ BENCHMARK(FormatResult);
 
 void ChartCsv1To1000By0_1(benchmark::State &state)
 {
-    const calc::ChartRequest request{"1", "1000", "0.1", {"70", "60", "45"}, false, '.'};
+    const core::ChartRequest request{"1", "1000", "0.1", {"70", "60", "45"}, false, '.'};
     for (auto _ : state) {
-        const auto rows = std::get<std::vector<calc::ChartRow>>(calc::chartRows(request));
+        const auto rows = std::get<std::vector<core::ChartRow>>(core::chartRows(request));
         std::string csv = chart::writeCsv({request, rows, ""});
         benchmark::DoNotOptimize(csv);
     }

@@ -29,14 +29,14 @@ int refuse(const std::string &option, const std::string &problem)
     return 2;
 }
 
-const char *optionOf(calc::ChartRefusal::Input input)
+const char *optionOf(core::ChartRefusal::Input input)
 {
     switch (input) {
-    case calc::ChartRefusal::Input::From: return "--from";
-    case calc::ChartRefusal::Input::To: return "--to";
-    case calc::ChartRefusal::Input::Step: return "--step";
-    case calc::ChartRefusal::Input::Angles: return "--angles";
-    case calc::ChartRefusal::Input::Row: break;
+    case core::ChartRefusal::Input::From: return "--from";
+    case core::ChartRefusal::Input::To: return "--to";
+    case core::ChartRefusal::Input::Step: return "--step";
+    case core::ChartRefusal::Input::Angles: return "--angles";
+    case core::ChartRefusal::Input::Row: break;
     }
     // A row the window refuses is one the range reached too far for; its
     // problem names the thickness.
@@ -58,10 +58,10 @@ int main(int argc, char **argv)
     case chart::Options::Action::Help: output = chart::helpText; break;
     case chart::Options::Action::Version: output = std::string("angulon-chart ") + angulon::version + "\n"; break;
     case chart::Options::Action::Chart: {
-        const auto result = calc::chartRows(options.request);
-        if (const auto *refusal = std::get_if<calc::ChartRefusal>(&result))
+        const auto result = core::chartRows(options.request);
+        if (const auto *refusal = std::get_if<core::ChartRefusal>(&result))
             return refuse(optionOf(refusal->input), refusal->problem);
-        const chart::Sheet sheet{options.request, std::get<std::vector<calc::ChartRow>>(result), angulon::version};
+        const chart::Sheet sheet{options.request, std::get<std::vector<core::ChartRow>>(result), angulon::version};
         switch (options.format) {
         case chart::Format::Text: output = chart::writeText(sheet); break;
         case chart::Format::Csv: output = chart::writeCsv(sheet); break;

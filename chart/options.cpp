@@ -118,7 +118,7 @@ std::variant<Options, UsageError> parseOptions(std::span<const std::string_view>
         return options;
     }
 
-    calc::ChartRequest &request = options.request;
+    core::ChartRequest &request = options.request;
     request.decimal = localeDecimal;
     if (const auto &decimal = value(Key::Decimal)) {
         if (*decimal != "." && *decimal != ",")

@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "calc/core/chart.h"
+#include "core/chart.h"
 
 #include <span>
 #include <string>
@@ -18,7 +18,7 @@ enum class Format { Text, Csv, Html };
 struct Options {
     enum class Action { Chart, Help, Version };
     Action action = Action::Chart;
-    calc::ChartRequest request = {};
+    core::ChartRequest request = {};
     Format format = Format::Text;
     std::string output = {}; // empty: standard output
 };

@@ -2,7 +2,7 @@
 
 #include "chart/writers.h"
 
-#include "calc/core/anglefactors.h"
+#include "core/anglefactors.h"
 
 #include <algorithm>
 #include <array>
@@ -13,11 +13,11 @@ namespace chart {
 
 namespace {
 
-using calc::ChartRow;
+using core::ChartRow;
 
 constexpr std::size_t columnCount = 6;
 
-std::array<std::string, columnCount> headers(const calc::ChartRequest &request)
+std::array<std::string, columnCount> headers(const core::ChartRequest &request)
 {
     const std::string unit = request.inch ? " (in)" : " (mm)";
     return {"Thickness" + unit, "Angle", "A-B" + unit, "A-B-C" + unit, "Half skip" + unit, "Full skip" + unit};
@@ -42,12 +42,12 @@ void eachLine(const Sheet &sheet, Write write)
 }
 
 // The range as the rows step it, and the angles as asked for.
-std::string rangeText(const calc::ChartRequest &request, std::string_view degree)
+std::string rangeText(const core::ChartRequest &request, std::string_view degree)
 {
     const char d = request.decimal;
-    std::string text = "thickness " + calc::chartNumber(request.from, d).value_or(request.from) + " to "
-                       + calc::chartNumber(request.to, d).value_or(request.to) + " by "
-                       + calc::chartNumber(request.step, d).value_or(request.step) + (request.inch ? " in" : " mm")
+    std::string text = "thickness " + core::chartNumber(request.from, d).value_or(request.from) + " to "
+                       + core::chartNumber(request.to, d).value_or(request.to) + " by "
+                       + core::chartNumber(request.step, d).value_or(request.step) + (request.inch ? " in" : " mm")
                        + ", angles ";
     for (std::size_t i = 0; i < request.angles.size(); ++i)
         text += (i ? ", " : "") + request.angles[i] + std::string(degree);
@@ -66,7 +66,7 @@ std::string coordinate(double value)
 // The beam of a probe at this angle through a plate, drawn with the chart's
 // own factors: A where it enters, B on the back wall, C back on the surface,
 // with the half and full skip measured along the surface from A.
-std::string beamDrawing(const calc::AngleFactors &factors)
+std::string beamDrawing(const core::AngleFactors &factors)
 {
     // The plate is drawn 36 units thick, thicker where the half skip would
     // be too short for its label.
@@ -207,7 +207,7 @@ std::string writeCsv(const Sheet &sheet)
 
 std::string writeHtml(const Sheet &sheet)
 {
-    const calc::ChartRequest &request = sheet.request;
+    const core::ChartRequest &request = sheet.request;
     const std::string range = htmlEscaped(rangeText(request, "\u00b0"));
     std::string html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>Angulon chart: "
                        + range + "</title>\n" + style + "</head>\n<body>\n<h1>Angulon chart</h1>\n<p>For " + range
@@ -218,7 +218,7 @@ std::string writeHtml(const Sheet &sheet)
     const std::size_t angleCount = request.angles.size();
     for (std::size_t angle = 0; angle < angleCount; ++angle) {
         const std::string &typed = request.angles[angle];
-        const auto lookup = calc::lookupAngle(typed, request.decimal);
+        const auto lookup = core::lookupAngle(typed, request.decimal);
         html += "<section>\n<h2>" + htmlEscaped(typed) + "\u00b0 probe</h2>\n";
         if (lookup.factors) {
             html += "<figure>\n" + beamDrawing(*lookup.factors)

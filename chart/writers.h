@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "calc/core/chart.h"
+#include "core/chart.h"
 
 #include <string>
 #include <string_view>
@@ -12,8 +12,8 @@ namespace chart {
 
 // A chart ready to write: what was asked for and the rows the core gave.
 struct Sheet {
-    const calc::ChartRequest &request;
-    const std::vector<calc::ChartRow> &rows;
+    const core::ChartRequest &request;
+    const std::vector<core::ChartRow> &rows;
     std::string_view version; // the program's, named at the foot of the page
 };
 

@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 # What every target of the project shares, set by angulon_target_defaults:
-# includes named from the source root ("calc/core/fieldrules.h"), the
+# includes named from the source root ("core/fieldrules.h"), the
 # project's warnings, and Qt's code generators off unless asked for.
 include(${CMAKE_CURRENT_LIST_DIR}/warnings.cmake)
 

@@ -6,11 +6,11 @@
 // inch button (bit 3) and a comma as the separator (bit 4); the rest is the
 // panel's field texts, one a line, the last taking whatever remains.
 
-#include "calc/core/anglefactors.h"
-#include "calc/core/fieldrules.h"
-#include "calc/core/indicationdepth.h"
-#include "calc/core/soundpath.h"
-#include "calc/core/surfacetravel.h"
+#include "core/anglefactors.h"
+#include "core/fieldrules.h"
+#include "core/indicationdepth.h"
+#include "core/soundpath.h"
+#include "core/surfacetravel.h"
 
 #include <array>
 #include <cmath>
@@ -19,7 +19,7 @@
 #include <cstdlib>
 #include <regex>
 
-using namespace calc;
+using namespace core;
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include "shell/mainwindow.h"
 
-#include "calc/indicationdepthpanel.h"
-#include "calc/soundpathpanel.h"
-#include "calc/surfacetravelpanel.h"
+#include "panels/indicationdepthpanel.h"
+#include "panels/soundpathpanel.h"
+#include "panels/surfacetravelpanel.h"
 #include "info/infowindow.h"
 #include "shell/tabstrip.h"
 #include "ui/fonts.h"
@@ -137,7 +137,7 @@ void MainWindow::createConnections()
 void MainWindow::chainTabOrder()
 {
     std::vector<std::pair<int, QWidget *>> order{{0, tabStrip_}};
-    for (const calc::Panel *panel : panels_)
+    for (const panels::Panel *panel : panels_)
         order.insert(order.end(), panel->focusOrder().begin(), panel->focusOrder().end());
     std::sort(order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     for (std::size_t i = 1; i < order.size(); ++i)
@@ -146,7 +146,7 @@ void MainWindow::chainTabOrder()
 
 void MainWindow::setPrompter(const ui::Prompter &prompter)
 {
-    for (calc::Panel *panel : panels_)
+    for (panels::Panel *panel : panels_)
         panel->setPrompter(prompter);
 }
 

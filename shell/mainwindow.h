@@ -12,7 +12,7 @@
 class InfoWindow;
 class TabStrip;
 
-namespace calc {
+namespace panels {
 class Panel;
 }
 
@@ -51,7 +51,7 @@ private:
 
     TabStrip *tabStrip_ = nullptr;
     // Sound Path, Surface Travel and Indication Depth, in the order of their tabs.
-    std::array<calc::Panel *, 3> panels_{};
+    std::array<panels::Panel *, 3> panels_{};
     QAction *exitAction_ = nullptr;
     QAction *helpAction_ = nullptr;
     QAction *aboutAction_ = nullptr;

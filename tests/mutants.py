@@ -3,7 +3,7 @@
 Each entry plants a single realistic fault that a careless edit could make:
     (id, file, exact_old_text, new_text, what_a_user_would_see)
 exact_old_text occurs exactly once in its file. Ids are prefixed by area:
-core- (calc/core), panel- (calc panels), shell- (main window and tab strip),
+core- (core/), panel- (panels/), shell- (main window and tab strip),
 info- (About and Help windows), ui- (shared widgets), version- (the
 version header cmake/version.cmake writes from the project's version),
 icon- (the icon tool and the committed Windows icon), installer- (the Windows
@@ -24,17 +24,17 @@ an X display with a window manager (the tests use Windows' own platform):
 """
 import os
 
-FR = 'calc/core/fieldrules.cpp'
-AF = 'calc/core/anglefactors.h'
-AC = 'calc/core/anglefactors.cpp'
-SP = 'calc/core/soundpath.cpp'
-ST = 'calc/core/surfacetravel.cpp'
-ID = 'calc/core/indicationdepth.cpp'
-IH = 'calc/core/indicationdepth.h'
-PN = 'calc/panel.cpp'
-SPP = 'calc/soundpathpanel.cpp'
-STP = 'calc/surfacetravelpanel.cpp'
-IDP = 'calc/indicationdepthpanel.cpp'
+FR = 'core/fieldrules.cpp'
+AF = 'core/anglefactors.h'
+AC = 'core/anglefactors.cpp'
+SP = 'core/soundpath.cpp'
+ST = 'core/surfacetravel.cpp'
+ID = 'core/indicationdepth.cpp'
+IH = 'core/indicationdepth.h'
+PN = 'panels/panel.cpp'
+SPP = 'panels/soundpathpanel.cpp'
+STP = 'panels/surfacetravelpanel.cpp'
+IDP = 'panels/indicationdepthpanel.cpp'
 MW = 'shell/mainwindow.cpp'
 TS = 'shell/tabstrip.cpp'
 IW = 'info/infowindow.cpp'
@@ -230,15 +230,15 @@ MUTANTS = [
      "turn <= thickness ? turn : turn - thickness;",
      'On the second leg the depth is measured from the surface instead of rising back.'),
 
-    ('core-prompt-title', 'calc/core/outcome.h',
+    ('core-prompt-title', 'core/outcome.h',
      'inline constexpr char title[] = "Refrax";',
      'inline constexpr char title[] = "Angulon";',
      'Prompts carry the window title Angulon.'),
-    ('core-results-unchecked', 'calc/core/outcome.h',
+    ('core-results-unchecked', 'core/outcome.h',
      "    return before == after;",
      "    return true;",
      'A calculation that overwrote an input would pass every check.'),
-    ('core-results-list-short', 'calc/core/soundpath.h',
+    ('core-results-list-short', 'core/soundpath.h',
      "results{&SoundPathFields::abSoundPath, &SoundPathFields::abcSoundPath}",
      "results{&SoundPathFields::abSoundPath}",
      'A change to A-B-C on the Sound Path panel passes unchecked.'),
@@ -293,12 +293,12 @@ MUTANTS = [
      "",
      'CLEAR on Sound Path does nothing.'),
     ('panel-st-sound-path-not-cleared', STP,
-     "    calc::setText(soundPath_, f.soundPath);\n",
+     "    panels::setText(soundPath_, f.soundPath);\n",
      "",
      'CLEAR on Surface Travel leaves the sound path.'),
     ('panel-depth-fields-swapped', IDP,
-     "return {calc::text(thickness_), calc::text(abSoundPath_),",
-     "return {calc::text(abSoundPath_), calc::text(thickness_),",
+     "return {panels::text(thickness_), panels::text(abSoundPath_),",
+     "return {panels::text(abSoundPath_), panels::text(thickness_),",
      'Indication Depth takes the thickness for A-B and A-B for the thickness.'),
     ('panel-depth-return-unbound', IDP,
      "    calculateOnReturn(calculateButton);\n",
@@ -535,7 +535,7 @@ MUTANTS = [
      "if (field && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)",
      "if (field && reason != Qt::PopupFocusReason)",
      'Switching to another window and back moves the cursor of the field being typed in.'),
-    ('panel-not-homed-after-calculate', 'calc/panel.h',
+    ('panel-not-homed-after-calculate', 'panels/panel.h',
      "            apply(std::get<Fields>(outcome));\n        homeFields();",
      "            apply(std::get<Fields>(outcome));",
      'A dropped-in long input still shows its end after CALCULATE.'),
@@ -635,7 +635,7 @@ MUTANTS = [
      'angulon.ico keeps a size the build no longer makes.'),
 ]
 
-CH = 'calc/core/chart.cpp'
+CH = 'core/chart.cpp'
 MUTANTS += [
     # --- the chart ---
     ('chart-abc-doubles-shown-ab', CH,

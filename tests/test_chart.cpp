@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 
-#include "calc/core/chart.h"
-#include "calc/core/soundpath.h"
-#include "calc/core/surfacetravel.h"
+#include "core/chart.h"
+#include "core/soundpath.h"
+#include "core/surfacetravel.h"
 
 #include <gtest/gtest.h>
 
-using namespace calc;
+using namespace core;
 using Input = ChartRefusal::Input;
 
 namespace {

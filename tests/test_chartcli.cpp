@@ -22,7 +22,7 @@ std::string asked(const Options &options)
 {
     if (options.action != Action::Chart)
         return options.action == Action::Help ? "help" : "version";
-    const calc::ChartRequest &r = options.request;
+    const core::ChartRequest &r = options.request;
     std::string angles;
     for (const std::string &angle : r.angles)
         angles += (angles.empty() ? "" : "|") + angle;
@@ -105,14 +105,14 @@ INSTANTIATE_TEST_SUITE_P(
     rowName);
 
 struct SheetRows {
-    calc::ChartRequest request;
-    std::vector<calc::ChartRow> rows;
+    core::ChartRequest request;
+    std::vector<core::ChartRow> rows;
 };
 
-SheetRows sheetOf(calc::ChartRequest request)
+SheetRows sheetOf(core::ChartRequest request)
 {
-    auto result = calc::chartRows(request);
-    return {request, std::get<std::vector<calc::ChartRow>>(result)};
+    auto result = core::chartRows(request);
+    return {request, std::get<std::vector<core::ChartRow>>(result)};
 }
 
 // The text format's columns line up on the right under their headers; rows
@@ -143,7 +143,7 @@ TEST(ChartText, WidensAColumnForALongCell)
 // CSV as spreadsheets of either locale read it without asking.
 struct CsvRow {
     const char *name;
-    calc::ChartRequest request;
+    core::ChartRequest request;
     std::string expected;
 };
 class Csv : public testing::TestWithParam<CsvRow> {};

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 
 #include "angulon/version.h"
-#include "calc/core/fieldrules.h"
-#include "calc/core/indicationdepth.h"
-#include "calc/core/soundpath.h"
-#include "calc/core/surfacetravel.h"
+#include "core/fieldrules.h"
+#include "core/indicationdepth.h"
+#include "core/soundpath.h"
+#include "core/surfacetravel.h"
 
 #include <gtest/gtest.h>
 
-using namespace calc;
+using namespace core;
 
 namespace {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "angulon/version.h"
-#include "calc/core/chart.h"
+#include "core/chart.h"
 #include "info/captionlabel.h"
 #include "info/infowindow.h"
 #include "shell/mainwindow.h"
@@ -436,14 +436,14 @@ private slots:
         QFETCH(bool, inch);
         const QString typed = localised(thickness);
         const char decimal = QLocale::system().decimalPoint().at(0).toLatin1();
-        const auto chart = calc::chartRows({.from = typed.toStdString(),
+        const auto chart = core::chartRows({.from = typed.toStdString(),
                                             .to = typed.toStdString(),
                                             .step = "1",
                                             .angles = {angle.toStdString()},
                                             .inch = inch,
                                             .decimal = decimal});
-        QVERIFY(std::holds_alternative<std::vector<calc::ChartRow>>(chart));
-        const calc::ChartRow row = std::get<std::vector<calc::ChartRow>>(chart).at(0);
+        QVERIFY(std::holds_alternative<std::vector<core::ChartRow>>(chart));
+        const core::ChartRow row = std::get<std::vector<core::ChartRow>>(chart).at(0);
         const QString unit = inch ? QStringLiteral(" in") : QStringLiteral(" mm");
 
         user->type("T", qPrintable(thickness)).type("ANGLE_BOX", qPrintable(angle));

@@ -2,12 +2,12 @@
 
 #pragma once
 
-#include "calc/core/outcome.h"
+#include "core/outcome.h"
 
 #include <array>
 #include <string>
 
-namespace calc {
+namespace core {
 
 // The Indication Depth panel: the depth is the proportion along the beam,
 // indication sound path x thickness / A-B sound path, folded back at the back
@@ -29,4 +29,4 @@ inline constexpr char missingDepthInput[] =
 Outcome<IndicationDepthFields> calculateIndicationDepth(IndicationDepthFields fields, char decimal);
 IndicationDepthFields clearIndicationDepth(IndicationDepthFields fields);
 
-} // namespace calc
+} // namespace core

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 
-#include "calc/core/soundpath.h"
+#include "core/soundpath.h"
 
-#include "calc/core/anglefactors.h"
-#include "calc/core/fieldrules.h"
+#include "core/anglefactors.h"
+#include "core/fieldrules.h"
 
 #include <array>
 
-namespace calc {
+namespace core {
 
 namespace {
 constexpr char missingThickness[] = "Please Enter the Material Thickness";
@@ -52,4 +52,4 @@ SoundPathFields clearSoundPath(SoundPathFields f)
     return f;
 }
 
-} // namespace calc
+} // namespace core

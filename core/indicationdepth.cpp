@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 
-#include "calc/core/indicationdepth.h"
+#include "core/indicationdepth.h"
 
-#include "calc/core/fieldrules.h"
+#include "core/fieldrules.h"
 
 #include <array>
 #include <cmath>
 
-namespace calc {
+namespace core {
 
 namespace {
 constexpr char abName[] = "A-B Sound Path";
@@ -73,4 +73,4 @@ IndicationDepthFields clearIndicationDepth(IndicationDepthFields f)
     return f;
 }
 
-} // namespace calc
+} // namespace core

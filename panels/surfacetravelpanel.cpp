@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "calc/surfacetravelpanel.h"
+#include "panels/surfacetravelpanel.h"
 
 #include "ui/fonts.h"
 #include "ui/twips.h"
@@ -77,21 +77,21 @@ SurfaceTravelPanel::SurfaceTravelPanel(QWidget *parent)
     connect(clearButton, &QPushButton::clicked, this, &SurfaceTravelPanel::clear);
 }
 
-calc::SurfaceTravelFields SurfaceTravelPanel::fields() const
+core::SurfaceTravelFields SurfaceTravelPanel::fields() const
 {
-    return {calc::text(soundPath_), calc::text(angle_), calc::text(surfaceTravel_), inchButton_->isChecked()};
+    return {panels::text(soundPath_), panels::text(angle_), panels::text(surfaceTravel_), inchButton_->isChecked()};
 }
 
-void SurfaceTravelPanel::showFields(const calc::SurfaceTravelFields &f)
+void SurfaceTravelPanel::showFields(const core::SurfaceTravelFields &f)
 {
-    calc::setText(soundPath_, f.soundPath);
-    calc::setText(surfaceTravel_, f.surfaceTravel);
+    panels::setText(soundPath_, f.soundPath);
+    panels::setText(surfaceTravel_, f.surfaceTravel);
 }
 
 void SurfaceTravelPanel::calculate()
 {
-    settle(calc::calculateSurfaceTravel(fields(), decimal()),
-           [this](const calc::SurfaceTravelFields &out) { showFields(out); });
+    settle(core::calculateSurfaceTravel(fields(), decimal()),
+           [this](const core::SurfaceTravelFields &out) { showFields(out); });
 }
 
-void SurfaceTravelPanel::clear() { showFields(calc::clearSurfaceTravel(fields())); }
+void SurfaceTravelPanel::clear() { showFields(core::clearSurfaceTravel(fields())); }

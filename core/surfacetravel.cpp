@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 
-#include "calc/core/surfacetravel.h"
+#include "core/surfacetravel.h"
 
-#include "calc/core/anglefactors.h"
-#include "calc/core/fieldrules.h"
+#include "core/anglefactors.h"
+#include "core/fieldrules.h"
 
 #include <array>
 
-namespace calc {
+namespace core {
 
 namespace {
 constexpr char missingSoundPath[] = "Please Enter the Material Sound Path";
@@ -48,4 +48,4 @@ SurfaceTravelFields clearSurfaceTravel(SurfaceTravelFields f)
     return f;
 }
 
-} // namespace calc
+} // namespace core

@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-namespace calc {
+namespace core {
 
 // The fixed four-digit factors per refracted angle: the cosine divides the
 // thickness into a sound path, the sine multiplies a sound path into a surface
@@ -33,4 +33,4 @@ struct AngleLookup {
 // table angle, so "70", "70.0", "7E1" and " 70 " all select 70 degrees.
 AngleLookup lookupAngle(std::string_view angleText, char decimal);
 
-} // namespace calc
+} // namespace core

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "calc/panel.h"
+#include "panels/panel.h"
 
 #include "ui/fonts.h"
 #include "ui/localedecimal.h"
@@ -17,7 +17,7 @@
 #include <QPainter>
 #include <QRadioButton>
 
-namespace calc {
+namespace panels {
 
 using ui::arial;
 using ui::CommandButton;
@@ -31,7 +31,7 @@ using ui::windowGrey;
 
 Panel::Panel(const char *name, const QString &caption, QWidget *parent)
     : CaptionFrame(caption, parent)
-    , prompter_([this](const QString &text) { showPrompt(window(), QString::fromLatin1(prompts::title), text); })
+    , prompter_([this](const QString &text) { showPrompt(window(), QString::fromLatin1(core::prompts::title), text); })
     , decimal_(localeDecimal())
 {
     setObjectName(QString::fromLatin1(name));
@@ -264,4 +264,4 @@ void setText(QLineEdit *field, const std::string &text)
     field->setCursorPosition(0);
 }
 
-} // namespace calc
+} // namespace panels

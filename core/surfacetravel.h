@@ -2,12 +2,12 @@
 
 #pragma once
 
-#include "calc/core/outcome.h"
+#include "core/outcome.h"
 
 #include <array>
 #include <string>
 
-namespace calc {
+namespace core {
 
 // The Surface Travel panel: the sound path times the sine of the refracted
 // angle.
@@ -23,4 +23,4 @@ struct SurfaceTravelFields {
 Outcome<SurfaceTravelFields> calculateSurfaceTravel(SurfaceTravelFields fields, char decimal);
 SurfaceTravelFields clearSurfaceTravel(SurfaceTravelFields fields);
 
-} // namespace calc
+} // namespace core

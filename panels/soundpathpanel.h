@@ -2,8 +2,8 @@
 
 #pragma once
 
-#include "calc/core/soundpath.h"
-#include "calc/panel.h"
+#include "core/soundpath.h"
+#include "panels/panel.h"
 
 class QComboBox;
 class QLineEdit;
@@ -11,7 +11,7 @@ class QRadioButton;
 
 // The Sound Path panel: thickness and refracted angle in, the A-B and A-B-C
 // sound paths out.
-class SoundPathPanel : public calc::Panel {
+class SoundPathPanel : public panels::Panel {
     Q_OBJECT
 public:
     explicit SoundPathPanel(QWidget *parent = nullptr);
@@ -19,9 +19,9 @@ public:
 private:
     void calculate();
     void clear();
-    calc::SoundPathFields fields() const;
+    core::SoundPathFields fields() const;
     // Writes every field text; unchanged fields are left untouched.
-    void showFields(const calc::SoundPathFields &fields);
+    void showFields(const core::SoundPathFields &fields);
 
     QLineEdit *thickness_;
     QComboBox *angle_;

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
 
-#include "calc/core/chart.h"
+#include "core/chart.h"
 
-#include "calc/core/anglefactors.h"
-#include "calc/core/fieldrules.h"
-#include "calc/core/soundpath.h"
-#include "calc/core/surfacetravel.h"
+#include "core/anglefactors.h"
+#include "core/fieldrules.h"
+#include "core/soundpath.h"
+#include "core/surfacetravel.h"
 
 #include <algorithm>
 #include <cctype>
 #include <optional>
 
-namespace calc {
+namespace core {
 
 namespace {
 
@@ -223,4 +223,4 @@ std::optional<std::string> chartNumber(const std::string &text, char decimal)
     return writeDecimal(number->mantissa, number->scale, decimal);
 }
 
-} // namespace calc
+} // namespace core

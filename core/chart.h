@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-namespace calc {
+namespace core {
 
 // An inspector's chart: for each thickness of a range and each refracted
 // angle, the cells the window shows when the row is done by hand. The
@@ -56,4 +56,4 @@ std::variant<std::vector<ChartRow>, ChartRefusal> chartRows(const ChartRequest &
 // refuses the text.
 std::optional<std::string> chartNumber(const std::string &text, char decimal);
 
-} // namespace calc
+} // namespace core

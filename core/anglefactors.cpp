@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 
-#include "calc/core/anglefactors.h"
+#include "core/anglefactors.h"
 
-#include "calc/core/fieldrules.h"
+#include "core/fieldrules.h"
 
-namespace calc {
+namespace core {
 
 AngleLookup lookupAngle(std::string_view angleText, char decimal)
 {
@@ -18,4 +18,4 @@ AngleLookup lookupAngle(std::string_view angleText, char decimal)
     return {AngleLookup::Status::NoMatch, nullptr};
 }
 
-} // namespace calc
+} // namespace core

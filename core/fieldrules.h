@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "calc/core/outcome.h"
+#include "core/outcome.h"
 
 #include <optional>
 #include <span>
@@ -10,7 +10,7 @@
 #include <string_view>
 #include <variant>
 
-namespace calc {
+namespace core {
 
 // The rules every calculator panel shares for turning field text into numbers
 // and numbers back into field text. Field text is UTF-8; the decimal separator
@@ -69,4 +69,4 @@ std::string formatResult(std::string_view text, Unit unit, char decimal);
 // Empties every listed field.
 void clearFields(std::span<std::string *const> fields);
 
-} // namespace calc
+} // namespace core

@@ -2,12 +2,12 @@
 
 #pragma once
 
-#include "calc/core/outcome.h"
+#include "core/outcome.h"
 
 #include <array>
 #include <string>
 
-namespace calc {
+namespace core {
 
 // The Sound Path panel: A-B is the thickness over the cosine of the refracted
 // angle, A-B-C twice the A-B that the field holds.
@@ -24,4 +24,4 @@ struct SoundPathFields {
 Outcome<SoundPathFields> calculateSoundPath(SoundPathFields fields, char decimal);
 SoundPathFields clearSoundPath(SoundPathFields fields);
 
-} // namespace calc
+} // namespace core

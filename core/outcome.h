@@ -5,7 +5,7 @@
 #include <string>
 #include <variant>
 
-namespace calc {
+namespace core {
 
 // What a CALCULATE hands back: either every field text of the panel as it
 // must now read, or a prompt to show with every field left as it was.
@@ -39,4 +39,4 @@ namespace names {
 inline constexpr char thickness[] = "Material Thickness";
 } // namespace names
 
-} // namespace calc
+} // namespace core

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "calc/core/fieldrules.h"
+#include "core/fieldrules.h"
 
 #include <algorithm>
 #include <charconv>
@@ -9,7 +9,7 @@
 #include <limits>
 #include <system_error>
 
-namespace calc {
+namespace core {
 
 namespace {
 
@@ -340,4 +340,4 @@ void clearFields(std::span<std::string *const> fields)
         field->clear();
 }
 
-} // namespace calc
+} // namespace core

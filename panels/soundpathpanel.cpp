@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "calc/soundpathpanel.h"
+#include "panels/soundpathpanel.h"
 
 #include "ui/fonts.h"
 #include "ui/twips.h"
@@ -74,23 +74,23 @@ SoundPathPanel::SoundPathPanel(QWidget *parent)
     connect(clearButton, &QPushButton::clicked, this, &SoundPathPanel::clear);
 }
 
-calc::SoundPathFields SoundPathPanel::fields() const
+core::SoundPathFields SoundPathPanel::fields() const
 {
-    return {calc::text(thickness_), calc::text(angle_), calc::text(abSoundPath_), calc::text(abcSoundPath_),
+    return {panels::text(thickness_), panels::text(angle_), panels::text(abSoundPath_), panels::text(abcSoundPath_),
             inchButton_->isChecked()};
 }
 
-void SoundPathPanel::showFields(const calc::SoundPathFields &f)
+void SoundPathPanel::showFields(const core::SoundPathFields &f)
 {
-    calc::setText(thickness_, f.thickness);
-    calc::setText(abSoundPath_, f.abSoundPath);
-    calc::setText(abcSoundPath_, f.abcSoundPath);
+    panels::setText(thickness_, f.thickness);
+    panels::setText(abSoundPath_, f.abSoundPath);
+    panels::setText(abcSoundPath_, f.abcSoundPath);
 }
 
 void SoundPathPanel::calculate()
 {
-    settle(calc::calculateSoundPath(fields(), decimal()),
-           [this](const calc::SoundPathFields &out) { showFields(out); });
+    settle(core::calculateSoundPath(fields(), decimal()),
+           [this](const core::SoundPathFields &out) { showFields(out); });
 }
 
-void SoundPathPanel::clear() { showFields(calc::clearSoundPath(fields())); }
+void SoundPathPanel::clear() { showFields(core::clearSoundPath(fields())); }

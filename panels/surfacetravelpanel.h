@@ -2,8 +2,8 @@
 
 #pragma once
 
-#include "calc/core/surfacetravel.h"
-#include "calc/panel.h"
+#include "core/surfacetravel.h"
+#include "panels/panel.h"
 
 class QComboBox;
 class QLineEdit;
@@ -11,7 +11,7 @@ class QRadioButton;
 
 // The Surface Travel panel: a sound path and refracted angle in, the distance
 // along the scanning surface out.
-class SurfaceTravelPanel : public calc::Panel {
+class SurfaceTravelPanel : public panels::Panel {
     Q_OBJECT
 public:
     explicit SurfaceTravelPanel(QWidget *parent = nullptr);
@@ -19,9 +19,9 @@ public:
 private:
     void calculate();
     void clear();
-    calc::SurfaceTravelFields fields() const;
+    core::SurfaceTravelFields fields() const;
     // Writes every field text; unchanged fields are left untouched.
-    void showFields(const calc::SurfaceTravelFields &fields);
+    void showFields(const core::SurfaceTravelFields &fields);
 
     QLineEdit *soundPath_;
     QComboBox *angle_;

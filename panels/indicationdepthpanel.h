@@ -2,15 +2,15 @@
 
 #pragma once
 
-#include "calc/core/indicationdepth.h"
-#include "calc/panel.h"
+#include "core/indicationdepth.h"
+#include "panels/panel.h"
 
 class QLineEdit;
 class QRadioButton;
 
 // The Indication Depth panel: thickness, A-B sound path and the indication's
 // sound path in, the indication's depth below the surface out.
-class IndicationDepthPanel : public calc::Panel {
+class IndicationDepthPanel : public panels::Panel {
     Q_OBJECT
 public:
     explicit IndicationDepthPanel(QWidget *parent = nullptr);
@@ -18,9 +18,9 @@ public:
 private:
     void calculate();
     void clear();
-    calc::IndicationDepthFields fields() const;
+    core::IndicationDepthFields fields() const;
     // Writes every field text; unchanged fields are left untouched.
-    void showFields(const calc::IndicationDepthFields &fields);
+    void showFields(const core::IndicationDepthFields &fields);
 
     QLineEdit *thickness_;
     QLineEdit *abSoundPath_;

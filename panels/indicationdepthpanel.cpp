@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "calc/indicationdepthpanel.h"
+#include "panels/indicationdepthpanel.h"
 
 #include "ui/fonts.h"
 #include "ui/twips.h"
@@ -78,24 +78,24 @@ IndicationDepthPanel::IndicationDepthPanel(QWidget *parent)
     connect(clearButton, &QPushButton::clicked, this, &IndicationDepthPanel::clear);
 }
 
-calc::IndicationDepthFields IndicationDepthPanel::fields() const
+core::IndicationDepthFields IndicationDepthPanel::fields() const
 {
-    return {calc::text(thickness_), calc::text(abSoundPath_), calc::text(indicationSoundPath_), calc::text(depth_),
+    return {panels::text(thickness_), panels::text(abSoundPath_), panels::text(indicationSoundPath_), panels::text(depth_),
             inchButton_->isChecked()};
 }
 
-void IndicationDepthPanel::showFields(const calc::IndicationDepthFields &f)
+void IndicationDepthPanel::showFields(const core::IndicationDepthFields &f)
 {
-    calc::setText(thickness_, f.thickness);
-    calc::setText(abSoundPath_, f.abSoundPath);
-    calc::setText(indicationSoundPath_, f.indicationSoundPath);
-    calc::setText(depth_, f.depth);
+    panels::setText(thickness_, f.thickness);
+    panels::setText(abSoundPath_, f.abSoundPath);
+    panels::setText(indicationSoundPath_, f.indicationSoundPath);
+    panels::setText(depth_, f.depth);
 }
 
 void IndicationDepthPanel::calculate()
 {
-    settle(calc::calculateIndicationDepth(fields(), decimal()),
-           [this](const calc::IndicationDepthFields &out) { showFields(out); });
+    settle(core::calculateIndicationDepth(fields(), decimal()),
+           [this](const core::IndicationDepthFields &out) { showFields(out); });
 }
 
-void IndicationDepthPanel::clear() { showFields(calc::clearIndicationDepth(fields())); }
+void IndicationDepthPanel::clear() { showFields(core::clearIndicationDepth(fields())); }

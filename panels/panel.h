@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "calc/core/outcome.h"
+#include "core/outcome.h"
 #include "ui/captionframe.h"
 #include "ui/commandbutton.h"
 #include "ui/prompt.h"
@@ -16,7 +16,7 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 
-namespace calc {
+namespace panels {
 
 // A calculator panel: a captioned frame that draws its own inspection sketch
 // (lines and outlines beneath its controls), shows the prompt of its
@@ -34,9 +34,9 @@ protected:
 
     // Applies a CALCULATE: all new field texts, or the prompt and no change.
     template <class Fields, class Apply>
-    void settle(const calc::Outcome<Fields> &outcome, Apply apply)
+    void settle(const core::Outcome<Fields> &outcome, Apply apply)
     {
-        if (const auto *prompt = std::get_if<calc::Prompt>(&outcome))
+        if (const auto *prompt = std::get_if<core::Prompt>(&outcome))
             prompter_(QString::fromStdString(prompt->text));
         else
             apply(std::get<Fields>(outcome));
@@ -90,4 +90,4 @@ std::string text(const QComboBox *box);
 // their undo history; a changed field shows the start of its new text.
 void setText(QLineEdit *field, const std::string &text);
 
-} // namespace calc
+} // namespace panels

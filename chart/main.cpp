@@ -6,6 +6,7 @@
 #include "chart/options.h"
 #include "chart/outputfile.h"
 #include "chart/writers.h"
+#include "core/fieldrules.h"
 
 #include <clocale>
 #include <cstdio>
@@ -14,13 +15,11 @@
 
 namespace {
 
-// The separator the window takes from the same locale; one that is not a
-// single ASCII character falls back to the point there too.
+// The separator the window takes from the same locale, by the same rule.
 char localeDecimal()
 {
     std::setlocale(LC_NUMERIC, "");
-    const char *point = std::localeconv()->decimal_point;
-    return point[0] != '\0' && point[1] == '\0' && static_cast<unsigned char>(point[0]) < 0x80 ? point[0] : '.';
+    return core::decimalSeparator(std::localeconv()->decimal_point);
 }
 
 int refuse(const std::string &option, const std::string &problem)

@@ -2,6 +2,8 @@
 
 #include "chart/options.h"
 
+#include "core/anglefactors.h"
+
 #include <array>
 #include <optional>
 
@@ -140,7 +142,8 @@ std::variant<Options, UsageError> parseOptions(std::span<const std::string_view>
         else
             return UsageError{"--format", "must be text, csv or html"};
     }
-    request.angles = {"70", "60", "45"};
+    for (const core::AngleFactors &angle : core::angleTable)
+        request.angles.emplace_back(angle.text);
     if (const auto &angles = value(Key::Angles))
         request.angles = splitAngles(*angles);
     for (const auto &[key, target] :

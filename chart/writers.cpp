@@ -3,6 +3,7 @@
 #include "chart/writers.h"
 
 #include "core/anglefactors.h"
+#include "core/fieldrules.h"
 
 #include <algorithm>
 #include <array>
@@ -19,7 +20,7 @@ constexpr std::size_t columnCount = 6;
 
 std::array<std::string, columnCount> headers(const core::ChartRequest &request)
 {
-    const std::string unit = request.inch ? " (in)" : " (mm)";
+    const std::string unit = " (" + std::string(core::unitSuffix(core::unitRule(request.inch)).substr(1)) + ")";
     return {"Thickness" + unit, "Angle", "A-B" + unit, "A-B-C" + unit, "Half skip" + unit, "Full skip" + unit};
 }
 
@@ -47,8 +48,8 @@ std::string rangeText(const core::ChartRequest &request, std::string_view degree
     const char d = request.decimal;
     std::string text = "thickness " + core::chartNumber(request.from, d).value_or(request.from) + " to "
                        + core::chartNumber(request.to, d).value_or(request.to) + " by "
-                       + core::chartNumber(request.step, d).value_or(request.step) + (request.inch ? " in" : " mm")
-                       + ", angles ";
+                       + core::chartNumber(request.step, d).value_or(request.step)
+                       + std::string(core::unitSuffix(core::unitRule(request.inch))) + ", angles ";
     for (std::size_t i = 0; i < request.angles.size(); ++i)
         text += (i ? ", " : "") + request.angles[i] + std::string(degree);
     return text;
@@ -83,7 +84,7 @@ std::string beamDrawing(const core::AngleFactors &factors)
     const double height = wall + 22;
     constexpr double arc = 16;
     const auto x = [](double v) { return coordinate(v); };
-    const std::string degrees = std::to_string(static_cast<int>(factors.degrees));
+    const std::string degrees(factors.text);
 
     std::string svg;
     svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 " + x(width) + " " + x(height) + "\" width=\""

@@ -2,7 +2,7 @@
 
 #include "core/anglefactors.h"
 
-#include "core/fieldrules.h"
+#include "core/number.h"
 
 namespace core {
 
@@ -12,7 +12,7 @@ AngleLookup lookupAngle(std::string_view angleText, char decimal)
     if (!angle)
         return {AngleLookup::Status::NotANumber, nullptr};
     for (const AngleFactors &row : angleTable) {
-        if (*angle == row.degrees)
+        if (angle->value == row.degrees)
             return {AngleLookup::Status::Matched, &row};
     }
     return {AngleLookup::Status::NoMatch, nullptr};

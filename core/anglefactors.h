@@ -12,15 +12,16 @@ namespace core {
 // travel. They are table values, deliberately not computed (0.9396 for 70
 // degrees is what inspectors' charts use, not the rounded sine).
 struct AngleFactors {
+    std::string_view text; // as the angle lists offer it
     double degrees;
     double soundPathDivisor;
     double surfaceTravelMultiplier;
 };
 
 inline constexpr std::array<AngleFactors, 3> angleTable{{
-    {70.0, 0.342, 0.9396},
-    {60.0, 0.5, 0.866},
-    {45.0, 0.7071, 0.7071},
+    {"70", 70.0, 0.342, 0.9396},
+    {"60", 60.0, 0.5, 0.866},
+    {"45", 45.0, 0.7071, 0.7071},
 }};
 
 struct AngleLookup {

@@ -8,14 +8,13 @@
 #include "core/surfacetravel.h"
 
 #include <algorithm>
-#include <cctype>
 #include <optional>
 
 namespace core {
 
 namespace {
 
-// A decimal number as its digits say it: mantissa × 10^-scale.
+// A decimal number as the chart steps it: mantissa x 10^-scale.
 struct Decimal {
     long long mantissa;
     int scale;
@@ -23,83 +22,29 @@ struct Decimal {
 
 constexpr int maxScale = 15;
 
-// Parses sign, digits, one separator and an exponent ("-12.5", "1E+16"), the
-// way the typed text or writeRaw writes a number; none when the exact value
-// does not fit.
-std::optional<Decimal> parseDecimal(std::string_view text, char decimal)
+// The exact decimal a range field names. Digits typed plainly are taken as
+// typed; a fraction or an exponent is taken as the window's 15-digit text of
+// its value. None when the window refuses the text or the exact value does
+// not fit.
+std::optional<Decimal> readDecimal(const std::string &text, char decimal)
 {
-    std::size_t i = 0;
-    const bool negative = i < text.size() && text[i] == '-';
-    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
-        ++i;
+    auto number = readInput(text, decimal);
+    if (number && !number->plain)
+        number = readNumber(writeRaw(number->value, decimal), decimal);
+    if (!number)
+        return std::nullopt;
     long long mantissa = 0;
-    int scale = 0;
-    bool fraction = false;
-    bool digits = false;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == decimal && !fraction) {
-            fraction = true;
-            continue;
-        }
-        if (!std::isdigit(static_cast<unsigned char>(c)))
-            break;
-        digits = true;
+    for (const char c : number->digits) {
         if (__builtin_mul_overflow(mantissa, 10, &mantissa) || __builtin_add_overflow(mantissa, c - '0', &mantissa))
             return std::nullopt;
-        scale += fraction ? 1 : 0;
     }
-    if (!digits)
-        return std::nullopt;
-    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
-        const auto exponent = parseDecimal(text.substr(i + 1), decimal);
-        if (!exponent || exponent->scale != 0 || exponent->mantissa > maxScale || exponent->mantissa < -maxScale)
-            return std::nullopt;
-        scale -= static_cast<int>(exponent->mantissa);
-        i = text.size();
-    }
-    if (i != text.size())
-        return std::nullopt;
-    for (; scale < 0; ++scale) {
+    for (long long e = 0; e < number->exponent; ++e) {
         if (__builtin_mul_overflow(mantissa, 10, &mantissa))
             return std::nullopt;
     }
-    if (scale > maxScale)
+    if (-number->exponent > maxScale)
         return std::nullopt;
-    return Decimal{negative ? -mantissa : mantissa, scale};
-}
-
-// The exact decimal a range field names. Plain decimal digits are taken as
-// typed; a fraction or an exponent is taken as the window's 15-digit text of
-// its value.
-std::optional<Decimal> readDecimal(const std::string &text, char decimal)
-{
-    const auto input = readInput(text, decimal);
-    if (!input)
-        return std::nullopt;
-    std::string_view digits = text;
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!digits.empty() && blank(digits.front()))
-        digits.remove_prefix(1);
-    std::size_t end = digits.find_first_not_of(std::string("+-0123456789") + decimal);
-    if (end == std::string_view::npos)
-        end = digits.size();
-    std::string_view rest = digits.substr(end);
-    while (!rest.empty() && blank(rest.front()))
-        rest.remove_prefix(1);
-    while (!rest.empty() && blank(rest.back()))
-        rest.remove_suffix(1);
-    const auto named = [rest](std::string_view unit) {
-        return rest.size() == unit.size() && std::equal(rest.begin(), rest.end(), unit.begin(), [](char a, char b) {
-                   return std::tolower(static_cast<unsigned char>(a)) == b;
-               });
-    };
-    // Digits followed by nothing but a unit are taken as typed.
-    if (rest.empty() || named("in") || named("mm") || rest == "\"") {
-        if (auto typed = parseDecimal(digits.substr(0, end), decimal))
-            return typed;
-    }
-    return parseDecimal(writeRaw(input->value, decimal), decimal);
+    return Decimal{number->negative ? -mantissa : mantissa, static_cast<int>(std::max(0LL, -number->exponent))};
 }
 
 std::optional<long long> rescale(Decimal d, int scale)
@@ -124,13 +69,10 @@ std::string writeDecimal(long long mantissa, int scale, char decimal)
 }
 
 // A result as its field shows it, less the unit suffix.
-std::string shownNumber(const std::string &field)
+std::string shownNumber(const std::string &field, bool inch)
 {
-    for (const char *suffix : {" in", " mm"}) {
-        if (field.ends_with(suffix))
-            return field.substr(0, field.size() - 3);
-    }
-    return field;
+    const std::string_view suffix = unitSuffix(unitRule(inch));
+    return field.ends_with(suffix) ? field.substr(0, field.size() - suffix.size()) : field;
 }
 
 using Result = std::variant<std::vector<ChartRow>, ChartRefusal>;
@@ -208,8 +150,9 @@ std::variant<std::vector<ChartRow>, ChartRefusal> chartRows(const ChartRequest &
                 if (const auto *prompt = std::get_if<Prompt>(skip))
                     return refuse(Input::Row, thickness + ": " + prompt->text);
             }
-            rows.push_back({thickness, angle, shownNumber(paths.abSoundPath), shownNumber(paths.abcSoundPath),
-                            shownNumber(std::get<std::string>(half)), shownNumber(std::get<std::string>(full))});
+            const auto shown = [&request](const std::string &field) { return shownNumber(field, request.inch); };
+            rows.push_back({thickness, angle, shown(paths.abSoundPath), shown(paths.abcSoundPath),
+                            shown(std::get<std::string>(half)), shown(std::get<std::string>(full))});
         }
     }
     return rows;

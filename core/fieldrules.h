@@ -2,10 +2,10 @@
 
 #pragma once
 
+#include "core/number.h"
 #include "core/outcome.h"
 
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -16,30 +16,8 @@ namespace core {
 // and numbers back into field text. Field text is UTF-8; the decimal separator
 // of the user's locale is passed in, never taken from global state.
 
-enum class Unit { Inch, Millimetre };
-
 // A field is empty only when it holds no characters at all; blanks count.
 bool isEmpty(std::string_view text);
-
-// Strict decimal reading: optional blanks, optional sign, digits with at most
-// one decimal separator, optional exponent, optional blanks. Anything else,
-// and any magnitude beyond the largest double, gives no number.
-std::optional<double> readNumber(std::string_view text, char decimal);
-
-// What the user typed into an input field: its number, and the unit it names
-// if it names one.
-struct Input {
-    double value;
-    std::optional<Unit> unit;
-    bool operator==(const Input &) const = default;
-};
-
-// Reads an input field: a number as readNumber takes it, or an inch fraction
-// as drawings write it ("3/8", "1 1/2", "1-1/2": digits only, the value the
-// double nearest to the fraction), optionally followed by a unit: blanks and
-// the letters "in" or "mm" in any case, or an inch mark ("). The unit is
-// reported, never converted.
-std::optional<Input> readInput(std::string_view text, char decimal);
 
 // An input field as a calculation takes it: its number, or the prompt that
 // refuses it, naming the field: not a number (with a hint where the locale's
@@ -61,12 +39,17 @@ std::optional<double> storeRaw(std::string &field, double value, char decimal);
 // The unit a panel's results are in: inches when inch is chosen, else millimetres.
 Unit unitRule(bool inch);
 
+// What a result ends in: a blank and the unit's two letters.
+std::string_view unitSuffix(Unit unit);
+
 // Formats a raw result with exactly three decimals and the unit suffix,
 // rounding the decimal value of the text half away from zero. Text that is
 // not a number comes back unchanged.
 std::string formatResult(std::string_view text, Unit unit, char decimal);
 
-// Empties every listed field.
-void clearFields(std::span<std::string *const> fields);
+// The decimal separator the core takes, from the locale's (as UTF-8): one
+// that is not a single ASCII character falls back to the point, as the core
+// reads ASCII digits with a one-byte separator.
+char decimalSeparator(std::string_view localePoint);
 
 } // namespace core

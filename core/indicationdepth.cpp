@@ -4,7 +4,6 @@
 
 #include "core/fieldrules.h"
 
-#include <array>
 #include <cmath>
 
 namespace core {
@@ -66,11 +65,6 @@ Outcome<IndicationDepthFields> calculateIndicationDepth(IndicationDepthFields f,
     return f;
 }
 
-IndicationDepthFields clearIndicationDepth(IndicationDepthFields f)
-{
-    const std::array fields{&f.thickness, &f.abSoundPath, &f.indicationSoundPath, &f.depth};
-    clearFields(fields);
-    return f;
-}
+IndicationDepthFields clearIndicationDepth(IndicationDepthFields fields) { return cleared(fields); }
 
 } // namespace core

@@ -18,7 +18,12 @@ struct IndicationDepthFields {
     std::string indicationSoundPath = {};
     std::string depth = {};
     bool inch = true; // results in inches, else in millimetres
-    static constexpr std::array results{&IndicationDepthFields::depth};
+    static constexpr std::array<FieldText<IndicationDepthFields>, 4> texts{{
+        {&IndicationDepthFields::thickness, Role::Input},
+        {&IndicationDepthFields::abSoundPath, Role::Input},
+        {&IndicationDepthFields::indicationSoundPath, Role::Input},
+        {&IndicationDepthFields::depth, Role::Result},
+    }};
     bool operator==(const IndicationDepthFields &) const = default;
 };
 

@@ -17,14 +17,37 @@ struct Prompt {
 template <class Fields>
 using Outcome = std::variant<Fields, Prompt>;
 
-// Whether a calculation left every field as it was but the panel's results,
-// which each panel's fields list as their static member results.
+// How a panel's field text takes part in CALCULATE and CLEAR. Each panel's
+// fields list theirs, in the order the panel reads them, as their static
+// member texts.
+enum class Role { Input, Angle, Result };
+
+template <class Fields>
+struct FieldText {
+    std::string Fields::*member;
+    Role role;
+};
+
+// Whether a calculation left every field as it was but the panel's results.
 template <class Fields>
 bool changesOnlyResults(Fields before, Fields after)
 {
-    for (std::string Fields::*field : Fields::results)
-        before.*field = after.*field = {};
+    for (const auto &[member, role] : Fields::texts) {
+        if (role == Role::Result)
+            before.*member = after.*member = {};
+    }
     return before == after;
+}
+
+// CLEAR: every field emptied but the angle; the angle and the unit stay.
+template <class Fields>
+Fields cleared(Fields fields)
+{
+    for (const auto &[member, role] : Fields::texts) {
+        if (role != Role::Angle)
+            (fields.*member).clear();
+    }
+    return fields;
 }
 
 // Every prompt's window title, and the prompts that more than one panel shows.

@@ -5,8 +5,6 @@
 #include "core/anglefactors.h"
 #include "core/fieldrules.h"
 
-#include <array>
-
 namespace core {
 
 namespace {
@@ -33,7 +31,8 @@ Outcome<SoundPathFields> calculateSoundPath(SoundPathFields f, char decimal)
         if (!b)
             return Prompt{prompts::tooLarge};
     } else {
-        b = readNumber(f.abSoundPath, decimal);
+        if (const auto typed = readNumber(f.abSoundPath, decimal))
+            b = typed->value;
     }
     if (!b)
         return Prompt{prompts::angle};
@@ -45,11 +44,6 @@ Outcome<SoundPathFields> calculateSoundPath(SoundPathFields f, char decimal)
     return f;
 }
 
-SoundPathFields clearSoundPath(SoundPathFields f)
-{
-    const std::array fields{&f.abSoundPath, &f.thickness, &f.abcSoundPath};
-    clearFields(fields);
-    return f;
-}
+SoundPathFields clearSoundPath(SoundPathFields fields) { return cleared(fields); }
 
 } // namespace core

@@ -17,7 +17,12 @@ struct SoundPathFields {
     std::string abSoundPath = {};
     std::string abcSoundPath = {};
     bool inch = true; // results in inches, else in millimetres
-    static constexpr std::array results{&SoundPathFields::abSoundPath, &SoundPathFields::abcSoundPath};
+    static constexpr std::array<FieldText<SoundPathFields>, 4> texts{{
+        {&SoundPathFields::thickness, Role::Input},
+        {&SoundPathFields::angle, Role::Angle},
+        {&SoundPathFields::abSoundPath, Role::Result},
+        {&SoundPathFields::abcSoundPath, Role::Result},
+    }};
     bool operator==(const SoundPathFields &) const = default;
 };
 

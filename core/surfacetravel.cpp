@@ -5,8 +5,6 @@
 #include "core/anglefactors.h"
 #include "core/fieldrules.h"
 
-#include <array>
-
 namespace core {
 
 namespace {
@@ -41,11 +39,6 @@ Outcome<SurfaceTravelFields> calculateSurfaceTravel(SurfaceTravelFields f, char 
     return f;
 }
 
-SurfaceTravelFields clearSurfaceTravel(SurfaceTravelFields f)
-{
-    const std::array fields{&f.soundPath, &f.surfaceTravel};
-    clearFields(fields);
-    return f;
-}
+SurfaceTravelFields clearSurfaceTravel(SurfaceTravelFields fields) { return cleared(fields); }
 
 } // namespace core

@@ -16,7 +16,11 @@ struct SurfaceTravelFields {
     std::string angle = {};
     std::string surfaceTravel = {};
     bool inch = true; // results in inches, else in millimetres
-    static constexpr std::array results{&SurfaceTravelFields::surfaceTravel};
+    static constexpr std::array<FieldText<SurfaceTravelFields>, 3> texts{{
+        {&SurfaceTravelFields::soundPath, Role::Input},
+        {&SurfaceTravelFields::angle, Role::Angle},
+        {&SurfaceTravelFields::surfaceTravel, Role::Result},
+    }};
     bool operator==(const SurfaceTravelFields &) const = default;
 };
 

@@ -9,6 +9,7 @@
 #include "core/anglefactors.h"
 #include "core/fieldrules.h"
 #include "core/indicationdepth.h"
+#include "core/number.h"
 #include "core/soundpath.h"
 #include "core/surfacetravel.h"
 
@@ -39,7 +40,8 @@ void checkRaw(double value, char decimal)
     const auto stored = storeRaw(field, value, decimal);
     if (!stored)
         return require(field == "earlier" && !(std::fabs(value) <= 1.7976931348623e308), "refused", field);
-    require(readNumber(field, decimal) == stored && writeRaw(*stored, decimal) == field, "no read back", field);
+    const auto read = readNumber(field, decimal);
+    require(read && read->value == *stored && writeRaw(*stored, decimal) == field, "no read back", field);
     require(std::fabs(*stored - value) <= 1e-14 * std::fabs(value), "reads back to another value", field);
 }
 
@@ -60,8 +62,8 @@ std::optional<Fields> click(Fields in, bool clear, char decimal, Outcome<Fields>
 {
     if (clear) {
         in = clearPanel(in);
-        for (std::string Fields::*field : Fields::results)
-            require((in.*field).empty(), "CLEAR left a result", in.*field);
+        for (const auto &[member, role] : Fields::texts)
+            require(role == Role::Angle || (in.*member).empty(), "CLEAR left a field", in.*member);
     }
     const auto outcome = calculate(in, decimal);
     if (const auto *prompt = std::get_if<Prompt>(&outcome)) {
@@ -70,8 +72,8 @@ std::optional<Fields> click(Fields in, bool clear, char decimal, Outcome<Fields>
     }
     require(!clear, "CALCULATE after CLEAR wrote a result");
     const Fields &out = std::get<Fields>(outcome);
-    for (std::string Fields::*field : Fields::results)
-        require(isFresh(out.*field, decimal, in.inch), "not a fresh result", out.*field);
+    for (const auto &[member, role] : Fields::texts)
+        require(role != Role::Result || isFresh(out.*member, decimal, in.inch), "not a fresh result", out.*member);
     require(changesOnlyResults(in, out), "CALCULATE changed a field it does not write");
     return out;
 }
@@ -126,18 +128,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 "depth outside the plate", out->depth);
     }
 
-    // Every number a field holds, pasted with a unit and as each panel computes with it.
+    // Every number a field holds, pasted with a unit and as each panel
+    // computes with it; its exact digits give the same double by the
+    // portable conversion as by the standard library's.
     for (const std::string &text : f) {
-        const auto value = readNumber(text, decimal);
-        if (!value)
+        const auto number = readNumber(text, decimal);
+        if (!number)
             continue;
-        require(readInput(text + " mm", decimal) == Input{*value, Unit::Millimetre}
-                    && readInput(text + "IN", decimal) == Input{*value, Unit::Inch}
-                    && readInput(text + '"', decimal) == Input{*value, Unit::Inch},
-                "a number with its unit reads differently", text);
+        const double value = number->value;
+        for (const auto &[suffix, unit] :
+             {std::pair{" mm", Unit::Millimetre}, {"IN", Unit::Inch}, {"\"", Unit::Inch}}) {
+            const auto input = readInput(text + suffix, decimal);
+            require(input && input->value == value && input->unit == unit, "a number with its unit reads differently",
+                    text);
+        }
+        const std::string scientific =
+            (number->negative ? "-" : "") + number->digits + 'e' + std::to_string(number->exponent);
+        const long long magnitude = static_cast<long long>(number->digits.size()) + number->exponent;
+        require(number->digits.empty()
+                    || detail::nearestDouble(scientific, magnitude, detail::Conversion::Portable) == value,
+                "the portable conversion reads another double", text);
         for (const AngleFactors &row : angleTable)
             for (const double made :
-                 {*value, *value + *value, *value / row.soundPathDivisor, *value * row.surfaceTravelMultiplier})
+                 {value, value + value, value / row.soundPathDivisor, value * row.surfaceTravelMultiplier})
                 checkRaw(made, decimal);
     }
     return 0;

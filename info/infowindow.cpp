@@ -22,7 +22,7 @@
 namespace {
 
 // The controls' names in the window's design, kept as their object names:
-// tests, screen readers and automation find the controls by them.
+// tests and automation find the controls by them.
 namespace designName {
 constexpr char frame[] = "Frame1";
 constexpr char text[] = "Label1";

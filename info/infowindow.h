@@ -29,8 +29,6 @@ public:
     void open();
     // One step of the animation: shows the next picture of the loop.
     void showNextFrame();
-    // Where in the loop the next step is, 0 to 6.
-    int frameIndex() const { return frameIndex_; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -2,8 +2,10 @@
 
 #include "panels/panel.h"
 
+#include "core/anglefactors.h"
+#include "core/fieldrules.h"
+
 #include "ui/fonts.h"
-#include "ui/localedecimal.h"
 #include "ui/pixelartlabel.h"
 #include "ui/twips.h"
 #include "ui/window.h"
@@ -13,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
@@ -21,7 +24,6 @@ namespace panels {
 
 using ui::arial;
 using ui::CommandButton;
-using ui::localeDecimal;
 using ui::PixelArtLabel;
 using ui::px;
 using ui::showPrompt;
@@ -32,7 +34,7 @@ using ui::windowGrey;
 Panel::Panel(const char *name, const QString &caption, QWidget *parent)
     : CaptionFrame(caption, parent)
     , prompter_([this](const QString &text) { showPrompt(window(), QString::fromLatin1(core::prompts::title), text); })
-    , decimal_(localeDecimal())
+    , decimal_(core::decimalSeparator(QLocale::system().decimalPoint().toStdString()))
 {
     setObjectName(QString::fromLatin1(name));
     setAccessibleName(caption);
@@ -83,7 +85,8 @@ QComboBox *Panel::addAngleBox(const char *name, QRect geometry, int tabIndex)
     box->setObjectName(QString::fromLatin1(name));
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
-    box->addItems({QStringLiteral("70"), QStringLiteral("60"), QStringLiteral("45")});
+    for (const core::AngleFactors &angle : core::angleTable)
+        box->addItem(QString::fromLatin1(angle.text.data(), qsizetype(angle.text.size())));
     box->setCurrentIndex(0);
     const QString tip = QStringLiteral("Choose the Refracted Angle");
     box->setToolTip(tip);
@@ -150,12 +153,14 @@ std::pair<QRadioButton *, QRadioButton *> Panel::addUnitPair(const char *inchNam
     // The buttons are only as wide as their mark; the labels beside them name
     // the units, so screen readers get the unit as the button's name.
     auto make = [this](const char *name, QRect geometry, const QString &unit) {
-        auto *button = new QRadioButton(QStringLiteral("Option1"), this);
+        // The label beside it shows the unit; the button's own text lies
+        // past its edge, out of sight.
+        auto *button = new QRadioButton(unit, this);
         button->setObjectName(QString::fromLatin1(name));
         button->setAccessibleName(unit);
-        const QString suffix = unit == QLatin1String("Inch") ? QStringLiteral("in") : QStringLiteral("mm");
-        button->setAccessibleDescription(
-            QStringLiteral("Results end in %1; the numbers are not converted").arg(suffix));
+        const std::string_view suffix = core::unitSuffix(core::unitRule(unit == QLatin1String("Inch"))).substr(1);
+        button->setAccessibleDescription(QStringLiteral("Results end in %1; the numbers are not converted")
+                                             .arg(QLatin1String(suffix.data(), qsizetype(suffix.size()))));
         button->setFont(windowFont());
         button->setGeometry(geometry);
         return button;
@@ -249,13 +254,18 @@ void Panel::paintEvent(QPaintEvent *event)
     }
 }
 
-std::string text(const QLineEdit *field) { return field->text().toStdString(); }
-std::string text(const QComboBox *box) { return box->currentText().toStdString(); }
-
-void setText(QLineEdit *field, const std::string &text)
+std::string text(const QWidget *control)
 {
+    if (const auto *box = qobject_cast<const QComboBox *>(control))
+        return box->currentText().toStdString();
+    return static_cast<const QLineEdit *>(control)->text().toStdString();
+}
+
+void showText(QWidget *control, const std::string &text)
+{
+    auto *field = qobject_cast<QLineEdit *>(control);
     const QString value = QString::fromStdString(text);
-    if (field->text() == value)
+    if (!field || field->text() == value)
         return;
     field->setText(value);
     // A line edit scrolls to keep its cursor in view, and setText leaves the

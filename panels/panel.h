@@ -7,6 +7,9 @@
 #include "ui/commandbutton.h"
 #include "ui/prompt.h"
 
+#include <QAbstractButton>
+
+#include <string>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -17,6 +20,36 @@ class QLineEdit;
 class QRadioButton;
 
 namespace panels {
+
+// The text a line edit or an angle box holds.
+std::string text(const QWidget *control);
+// Replaces a line edit's text only where it changed, so untouched fields keep
+// their undo history; a changed field shows the start of its new text. Other
+// controls (an angle box) are left as they are.
+void showText(QWidget *control, const std::string &text);
+
+// A panel's binding table: the control that shows each of its field texts,
+// and the button that chooses inches. The panel reads its fields from these
+// and shows in them what a CALCULATE or CLEAR gives back.
+template <class Fields>
+struct Binding {
+    std::vector<std::pair<std::string Fields::*, QWidget *>> controls;
+    const QAbstractButton *inch;
+
+    Fields read() const
+    {
+        Fields fields;
+        for (const auto &[member, control] : controls)
+            fields.*member = text(control);
+        fields.inch = inch->isChecked();
+        return fields;
+    }
+    void show(const Fields &fields) const
+    {
+        for (const auto &[member, control] : controls)
+            showText(control, fields.*member);
+    }
+};
 
 // A calculator panel: a captioned frame that draws its own inspection sketch
 // (lines and outlines beneath its controls), shows the prompt of its
@@ -30,17 +63,25 @@ public:
     const std::vector<std::pair<int, QWidget *>> &focusOrder() const { return focusOrder_; }
 
 protected:
-    char decimal() const { return decimal_; }
-
-    // Applies a CALCULATE: all new field texts, or the prompt and no change.
-    template <class Fields, class Apply>
-    void settle(const core::Outcome<Fields> &outcome, Apply apply)
+    // Binds CALCULATE and CLEAR to the panel's fields: each reads the fields
+    // from their controls and shows what the core gives back, or its prompt.
+    // Return in any field or angle box presses CALCULATE.
+    template <class Fields>
+    void bindCommands(const Binding<Fields> &binding, QAbstractButton *calculate,
+                      core::Outcome<Fields> (*calculateFields)(Fields, char), QAbstractButton *clear,
+                      Fields (*clearFields)(Fields))
     {
-        if (const auto *prompt = std::get_if<core::Prompt>(&outcome))
-            prompter_(QString::fromStdString(prompt->text));
-        else
-            apply(std::get<Fields>(outcome));
-        homeFields();
+        calculate_ = calculate;
+        connect(calculate, &QAbstractButton::clicked, this, [this, binding, calculateFields] {
+            const auto outcome = calculateFields(binding.read(), decimal_);
+            if (const auto *prompt = std::get_if<core::Prompt>(&outcome))
+                prompter_(QString::fromStdString(prompt->text));
+            else
+                binding.show(std::get<Fields>(outcome));
+            homeFields();
+        });
+        connect(clear, &QAbstractButton::clicked, this,
+                [binding, clearFields] { binding.show(clearFields(binding.read())); });
     }
 
     enum class FieldRole { Input, Result };
@@ -52,8 +93,6 @@ protected:
                        Qt::Alignment alignment);
     QLabel *addLetter(const char *name, const QString &letter, QRect geometry);
     QLabel *addPicture(const char *name, QRect geometry);
-    // The button that Return in any field or angle box of the panel presses.
-    void calculateOnReturn(QAbstractButton *calculate) { calculate_ = calculate; }
     // A caption that names a button: a click on it clicks the button, and a
     // screen reader hears the two together.
     void captionFor(QLabel *caption, QAbstractButton *button);
@@ -83,11 +122,5 @@ private:
     QAbstractButton *calculate_ = nullptr;
     const char decimal_;
 };
-
-std::string text(const QLineEdit *field);
-std::string text(const QComboBox *box);
-// Replaces a field's text only where it changed, so untouched fields keep
-// their undo history; a changed field shows the start of its new text.
-void setText(QLineEdit *field, const std::string &text);
 
 } // namespace panels

@@ -2,6 +2,7 @@
 
 #include "panels/soundpathpanel.h"
 
+#include "core/soundpath.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 
@@ -14,9 +15,17 @@ using ui::twipRect;
 
 namespace {
 // The controls' names in the window's design, kept as their object names:
-// tests, screen readers and automation find the controls by them.
+// tests and automation find the controls by them.
 namespace designName {
 constexpr char panel[] = "Frame1";
+constexpr char picture[] = "Picture1";
+constexpr char letterA[] = "Label6";
+constexpr char letterB[] = "Label5";
+constexpr char letterC[] = "Label4";
+constexpr char abcCaption[] = "Label12";
+constexpr char abCaption[] = "Label13";
+constexpr char angleCaption[] = "Label11";
+constexpr char thicknessCaption[] = "Label10";
 constexpr char thickness[] = "T";
 constexpr char angle[] = "ANGLE_BOX";
 constexpr char abSoundPath[] = "A_B";
@@ -37,60 +46,45 @@ SoundPathPanel::SoundPathPanel(QWidget *parent)
     addOutline(5325, 825, 1440, 390);
     addLine({5325, 825}, {6000, 1200}, Qt::red);
     addLine({6000, 1200}, {6750, 825}, Qt::blue);
-    addLetter("Label4", QStringLiteral("C"), twipRect(6675, 600, 135, 210));
-    addLetter("Label5", QStringLiteral("B"), twipRect(5925, 1200, 240, 240));
-    addLetter("Label6", QStringLiteral("A"), twipRect(5220, 660, 135, 210));
+    addLetter(designName::letterC, QStringLiteral("C"), twipRect(6675, 600, 135, 210));
+    addLetter(designName::letterB, QStringLiteral("B"), twipRect(5925, 1200, 240, 240));
+    addLetter(designName::letterA, QStringLiteral("A"), twipRect(5220, 660, 135, 210));
     const QFont captionFont = ui::tahoma(8.25);
     const auto right = Qt::AlignRight;
-    addCaption("Label12", QStringLiteral("= A-B-C"), twipRect(7500, 375, 690, 240), captionFont, right);
-    addCaption("Label13", QStringLiteral("= A-B"), twipRect(6600, 1500, 540, 240), captionFont, right);
-    addCaption("Label11", QStringLiteral("SHEAR WAVE ANGLE:"), twipRect(2400, 750, 1815, 240), captionFont, right);
-    addCaption("Label10", QStringLiteral("MATERIAL THICKNESS:"), twipRect(2175, 375, 2040, 240), captionFont, right);
+    addCaption(designName::abcCaption, QStringLiteral("= A-B-C"), twipRect(7500, 375, 690, 240), captionFont, right);
+    addCaption(designName::abCaption, QStringLiteral("= A-B"), twipRect(6600, 1500, 540, 240), captionFont, right);
+    addCaption(designName::angleCaption, QStringLiteral("SHEAR WAVE ANGLE:"), twipRect(2400, 750, 1815, 240),
+               captionFont, right);
+    addCaption(designName::thicknessCaption, QStringLiteral("MATERIAL THICKNESS:"), twipRect(2175, 375, 2040, 240),
+               captionFont, right);
     QLabel *inchCaption = addCaption(designName::inchCaption, QStringLiteral("Inch"), twipRect(1200, 750, 540, 240),
                                      ui::windowFont(), Qt::AlignHCenter);
     QLabel *millimetreCaption = addCaption(designName::millimetreCaption, QStringLiteral("Millimeter"),
                                            twipRect(1200, 1200, 990, 240), ui::windowFont(), Qt::AlignHCenter);
 
-    abSoundPath_ = addField(designName::abSoundPath, FieldRole::Result, QStringLiteral("Sound Path A to B"),
-                            twipRect(5475, 1425, 1140, 315), 41);
-    abcSoundPath_ = addField(designName::abcSoundPath, FieldRole::Result, QStringLiteral("Sound Path A to B to C"),
-                             twipRect(6375, 300, 1140, 315), 42);
+    QLineEdit *abSoundPath = addField(designName::abSoundPath, FieldRole::Result, QStringLiteral("Sound Path A to B"),
+                                      twipRect(5475, 1425, 1140, 315), 41);
+    QLineEdit *abcSoundPath = addField(designName::abcSoundPath, FieldRole::Result,
+                                       QStringLiteral("Sound Path A to B to C"), twipRect(6375, 300, 1140, 315), 42);
     auto *clearButton = addButton(designName::clear, QStringLiteral("CLEAR"), QStringLiteral("Clear Current Data"),
                                   twipRect(2625, 1575, 1365, 390), 43);
-    angle_ = addAngleBox(designName::angle, twipRect(4275, 675, 615, 360), 2);
+    QComboBox *angle = addAngleBox(designName::angle, twipRect(4275, 675, 615, 360), 2);
     auto *calculateButton = addButton(designName::calculate, QStringLiteral("CALCULATE"),
                                       QStringLiteral("Calculate Sound Path"), twipRect(2625, 1125, 1365, 390), 3);
-    thickness_ = addField(designName::thickness, FieldRole::Input, QStringLiteral("Enter the Material Thickness"),
-                          twipRect(4275, 300, 690, 315), 1);
-    addPicture("Picture1", twipRect(225, 900, 480, 480));
-    std::tie(inchButton_, millimetreButton_) =
+    QLineEdit *thickness = addField(designName::thickness, FieldRole::Input,
+                                    QStringLiteral("Enter the Material Thickness"), twipRect(4275, 300, 690, 315), 1);
+    addPicture(designName::picture, twipRect(225, 900, 480, 480));
+    const auto [inchButton, millimetreButton] =
         addUnitPair(designName::inchButton, twipRect(900, 750, 165, 225), 45, designName::millimetreButton,
                     twipRect(900, 1200, 165, 225), 46);
 
-    captionFor(inchCaption, inchButton_);
-    captionFor(millimetreCaption, millimetreButton_);
-    calculateOnReturn(calculateButton);
-    connect(calculateButton, &QPushButton::clicked, this, &SoundPathPanel::calculate);
-    connect(clearButton, &QPushButton::clicked, this, &SoundPathPanel::clear);
+    captionFor(inchCaption, inchButton);
+    captionFor(millimetreCaption, millimetreButton);
+    using Fields = core::SoundPathFields;
+    const panels::Binding<Fields> binding{{{&Fields::thickness, thickness},
+                                           {&Fields::angle, angle},
+                                           {&Fields::abSoundPath, abSoundPath},
+                                           {&Fields::abcSoundPath, abcSoundPath}},
+                                          inchButton};
+    bindCommands(binding, calculateButton, core::calculateSoundPath, clearButton, core::clearSoundPath);
 }
-
-core::SoundPathFields SoundPathPanel::fields() const
-{
-    return {panels::text(thickness_), panels::text(angle_), panels::text(abSoundPath_), panels::text(abcSoundPath_),
-            inchButton_->isChecked()};
-}
-
-void SoundPathPanel::showFields(const core::SoundPathFields &f)
-{
-    panels::setText(thickness_, f.thickness);
-    panels::setText(abSoundPath_, f.abSoundPath);
-    panels::setText(abcSoundPath_, f.abcSoundPath);
-}
-
-void SoundPathPanel::calculate()
-{
-    settle(core::calculateSoundPath(fields(), decimal()),
-           [this](const core::SoundPathFields &out) { showFields(out); });
-}
-
-void SoundPathPanel::clear() { showFields(core::clearSoundPath(fields())); }

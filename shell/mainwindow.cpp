@@ -2,10 +2,10 @@
 
 #include "shell/mainwindow.h"
 
+#include "info/infowindow.h"
 #include "panels/indicationdepthpanel.h"
 #include "panels/soundpathpanel.h"
 #include "panels/surfacetravelpanel.h"
-#include "info/infowindow.h"
 #include "shell/tabstrip.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
@@ -22,9 +22,10 @@ using ui::twipRect;
 
 namespace {
 // The controls' names in the window's design, kept as their object names:
-// tests, screen readers and automation find the controls by them.
+// tests and automation find the controls by them.
 namespace designName {
 constexpr char window[] = "Angulon";
+constexpr char tabStrip[] = "TabStrip1";
 constexpr char fileMenu[] = "Exit";
 constexpr char exitCommand[] = "mnuEditBar0";
 constexpr char helpCommand[] = "Help";
@@ -116,7 +117,7 @@ void MainWindow::createWidgets()
 
     // The strip lies under the three panels, which are laid over its body,
     // the first panel on top.
-    tabStrip_ = new TabStrip(client);
+    tabStrip_ = new TabStrip(designName::tabStrip, client);
     tabStrip_->setGeometry(twipRect(300, 300, 8715, 3015));
     panels_[2] = new IndicationDepthPanel(client);
     panels_[1] = new SurfaceTravelPanel(client);

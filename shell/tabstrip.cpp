@@ -9,12 +9,12 @@
 #include <QStylePainter>
 #include <QTabBar>
 
-TabStrip::TabStrip(QWidget *parent)
+TabStrip::TabStrip(const char *name, QWidget *parent)
     : QWidget(parent)
     , tabs_(new QTabBar(this))
 {
-    setObjectName(QStringLiteral("TabStrip1"));
-    tabs_->setObjectName(QStringLiteral("TabStrip1Tabs"));
+    setObjectName(QLatin1String(name));
+    tabs_->setObjectName(objectName() + QStringLiteral("Tabs"));
     tabs_->setAccessibleName(QStringLiteral("Calculators"));
     tabs_->setFont(ui::tahoma(9.0, false));
     tabs_->setDrawBase(false);

@@ -12,7 +12,8 @@ class QTabBar;
 class TabStrip : public QWidget {
     Q_OBJECT
 public:
-    explicit TabStrip(QWidget *parent = nullptr);
+    // The strip takes the name given; its tab bar the same name followed by "Tabs".
+    TabStrip(const char *name, QWidget *parent);
 
     QTabBar *tabBar() const { return tabs_; }
     // The index of the selected tab, from 0.

@@ -4,14 +4,14 @@
 #include "core/soundpath.h"
 #include "core/surfacetravel.h"
 
+#include "tests/rows.h"
+
 #include <gtest/gtest.h>
 
 using namespace core;
 using Input = ChartRefusal::Input;
 
 namespace {
-
-constexpr auto rowName = [](const auto &info) { return std::string(info.param.name); };
 
 std::vector<ChartRow> rowsOf(const ChartRequest &request)
 {

@@ -3,14 +3,14 @@
 #include "chart/options.h"
 #include "chart/writers.h"
 
+#include "tests/rows.h"
+
 #include <gtest/gtest.h>
 
 using namespace chart;
 using Action = Options::Action;
 
 namespace {
-
-constexpr auto rowName = [](const auto &info) { return std::string(info.param.name); };
 
 std::variant<Options, UsageError> parse(const std::vector<std::string_view> &arguments, char localeDecimal = '.')
 {

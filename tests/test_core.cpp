@@ -3,8 +3,11 @@
 #include "angulon/version.h"
 #include "core/fieldrules.h"
 #include "core/indicationdepth.h"
+#include "core/number.h"
 #include "core/soundpath.h"
 #include "core/surfacetravel.h"
+
+#include "tests/rows.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +15,6 @@ using namespace core;
 
 namespace {
 
-// Every case is named after its row, so a failure says which row.
-constexpr auto rowName = [](const auto &info) { return std::string(info.param.name); };
 constexpr auto none = std::nullopt;
 constexpr Unit inch = Unit::Inch, mm = Unit::Millimetre;
 
@@ -35,8 +36,10 @@ TEST_P(Read, NumberAndInput)
 {
     const auto &[name, text, expected, options] = GetParam();
     const auto &[unit, inputOnly, decimal] = options;
-    EXPECT_EQ(readInput(text, decimal), expected ? std::optional(Input{*expected, unit}) : none);
-    EXPECT_EQ(readNumber(text, decimal), unit || inputOnly ? none : expected);
+    const auto input = readInput(text, decimal), number = readNumber(text, decimal);
+    EXPECT_EQ(input ? std::optional(std::pair(input->value, input->unit)) : none,
+              expected ? std::optional(std::pair(*expected, unit)) : none);
+    EXPECT_EQ(number ? std::optional(number->value) : none, unit || inputOnly ? none : expected);
 }
 
 const ReadRow readRows[] = {
@@ -78,6 +81,39 @@ const ReadRow readRows[] = {
     {"blankBeforeHyphen", "1 -1/2", none},
 };
 INSTANTIATE_TEST_SUITE_P(Reading, Read, testing::ValuesIn(readRows), rowName);
+
+// Both ways the reader turns digits into a double, the standard library's and
+// the portable one used where the library has none, give the nearest double
+// for every text, where it rounds hardest too.
+struct ConversionRow {
+    const char *name, *scientific;
+    long long magnitude; // digits before the decimal point, as the reader counts them
+    std::optional<double> expected;
+};
+using Conversion = testing::TestWithParam<ConversionRow>;
+TEST_P(Conversion, GivesTheNearestDoubleEitherWay)
+{
+    using detail::Conversion::Library, detail::Conversion::Portable;
+    const auto &[name, scientific, magnitude, expected] = GetParam();
+    for (const auto how : {Library, Portable})
+        EXPECT_EQ(detail::nearestDouble(scientific, magnitude, how), expected)
+            << (how == Library ? "library" : "portable");
+}
+const ConversionRow conversionRows[] = {
+    {"quotient", "292397660818713e-14", 1, 2.92397660818713},
+    {"halfwayToEven", "9007199254740993e0", 16, 9007199254740992.0},
+    {"pastHalfwayUp", "90071992547409930000000000000000001e-19", 16, 9007199254740994.0},
+    {"negative", "-25e-1", 1, -2.5},
+    {"largestNormalNeighbour", "22250738585072011e-324", -307, 2.2250738585072009e-308},
+    {"subnormal", "1e-310", -309, 1e-310},
+    {"smallestSubnormal", "4940656458412465441765687928682213723651e-363", -323, 4.9406564584124654e-324},
+    {"belowHalfTheSmallestIsZero", "24703282292062327e-340", -323, 0.0},
+    {"farBelowIsZero", "1e-400", -399, 0.0},
+    {"largestDouble", "17976931348623157e292", 309, 1.7976931348623157e308},
+    {"pastLargestDouble", "17976931348623159e292", 309, none},
+    {"farPastLargest", "1e999999999", 1000000000, none},
+};
+INSTANTIATE_TEST_SUITE_P(Reading, Conversion, testing::ValuesIn(conversionRows), rowName);
 
 // A rule that writes text, and what it writes for one input.
 struct TextRow {
@@ -150,8 +186,8 @@ std::string shown(const Fields &in, Outcome<Fields> (*calculate)(Fields, char))
     const Fields &out = std::get<Fields>(outcome);
     EXPECT_TRUE(changesOnlyResults(in, out)) << "CALCULATE changed a field it does not write";
     std::string text;
-    for (std::string Fields::*field : Fields::results)
-        text += (text.empty() ? "" : " | ") + out.*field;
+    for (const auto &[member, role] : Fields::texts)
+        text += role != Role::Result ? "" : (text.empty() ? "" : " | ") + out.*member;
     return text;
 }
 

@@ -112,6 +112,5 @@ int main(int argc, char *argv[])
             report(moment.constData(), residentKilobytes(), baseline);
         }
     }
-    std::printf("FrameIndex: About %d, Help %d\n", windows[0]->frameIndex(), windows[1]->frameIndex());
     return 0;
 }

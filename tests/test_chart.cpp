@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 using namespace core;
-using Input = ChartRefusal::Input;
 
 namespace {
 
@@ -23,36 +22,63 @@ std::vector<ChartRow> rowsOf(const ChartRequest &request)
     return std::get<std::vector<ChartRow>>(result);
 }
 
-// The thicknesses step in decimal from the typed digits, each written with
-// the decimals of the finer of from and step.
-struct StepRow {
-    const char *name, *from, *to, *step;
-    std::vector<std::string> thicknesses;
-    char decimal = '.';
+// The thicknesses a range gives, or the input it is refused for and why.
+// They step in decimal from the typed digits, each written with the
+// decimals of the finer of from and step.
+struct RangeRow {
+    const char *name;
+    ChartRequest request;
+    std::string expected;
 };
-class Stepping : public testing::TestWithParam<StepRow> {};
-TEST_P(Stepping, GivesTheseThicknesses)
+std::string nan(const char *input)
 {
-    const StepRow &row = GetParam();
-    std::vector<std::string> thicknesses;
-    for (const ChartRow &chartRow :
-         rowsOf({.from = row.from, .to = row.to, .step = row.step, .angles = {"60"}, .decimal = row.decimal}))
-        thicknesses.push_back(chartRow.thickness);
-    EXPECT_EQ(thicknesses, row.thicknesses);
+    return std::string("refused ") + input + ": not a number the window reads, or too many digits to step exactly";
+}
+class Range : public testing::TestWithParam<RangeRow> {};
+TEST_P(Range, GivesTheseThicknesses)
+{
+    const auto result = chartRows(GetParam().request);
+    std::string given;
+    if (const auto *refusal = std::get_if<ChartRefusal>(&result)) {
+        const char *inputs[] = {"from", "to", "step", "angles", "row"};
+        given = std::string("refused ") + inputs[static_cast<int>(refusal->input)] + ": " + refusal->problem;
+    }
+    for (const ChartRow &row :
+         std::get_if<std::vector<ChartRow>>(&result) ? std::get<0>(result) : std::vector<ChartRow>{})
+        given += (given.empty() ? "" : " ") + row.thickness;
+    EXPECT_EQ(given, GetParam().expected);
 }
 INSTANTIATE_TEST_SUITE_P(
-    Chart, Stepping,
-    testing::Values(StepRow{"tenths_give_three_rows", "0.1", "0.3", "0.1", {"0.1", "0.2", "0.3"}},
-                    StepRow{"halves_written_with_one_decimal", "5", "6", "0.5", {"5.0", "5.5", "6.0"}},
-                    StepRow{"sixteenths_keep_four_decimals", "0.0625", "0.125", "0.0625", {"0.0625", "0.1250"}},
-                    StepRow{"to_between_steps", "1", "2.5", "1", {"1", "2"}},
-                    StepRow{"to_finer_than_step", "1", "1.25", "0.1", {"1.0", "1.1", "1.2"}},
-                    StepRow{"one_row", "3", "3", "1", {"3"}},
-                    StepRow{"comma", "6,5", "7,5", "0,5", {"6,5", "7,0", "7,5"}, ','},
-                    StepRow{"unit_after_number", "6.50 mm", "7 IN", "0.5\"", {"6.50", "7.00"}},
-                    StepRow{"fraction_as_its_decimal", "1/2", "1", "1/4", {"0.50", "0.75", "1.00"}},
-                    StepRow{"exponent", "1E1", "12", "1", {"10", "11", "12"}},
-                    StepRow{"negative_fraction", "-0.5", "0", "0.25", {"-0.50", "-0.25", "0.00"}}),
+    Chart, Range,
+    testing::Values(
+        RangeRow{"tenths_give_three_rows", {"0.1", "0.3", "0.1", {"60"}}, "0.1 0.2 0.3"},
+        RangeRow{"halves_written_with_one_decimal", {"5", "6", "0.5", {"60"}}, "5.0 5.5 6.0"},
+        RangeRow{"sixteenths_keep_four_decimals", {"0.0625", "0.125", "0.0625", {"60"}}, "0.0625 0.1250"},
+        RangeRow{"to_between_steps", {"1", "2.5", "1", {"60"}}, "1 2"},
+        RangeRow{"to_finer_than_step", {"1", "1.25", "0.1", {"60"}}, "1.0 1.1 1.2"},
+        RangeRow{"one_row", {"3", "3", "1", {"60"}}, "3"},
+        RangeRow{"comma", {"6,5", "7,5", "0,5", {"60"}, true, ','}, "6,5 7,0 7,5"},
+        RangeRow{"unit_after_number", {"6.50 mm", "7 IN", "0.5\"", {"60"}}, "6.50 7.00"},
+        RangeRow{"fraction_as_its_decimal", {"1/2", "1", "1/4", {"60"}}, "0.50 0.75 1.00"},
+        RangeRow{"exponent", {"1E1", "12", "1", {"60"}}, "10 11 12"},
+        RangeRow{"negative_fraction", {"-0.5", "0", "0.25", {"60"}}, "-0.50 -0.25 0.00"},
+        RangeRow{"zero_keeps_its_decimals", {"0.00", "1", "0.5", {"60"}}, "0.00 0.50 1.00"},
+        RangeRow{"from_not_a_number", {"x", "2", "1", {"70"}}, nan("from")},
+        RangeRow{"to_not_a_number", {"1", "", "1", {"70"}}, nan("to")},
+        RangeRow{"step_not_a_number", {"1", "2", "1..", {"70"}}, nan("step")},
+        RangeRow{"point_under_comma", {"1.5", "2", "1", {"70"}, true, ','}, nan("from")},
+        RangeRow{"too_many_digits", {"1", "2", "0.0000000000000001", {"70"}}, nan("step")},
+        RangeRow{"step_zero", {"1", "2", "0", {"70"}}, "refused step: the step must be greater than zero"},
+        RangeRow{"step_negative", {"1", "2", "-1", {"70"}}, "refused step: the step must be greater than zero"},
+        RangeRow{"from_above_to", {"2", "1.9", "0.1", {"70"}}, "refused from: greater than the end of the range"},
+        RangeRow{"too_many_thicknesses", {"1", "10001", "1", {"70"}}, "refused step: more than 10000 thicknesses"},
+        RangeRow{"no_angle", {"1", "2", "1", {}}, "refused angles: no angle given"},
+        RangeRow{"angle_not_in_table",
+                 {"1", "2", "1", {"70", "30"}},
+                 "refused angles: 30: Please Choose a Refracted Angle of 70, 60 or 45"},
+        RangeRow{"span_overflows",
+                 {"-9000000000000000000", "9000000000000000000", "1E15", {"70"}},
+                 "refused to: too many digits to step exactly"}),
     rowName);
 
 // Each cell is what the window shows for the row, less the unit: A-B-C
@@ -67,12 +93,7 @@ class Cells : public testing::TestWithParam<CellRow> {};
 TEST_P(Cells, AreWhatTheWindowShows)
 {
     const CellRow &row = GetParam();
-    const auto rows = rowsOf({.from = row.thickness,
-                              .to = row.thickness,
-                              .step = "1",
-                              .angles = {row.angle},
-                              .inch = row.inch,
-                              .decimal = row.decimal});
+    const auto rows = rowsOf({row.thickness, row.thickness, "1", {row.angle}, row.inch, row.decimal});
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0], row.expected);
 }
@@ -84,40 +105,6 @@ INSTANTIATE_TEST_SUITE_P(
         CellRow{"mm_10_at_45", "10", "45", {"10", "45", "14.142", "28.285", "10.000", "20.000"}},
         CellRow{"inch_1_at_70", "1", "70", {"1", "70", "2.924", "5.848", "2.747", "5.495"}, true},
         CellRow{"comma_20_at_70", "20", "70", {"20", "70", "58,480", "116,959", "54,948", "109,895"}, false, ','}),
-    rowName);
-
-struct RefusalRow {
-    const char *name;
-    ChartRequest request;
-    ChartRefusal expected;
-};
-class Refusals : public testing::TestWithParam<RefusalRow> {};
-TEST_P(Refusals, NameTheInputAndTheProblem)
-{
-    const auto result = chartRows(GetParam().request);
-    ASSERT_TRUE(std::holds_alternative<ChartRefusal>(result));
-    EXPECT_EQ(std::get<ChartRefusal>(result), GetParam().expected);
-}
-constexpr char notANumber[] = "not a number the window reads, or too many digits to step exactly";
-INSTANTIATE_TEST_SUITE_P(
-    Chart, Refusals,
-    testing::Values(
-        RefusalRow{"from_not_a_number", {"x", "2", "1", {"70"}}, {Input::From, notANumber}},
-        RefusalRow{"to_not_a_number", {"1", "", "1", {"70"}}, {Input::To, notANumber}},
-        RefusalRow{"step_not_a_number", {"1", "2", "1..", {"70"}}, {Input::Step, notANumber}},
-        RefusalRow{"point_under_comma", {"1.5", "2", "1", {"70"}, true, ','}, {Input::From, notANumber}},
-        RefusalRow{"too_many_digits", {"1", "2", "0.0000000000000001", {"70"}}, {Input::Step, notANumber}},
-        RefusalRow{"step_zero", {"1", "2", "0", {"70"}}, {Input::Step, "the step must be greater than zero"}},
-        RefusalRow{"step_negative", {"1", "2", "-1", {"70"}}, {Input::Step, "the step must be greater than zero"}},
-        RefusalRow{"from_above_to", {"2", "1.9", "0.1", {"70"}}, {Input::From, "greater than the end of the range"}},
-        RefusalRow{"too_many_thicknesses", {"1", "10001", "1", {"70"}}, {Input::Step, "more than 10000 thicknesses"}},
-        RefusalRow{"no_angle", {"1", "2", "1", {}}, {Input::Angles, "no angle given"}},
-        RefusalRow{"angle_not_in_table",
-                   {"1", "2", "1", {"70", "30"}},
-                   {Input::Angles, "30: Please Choose a Refracted Angle of 70, 60 or 45"}},
-        RefusalRow{"span_overflows",
-                   {"-9000000000000000000", "9000000000000000000", "1E15", {"70"}},
-                   {Input::To, "too many digits to step exactly"}}),
     rowName);
 
 TEST(Chart, TakesTenThousandThicknesses)

@@ -12,14 +12,19 @@ using Action = Options::Action;
 
 namespace {
 
-std::variant<Options, UsageError> parse(const std::vector<std::string_view> &arguments, char localeDecimal = '.')
+// What a command line asks for, written out option by option, or the option
+// it is refused for and why. The arguments come split at each blank.
+std::string asked(std::string_view line, char localeDecimal)
 {
-    return parseOptions(arguments, localeDecimal);
-}
-
-// What a command line asks for, written out option by option.
-std::string asked(const Options &options)
-{
+    std::vector<std::string_view> arguments;
+    for (std::size_t blank = 0; blank != std::string_view::npos; line.remove_prefix(blank + 1)) {
+        blank = line.find(' ');
+        arguments.push_back(line.substr(0, blank));
+    }
+    const auto parsed = parseOptions(arguments, localeDecimal);
+    if (const auto *error = std::get_if<UsageError>(&parsed))
+        return "refused " + error->option + ": " + error->problem;
+    const Options &options = std::get<Options>(parsed);
     if (options.action != Action::Chart)
         return options.action == Action::Help ? "help" : "version";
     const core::ChartRequest &r = options.request;
@@ -31,198 +36,136 @@ std::string asked(const Options &options)
            + formats[static_cast<int>(options.format)] + " " + (options.output.empty() ? "-" : options.output);
 }
 
-struct AcceptedRow {
-    const char *name;
-    std::vector<std::string_view> arguments;
+struct CommandLineRow {
+    const char *name, *line;
     char localeDecimal;
     const char *expected;
 };
-class Accepted : public testing::TestWithParam<AcceptedRow> {};
-TEST_P(Accepted, AsksForThis)
-{
-    const auto parsed = parse(GetParam().arguments, GetParam().localeDecimal);
-    ASSERT_TRUE(std::holds_alternative<Options>(parsed)) << std::get<UsageError>(parsed).problem;
-    EXPECT_EQ(asked(std::get<Options>(parsed)), GetParam().expected);
-}
+class CommandLine : public testing::TestWithParam<CommandLineRow> {};
+TEST_P(CommandLine, AsksForThis) { EXPECT_EQ(asked(GetParam().line, GetParam().localeDecimal), GetParam().expected); }
 INSTANTIATE_TEST_SUITE_P(
-    ChartOptions, Accepted,
+    ChartOptions, CommandLine,
     testing::Values(
-        AcceptedRow{"defaults", {"--from", "1", "--to", "2", "--step", "0.5"}, '.', "1 2 0.5 70|60|45 in . text -"},
-        AcceptedRow{"locale_comma", {"--from", "1", "--to", "2", "--step", "0,5"}, ',', "1 2 0,5 70|60|45 in , text -"},
-        AcceptedRow{"everything_given",
-                    {"--step", "2", "--to", "9", "--from", "6.5 mm", "--angles", "45,70", "--unit", "mm", "--decimal",
-                     ",", "--format", "csv", "-o", "chart.csv"},
-                    '.',
-                    "6.5 mm 9 2 45|70 mm , csv chart.csv"},
-        AcceptedRow{"attached_values",
-                    {"--from=1", "--to=2", "--step=1", "--angles=60", "--unit=in", "--decimal=.", "--format=html"},
-                    ',',
-                    "1 2 1 60 in . html -"},
-        AcceptedRow{"format_text",
-                    {"--from", "1", "--to", "1", "--step", "1", "--format", "text"},
-                    '.',
-                    "1 1 1 70|60|45 in . text -"},
-        AcceptedRow{"negative_value", {"--from", "-1", "--to", "1", "--step", "1"}, '.', "-1 1 1 70|60|45 in . text -"},
-        AcceptedRow{"angles_split_at_every_comma",
-                    {"--from", "1", "--to", "1", "--step", "1", "--angles", "70,,45,"},
-                    '.',
-                    "1 1 1 70||45| in . text -"},
-        AcceptedRow{"help", {"--from", "x", "--help"}, '.', "help"},
-        AcceptedRow{"version", {"--version", "--step", "0"}, '.', "version"},
-        AcceptedRow{"help_before_version", {"--version", "--help"}, '.', "help"}),
+        CommandLineRow{"defaults", "--from 1 --to 2 --step 0.5", '.', "1 2 0.5 70|60|45 in . text -"},
+        CommandLineRow{"locale_comma", "--from 1 --to 2 --step 0,5", ',', "1 2 0,5 70|60|45 in , text -"},
+        CommandLineRow{"everything_given",
+                       "--step 2 --to 9 --from 6.5mm --angles 45,70 --unit mm --decimal , --format csv -o chart.csv",
+                       '.', "6.5mm 9 2 45|70 mm , csv chart.csv"},
+        CommandLineRow{"attached_values", "--from=1 --to=2 --step=1 --angles=60 --unit=in --decimal=. --format=html",
+                       ',', "1 2 1 60 in . html -"},
+        CommandLineRow{"format_text", "--from 1 --to 1 --step 1 --format text", '.', "1 1 1 70|60|45 in . text -"},
+        CommandLineRow{"negative_value", "--from -1 --to 1 --step 1", '.', "-1 1 1 70|60|45 in . text -"},
+        CommandLineRow{"angles_split_at_every_comma", "--from 1 --to 1 --step 1 --angles 70,,45,", '.',
+                       "1 1 1 70||45| in . text -"},
+        CommandLineRow{"help", "--from x --help", '.', "help"},
+        CommandLineRow{"version", "--version --step 0", '.', "version"},
+        CommandLineRow{"help_before_version", "--version --help", '.', "help"},
+        CommandLineRow{"unknown_option", "--from 1 --colour red", '.', "refused --colour: unknown option"},
+        CommandLineRow{"unknown_short_option", "-x", '.', "refused -x: unknown option"},
+        CommandLineRow{"bare_argument", "5", '.', "refused 5: unexpected argument; options need their name"},
+        CommandLineRow{"given_twice", "--to 1 --to 2", '.', "refused --to: given twice"},
+        CommandLineRow{"flag_twice", "--help --help", '.', "refused --help: given twice"},
+        CommandLineRow{"value_missing", "--from 1 --to", '.', "refused --to: needs a value"},
+        CommandLineRow{"flag_with_value", "--version=2", '.', "refused --version: takes no value"},
+        CommandLineRow{"from_missing", "--to 2 --step 1", '.', "refused --from: is missing"},
+        CommandLineRow{"to_missing", "--from 1 --step 1", '.', "refused --to: is missing"},
+        CommandLineRow{"step_missing", "--from 1 --to 2", '.', "refused --step: is missing"},
+        CommandLineRow{"output_empty", "--from 1 --to 2 --step 1 -o ", '.', "refused -o: needs a file name"},
+        CommandLineRow{"unit_other", "--unit cm", '.', "refused --unit: must be in or mm"},
+        CommandLineRow{"decimal_other", "--decimal ;", '.', "refused --decimal: must be . or ,"},
+        CommandLineRow{"format_other", "--format pdf", '.', "refused --format: must be text, csv or html"}),
     rowName);
 
-// A command line refused names the option at fault and what is wrong.
-struct RefusedRow {
+// What a writer makes of the chart the core gives for a request.
+std::string written(std::string (*write)(const Sheet &), const core::ChartRequest &request)
+{
+    const auto rows = std::get<std::vector<core::ChartRow>>(core::chartRows(request));
+    return write({request, rows, "1.2"});
+}
+
+// Text lines up its columns on the right under their headers, widening one
+// for a long cell; CSV is what spreadsheets of either locale read without
+// asking. Rows go by thickness, then by angle in the order asked for.
+struct WrittenRow {
     const char *name;
-    std::vector<std::string_view> arguments;
-    UsageError expected;
-};
-class Refused : public testing::TestWithParam<RefusedRow> {};
-TEST_P(Refused, NamesTheOptionAndTheProblem)
-{
-    const auto parsed = parse(GetParam().arguments);
-    ASSERT_TRUE(std::holds_alternative<UsageError>(parsed));
-    EXPECT_EQ(std::get<UsageError>(parsed), GetParam().expected);
-}
-INSTANTIATE_TEST_SUITE_P(
-    ChartOptions, Refused,
-    testing::Values(
-        RefusedRow{"unknown_option", {"--from", "1", "--colour", "red"}, {"--colour", "unknown option"}},
-        RefusedRow{"unknown_short_option", {"-x"}, {"-x", "unknown option"}},
-        RefusedRow{"bare_argument", {"5"}, {"5", "unexpected argument; options need their name"}},
-        RefusedRow{"given_twice", {"--to", "1", "--to", "2"}, {"--to", "given twice"}},
-        RefusedRow{"flag_twice", {"--help", "--help"}, {"--help", "given twice"}},
-        RefusedRow{"value_missing", {"--from", "1", "--to"}, {"--to", "needs a value"}},
-        RefusedRow{"flag_with_value", {"--version=2"}, {"--version", "takes no value"}},
-        RefusedRow{"from_missing", {"--to", "2", "--step", "1"}, {"--from", "is missing"}},
-        RefusedRow{"to_missing", {"--from", "1", "--step", "1"}, {"--to", "is missing"}},
-        RefusedRow{"step_missing", {"--from", "1", "--to", "2"}, {"--step", "is missing"}},
-        RefusedRow{"output_empty", {"--from", "1", "--to", "2", "--step", "1", "-o", ""}, {"-o", "needs a file name"}},
-        RefusedRow{"unit_other", {"--unit", "cm"}, {"--unit", "must be in or mm"}},
-        RefusedRow{"decimal_other", {"--decimal", ";"}, {"--decimal", "must be . or ,"}},
-        RefusedRow{"format_other", {"--format", "pdf"}, {"--format", "must be text, csv or html"}}),
-    rowName);
-
-struct SheetRows {
-    core::ChartRequest request;
-    std::vector<core::ChartRow> rows;
-};
-
-SheetRows sheetOf(core::ChartRequest request)
-{
-    auto result = core::chartRows(request);
-    return {request, std::get<std::vector<core::ChartRow>>(result)};
-}
-
-// The text format's columns line up on the right under their headers; rows
-// go by thickness, then by angle in the order asked for.
-TEST(ChartText, AlignsColumnsUnderATitle)
-{
-    const auto chart = sheetOf({"9.5", "10", "0.5", {"45", "70"}, false, '.'});
-    EXPECT_EQ(writeText({chart.request, chart.rows, "1.2"}),
-              "Angulon chart: thickness 9.5 to 10 by 0.5 mm, angles 45, 70 degrees\n"
-              "\n"
-              "Thickness (mm)  Angle  A-B (mm)  A-B-C (mm)  Half skip (mm)  Full skip (mm)\n"
-              "           9.5     45    13.435      26.870           9.500          19.000\n"
-              "           9.5     70    27.778      55.556          26.100          52.200\n"
-              "          10.0     45    14.142      28.285          10.000          20.000\n"
-              "          10.0     70    29.240      58.480          27.474          54.948\n");
-}
-
-TEST(ChartText, WidensAColumnForALongCell)
-{
-    const auto chart = sheetOf({"100000", "100000", "1", {"70"}, true, '.'});
-    EXPECT_EQ(writeText({chart.request, chart.rows, "1.2"}),
-              "Angulon chart: thickness 100000 to 100000 by 1 in, angles 70 degrees\n"
-              "\n"
-              "Thickness (in)  Angle    A-B (in)  A-B-C (in)  Half skip (in)  Full skip (in)\n"
-              "        100000     70  292397.661  584795.322      274736.842      549473.685\n");
-}
-
-// CSV as spreadsheets of either locale read it without asking.
-struct CsvRow {
-    const char *name;
+    std::string (*write)(const Sheet &);
     core::ChartRequest request;
     std::string expected;
 };
-class Csv : public testing::TestWithParam<CsvRow> {};
-TEST_P(Csv, IsWhatASpreadsheetReads)
-{
-    const auto chart = sheetOf(GetParam().request);
-    EXPECT_EQ(writeCsv({chart.request, chart.rows, "1.2"}), GetParam().expected);
-}
+class Written : public testing::TestWithParam<WrittenRow> {};
+TEST_P(Written, IsThisText) { EXPECT_EQ(written(GetParam().write, GetParam().request), GetParam().expected); }
 INSTANTIATE_TEST_SUITE_P(
-    ChartCsv, Csv,
-    testing::Values(CsvRow{"point_and_commas",
-                           {"20", "20", "1", {"70"}, false, '.'},
-                           "Thickness (mm),Angle,A-B (mm),A-B-C (mm),Half skip (mm),Full skip (mm)\r\n"
-                           "20,70,58.480,116.959,54.948,109.895\r\n"},
-                    CsvRow{"comma_and_semicolons",
-                           {"0,5", "1", "0,5", {"60"}, true, ','},
-                           "Thickness (in);Angle;A-B (in);A-B-C (in);Half skip (in);Full skip (in)\r\n"
-                           "0,5;60;1,000;2,000;0,866;1,732\r\n"
-                           "1,0;60;2,000;4,000;1,732;3,464\r\n"}),
+    ChartWriters, Written,
+    testing::Values(WrittenRow{"text_aligned",
+                               writeText,
+                               {"9.5", "10", "0.5", {"45", "70"}, false, '.'},
+                               "Angulon chart: thickness 9.5 to 10 by 0.5 mm, angles 45, 70 degrees\n\n"
+                               "Thickness (mm)  Angle  A-B (mm)  A-B-C (mm)  Half skip (mm)  Full skip (mm)\n"
+                               "           9.5     45    13.435      26.870           9.500          19.000\n"
+                               "           9.5     70    27.778      55.556          26.100          52.200\n"
+                               "          10.0     45    14.142      28.285          10.000          20.000\n"
+                               "          10.0     70    29.240      58.480          27.474          54.948\n"},
+                    WrittenRow{"text_widened",
+                               writeText,
+                               {"100000", "100000", "1", {"70"}, true, '.'},
+                               "Angulon chart: thickness 100000 to 100000 by 1 in, angles 70 degrees\n\n"
+                               "Thickness (in)  Angle    A-B (in)  A-B-C (in)  Half skip (in)  Full skip (in)\n"
+                               "        100000     70  292397.661  584795.322      274736.842      549473.685\n"},
+                    WrittenRow{"csv_point_and_commas",
+                               writeCsv,
+                               {"20", "20", "1", {"70"}, false, '.'},
+                               "Thickness (mm),Angle,A-B (mm),A-B-C (mm),Half skip (mm),Full skip (mm)\r\n"
+                               "20,70,58.480,116.959,54.948,109.895\r\n"},
+                    WrittenRow{"csv_comma_and_semicolons",
+                               writeCsv,
+                               {"0,5", "1", "0,5", {"60"}, true, ','},
+                               "Thickness (in);Angle;A-B (in);A-B-C (in);Half skip (in);Full skip (in)\r\n"
+                               "0,5;60;1,000;2,000;0,866;1,732\r\n1,0;60;2,000;4,000;1,732;3,464\r\n"}),
     rowName);
 
 TEST(ChartHtml, EscapesWhatMarkupReads) { EXPECT_EQ(htmlEscaped("a<b>&\"c'"), "a&lt;b&gt;&amp;&quot;c'"); }
 
-int count(const std::string &text, const std::string &part)
+// One page that needs nothing else: a table per angle, in the order asked
+// for, with a header that repeats in print, each with its drawing, and every
+// row in its angle's table. The drawing's beam meets the back wall and the
+// surface where the angle's own factors put them (a plate 36 units thick,
+// entered at x 44), written alike in every locale.
+struct PageRow {
+    const char *name;
+    std::string part;
+    int count;
+};
+class Page : public testing::TestWithParam<PageRow> {};
+TEST_P(Page, HoldsThisManyTimes)
 {
+    static const std::string html = written(writeHtml, {"1", "3", "1", {"45", "70", "60"}, true, ','});
     int n = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+    for (std::size_t at = html.find(GetParam().part); at != std::string::npos; at = html.find(GetParam().part, at + 1))
         ++n;
-    return n;
-}
-
-// One page that needs nothing else: a table per angle with a header that
-// repeats in print, each with its drawing, and every row in its angle's table.
-TEST(ChartHtml, IsOneSelfContainedPage)
-{
-    const auto chart = sheetOf({"1", "3", "1", {"45", "70"}, true, '.'});
-    const std::string html = writeHtml({chart.request, chart.rows, "1.2"});
+    EXPECT_EQ(n, GetParam().count) << GetParam().part;
     EXPECT_TRUE(html.starts_with("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"));
     EXPECT_TRUE(html.ends_with("<footer>Written by angulon-chart 1.2.</footer>\n</body>\n</html>\n"));
-    EXPECT_NE(html.find("<title>Angulon chart: thickness 1 to 3 by 1 in, angles 45\u00b0, 70\u00b0</title>"),
-              std::string::npos);
-    for (const char *outside : {"<script", "src=", "href=", "url(", "@import", "<link"})
-        EXPECT_EQ(count(html, outside), 0) << outside;
-    EXPECT_EQ(count(html, "<table>"), 2);
-    EXPECT_EQ(count(html, "<thead>"), 2);
-    EXPECT_EQ(count(html, "<svg "), 2);
-    EXPECT_NE(html.find("thead { display: table-header-group; }"), std::string::npos);
-    EXPECT_NE(html.find("section + section { break-before: page; }"), std::string::npos);
-    const std::size_t second = html.find("<h2>70\u00b0 probe</h2>");
-    ASSERT_NE(second, std::string::npos);
-    const std::string first = html.substr(0, second);
-    const std::string last = html.substr(second);
-    EXPECT_NE(first.find("<h2>45\u00b0 probe</h2>"), std::string::npos);
-    EXPECT_EQ(count(first, "<tr><td>"), 3);
-    EXPECT_EQ(count(last, "<tr><td>"), 3);
-    EXPECT_NE(first.find("<tr><td>3</td><td>45</td><td>4.243</td><td>8.485</td><td>3.000</td><td>6.000</td></tr>"),
-              std::string::npos);
-    EXPECT_NE(last.find("<tr><td>1</td><td>70</td><td>2.924</td><td>5.848</td><td>2.747</td><td>5.495</td></tr>"),
-              std::string::npos);
-    EXPECT_NE(last.find("<th>Half skip (in)</th>"), std::string::npos);
-}
-
-// The drawing's beam meets the back wall and the surface where the angle's
-// own factors put them: a plate 36 units thick, entered at x 44.
-struct DrawingRow {
-    const char *name, *angle, *beam;
-};
-class Drawing : public testing::TestWithParam<DrawingRow> {};
-TEST_P(Drawing, FollowsTheAngle)
-{
-    const auto chart = sheetOf({"1", "1", "1", {GetParam().angle}, true, ','});
-    const std::string html = writeHtml({chart.request, chart.rows, "1.2"});
-    EXPECT_NE(html.find(GetParam().beam), std::string::npos) << html;
 }
 INSTANTIATE_TEST_SUITE_P(
-    ChartHtml, Drawing,
-    testing::Values(DrawingRow{"at_70", "70", "<path class=\"beam\" d=\"M44.0 50.0L142.9 86.0L241.8 50.0\"/>"},
-                    DrawingRow{"at_60", "60", "<path class=\"beam\" d=\"M44.0 50.0L106.4 86.0L168.7 50.0\"/>"},
-                    DrawingRow{"at_45", "45", "<path class=\"beam\" d=\"M44.0 50.0L92.0 98.0L140.0 50.0\"/>"}),
+    ChartHtml, Page,
+    testing::Values(
+        PageRow{"title", "<title>Angulon chart: thickness 1 to 3 by 1 in, angles 45\u00b0, 70\u00b0, 60\u00b0</title>",
+                1},
+        PageRow{"no_script", "<script", 0}, PageRow{"no_source", "src=", 0}, PageRow{"no_link", "href=", 0},
+        PageRow{"no_url", "url(", 0}, PageRow{"no_import", "@import", 0}, PageRow{"no_link_element", "<link", 0},
+        PageRow{"tables", "<table>", 3}, PageRow{"headers", "<th>Half skip (in)</th>", 3},
+        PageRow{"drawings", "<svg ", 3}, PageRow{"rows", "<tr><td>", 9},
+        PageRow{"header_repeats", "thead { display: table-header-group; }", 1},
+        PageRow{"table_per_page", "section + section { break-before: page; }", 1},
+        PageRow{"first_table_ends_at_its_last_row",
+                "<td>3</td><td>45</td><td>4,243</td><td>8,485</td><td>3,000</td><td>6,000</td></tr>\n</tbody>\n</"
+                "table>\n</section>\n<section>\n<h2>70\u00b0 probe</h2>",
+                1},
+        PageRow{"row_of_70", "<tr><td>1</td><td>70</td><td>2,924</td><td>5,848</td><td>2,747</td><td>5,495</td></tr>",
+                1},
+        PageRow{"beam_at_70", "<path class=\"beam\" d=\"M44.0 50.0L142.9 86.0L241.8 50.0\"/>", 1},
+        PageRow{"beam_at_60", "<path class=\"beam\" d=\"M44.0 50.0L106.4 86.0L168.7 50.0\"/>", 1},
+        PageRow{"beam_at_45", "<path class=\"beam\" d=\"M44.0 50.0L92.0 98.0L140.0 50.0\"/>", 1}),
     rowName);
 
 } // namespace

@@ -125,55 +125,45 @@ using Text = testing::TestWithParam<TextRow>;
 
 TEST_P(Text, Writes) { EXPECT_EQ(GetParam().write(), GetParam().expected); }
 
-const TextRow rawRows[] = {
-    {"quotient", [] { return writeRaw(1 / 0.342, '.'); }, "2.92397660818713"},
-    {"negativeZero", [] { return writeRaw(-0.0, '.'); }, "0"},
-    {"exponentFromFifteenDigits", [] { return writeRaw(1e15, '.'); }, "1E+15"},
-    {"commaLocale", [] { return writeRaw(2.5, ','); }, "2,5"},
-};
-INSTANTIATE_TEST_SUITE_P(RawText, Text, testing::ValuesIn(rawRows), rowName);
-
-// Half away from zero, on the decimal digits the raw text holds.
-const TextRow roundingRows[] = {
-    {"exactHalfUp", [] { return formatResult("1.0005", inch, '.'); }, "1.001 in"},
-    {"negativeAwayFromZero", [] { return formatResult("-14.6198830409357", inch, '.'); }, "-14.620 in"},
-    {"carryIntoNewDigit", [] { return formatResult("999.9999", mm, '.'); }, "1000.000 mm"},
-    {"tinyNegativeHasNoSign", [] { return formatResult("-0.0004", inch, '.'); }, "0.000 in"},
-    {"allDigitsDropped", [] { return formatResult("1E-05", inch, '.'); }, "0.000 in"},
-    {"halfThousandthExponent", [] { return formatResult("5E-04", inch, '.'); }, "0.001 in"},
-};
-INSTANTIATE_TEST_SUITE_P(Rounding, Text, testing::ValuesIn(roundingRows), rowName);
-
-const TextRow formatRows[] = {
-    {"leadingZero", [] { return formatResult("0.9396", inch, '.'); }, "0.940 in"},
-    {"zeroWithHugeExponent", [] { return formatResult("0E999999999", inch, '.'); }, "0.000 in"},
-    {"largeExponentWrittenOut", [] { return formatResult("1E+16", inch, '.'); }, "10000000000000000.000 in"},
-    {"commaLocale", [] { return formatResult("2,5", inch, ','); }, "2,500 in"},
-    {"notANumberKept", [] { return formatResult("9.396 mm", inch, '.'); }, "9.396 mm"},
-    {"beyondDoubleKept", [] { return formatResult("2E+308", inch, '.'); }, "2E+308"},
-};
-INSTANTIATE_TEST_SUITE_P(Format, Text, testing::ValuesIn(formatRows), rowName);
-
-// What the version header derives from the project's version and id.
-const TextRow versionRows[] = {
-    {"version", [] { return std::string(angulon::version); }, "1.00.0003"},
-    {"displayName", [] { return std::string(angulon::displayName); }, "[Angulon 1.03]"},
-    {"appId", [] { return std::string(angulon::appId); }, "io.github.angulon.Angulon"},
-};
-INSTANTIATE_TEST_SUITE_P(Version, Text, testing::ValuesIn(versionRows), rowName);
-
 // The prompt that refuses a thickness in a comma locale.
 std::string refused(std::string_view text)
 {
     return std::get<Prompt>(takeInput(text, "Material Thickness", Unit::Inch, ',')).text;
 }
 
-const TextRow takeRows[] = {
+const TextRow textRows[] = {
+    // The raw text of a computed value.
+    {"quotient", [] { return writeRaw(1 / 0.342, '.'); }, "2.92397660818713"},
+    {"negativeZero", [] { return writeRaw(-0.0, '.'); }, "0"},
+    {"exponentFromFifteenDigits", [] { return writeRaw(1e15, '.'); }, "1E+15"},
+    {"rawCommaLocale", [] { return writeRaw(2.5, ','); }, "2,5"},
+    // Half away from zero, on the decimal digits the raw text holds.
+    {"exactHalfUp", [] { return formatResult("1.0005", inch, '.'); }, "1.001 in"},
+    {"negativeAwayFromZero", [] { return formatResult("-14.6198830409357", inch, '.'); }, "-14.620 in"},
+    {"carryIntoNewDigit", [] { return formatResult("999.9999", mm, '.'); }, "1000.000 mm"},
+    {"tinyNegativeHasNoSign", [] { return formatResult("-0.0004", inch, '.'); }, "0.000 in"},
+    {"allDigitsDropped", [] { return formatResult("1E-05", inch, '.'); }, "0.000 in"},
+    {"halfThousandthExponent", [] { return formatResult("5E-04", inch, '.'); }, "0.001 in"},
+    {"leadingZero", [] { return formatResult("0.9396", inch, '.'); }, "0.940 in"},
+    {"zeroWithHugeExponent", [] { return formatResult("0E999999999", inch, '.'); }, "0.000 in"},
+    {"largeExponentWrittenOut", [] { return formatResult("1E+16", inch, '.'); }, "10000000000000000.000 in"},
+    {"formatCommaLocale", [] { return formatResult("2,5", inch, ','); }, "2,500 in"},
+    {"notANumberKept", [] { return formatResult("9.396 mm", inch, '.'); }, "9.396 mm"},
+    {"beyondDoubleKept", [] { return formatResult("2E+308", inch, '.'); }, "2E+308"},
+    // What the version header derives from the project's version and id.
+    {"version", [] { return std::string(angulon::version); }, "1.00.0003"},
+    {"displayName", [] { return std::string(angulon::displayName); }, "[Angulon 1.03]"},
+    {"appId", [] { return std::string(angulon::appId); }, "io.github.angulon.Angulon"},
+    // The prompt that refuses a thickness in a comma locale.
     {"pointWhereCommaIsSeparator", [] { return refused("0.5"); },
      "Please Enter the Material Thickness as a Number\n(decimal separator: ,)"},
     {"lettersGetNoHint", [] { return refused("0.5x"); }, "Please Enter the Material Thickness as a Number"},
+    // The locale's separator as the core takes it: one ASCII character, else the point.
+    {"separatorComma", [] { return std::string(1, decimalSeparator(",")); }, ","},
+    {"arabicTwoBytes", [] { return std::string(1, decimalSeparator("\u066b")); }, "."},
+    {"latin1Byte", [] { return std::string(1, decimalSeparator("\xb7")); }, "."},
 };
-INSTANTIATE_TEST_SUITE_P(TakeInput, Text, testing::ValuesIn(takeRows), rowName);
+INSTANTIATE_TEST_SUITE_P(Rules, Text, testing::ValuesIn(textRows), rowName);
 
 // What a CALCULATE leaves to read: the panel's results joined by " | ", or
 // the prompt. No other field may change.
@@ -211,105 +201,75 @@ constexpr auto thicknessNaN = "Please Enter the Material Thickness as a Number";
 constexpr auto missing = "Please Enter the Material Thickness,\nthe A-B Sound Path and the Indication Sound Path";
 
 const CalculationRow<SoundPathFields> soundPathRows[] = {
-    {"one70OverwritesResults",
-     {.thickness = "1", .angle = "70", .abSoundPath = "9.000 mm", .abcSoundPath = "x"},
-     "2.924 in | 5.848 in"},
-    {"typed60", {.thickness = "1", .angle = "60.0"}, "2.000 in | 4.000 in"},
-    {"millimetre45", {.thickness = "25", .angle = "45", .inch = false}, "35.356 mm | 70.711 mm"},
-    {"pastedThickness", {.thickness = "146.199 mm", .angle = "70", .inch = false}, "427.482 mm | 854.965 mm"},
-    {"fractionThickness", {.thickness = "3/8\"", .angle = "60"}, "0.750 in | 1.500 in"},
-    {"thicknessInOtherUnit",
-     {.thickness = "12.7 mm", .angle = "70"},
-     "The Material Thickness Is in mm but Inch Is Selected"},
-    {"angleTakesNoUnit", {.thickness = "1", .angle = "60 in"}, angle},
-    {"resultTakesNoFraction", {.thickness = "1", .angle = "30", .abSoundPath = "3/1"}, angle},
+    {"one70OverwritesResults", {"1", "70", "9.000 mm", "x"}, "2.924 in | 5.848 in"},
+    {"typed60", {"1", "60.0"}, "2.000 in | 4.000 in"},
+    {"millimetre45", {"25", "45", "", "", false}, "35.356 mm | 70.711 mm"},
+    {"pastedThickness", {"146.199 mm", "70", "", "", false}, "427.482 mm | 854.965 mm"},
+    {"fractionThickness", {"3/8\"", "60"}, "0.750 in | 1.500 in"},
+    {"thicknessInOtherUnit", {"12.7 mm", "70"}, "The Material Thickness Is in mm but Inch Is Selected"},
+    {"angleTakesNoUnit", {"1", "60 in"}, angle},
+    {"resultTakesNoFraction", {"1", "30", "3/1"}, angle},
     // With no angle matched the thickness is not read: A-B-C doubles the A-B typed.
-    {"unmatchedDoublesTypedAB", {.thickness = "abc", .angle = "70.5", .abSoundPath = "3"}, "3.000 in | 6.000 in"},
-    {"unmatchedFormattedAB",
-     {.thickness = "1", .angle = "30", .abSoundPath = "2.924 in", .abcSoundPath = "5.848 in"},
-     angle},
-    {"emptyAngleDoublesNothing", {.thickness = "1", .angle = "", .abSoundPath = "3"}, angle},
-    {"emptyThickness",
-     {.thickness = "", .angle = "70", .abSoundPath = "1.000 in", .abcSoundPath = "2.000 in"},
-     "Please Enter the Material Thickness"},
-    {"blankThickness", {.thickness = "  ", .angle = "70"}, thicknessNaN},
-    {"quotientOverflows", {.thickness = "1E+308", .angle = "70"}, tooLarge},
-    {"doublingOverflows", {.thickness = "1", .angle = "30", .abSoundPath = "1E+308"}, tooLarge},
+    {"unmatchedDoublesTypedAB", {"abc", "70.5", "3"}, "3.000 in | 6.000 in"},
+    {"unmatchedFormattedAB", {"1", "30", "2.924 in", "5.848 in"}, angle},
+    {"emptyAngleDoublesNothing", {"1", "", "3"}, angle},
+    {"emptyThickness", {"", "70", "1.000 in", "2.000 in"}, "Please Enter the Material Thickness"},
+    {"blankThickness", {"  ", "70"}, thicknessNaN},
+    {"quotientOverflows", {"1E+308", "70"}, tooLarge},
+    {"doublingOverflows", {"1", "30", "1E+308"}, tooLarge},
 };
 INSTANTIATE_TEST_SUITE_P(Rows, SoundPath, testing::ValuesIn(soundPathRows), rowName);
 
 const CalculationRow<SurfaceTravelFields> surfaceTravelRows[] = {
-    {"chartSine70", {.soundPath = "10", .angle = "70", .surfaceTravel = "5", .inch = false}, "9.396 mm"},
-    {"one60", {.soundPath = "1", .angle = "60"}, "0.866 in"},
-    {"one45", {.soundPath = "1", .angle = "45"}, "0.707 in"},
-    {"pastedSoundPath", {.soundPath = "146.199 mm", .angle = "70", .inch = false}, "137.369 mm"},
+    {"chartSine70", {"10", "70", "5", false}, "9.396 mm"},
+    {"one60", {"1", "60"}, "0.866 in"},
+    {"one45", {"1", "45"}, "0.707 in"},
+    {"pastedSoundPath", {"146.199 mm", "70", "", false}, "137.369 mm"},
     {"soundPathInOtherUnit",
-     {.soundPath = "1/2 in", .angle = "70", .inch = false},
+     {"1/2 in", "70", "", false},
      "The Material Sound Path Is in in but Millimeter Is Selected"},
-    {"angleTakesNoFraction", {.soundPath = "1", .angle = "120/2"}, angle},
+    {"angleTakesNoFraction", {"1", "120/2"}, angle},
     // With no angle matched only a number typed into the result is formatted.
-    {"unmatchedFormatsTypedNumber", {.soundPath = "10", .angle = "30", .surfaceTravel = "5"}, "5.000 in"},
-    {"unmatchedEarlierResult", {.soundPath = "10", .angle = "30", .surfaceTravel = "9.396 mm"}, angle},
-    {"badAngleWithTypedResult", {.soundPath = "10", .angle = "x", .surfaceTravel = "5"}, angle},
-    {"emptySoundPath",
-     {.soundPath = "", .angle = "70", .surfaceTravel = "1.000 in"},
-     "Please Enter the Material Sound Path"},
-    {"lettersSoundPath", {.soundPath = "ten", .angle = "70"}, "Please Enter the Material Sound Path as a Number"},
+    {"unmatchedFormatsTypedNumber", {"10", "30", "5"}, "5.000 in"},
+    {"unmatchedEarlierResult", {"10", "30", "9.396 mm"}, angle},
+    {"badAngleWithTypedResult", {"10", "x", "5"}, angle},
+    {"emptySoundPath", {"", "70", "1.000 in"}, "Please Enter the Material Sound Path"},
+    {"lettersSoundPath", {"ten", "70"}, "Please Enter the Material Sound Path as a Number"},
 };
 INSTANTIATE_TEST_SUITE_P(Rows, SurfaceTravel, testing::ValuesIn(surfaceTravelRows), rowName);
 
 const CalculationRow<IndicationDepthFields> indicationDepthRows[] = {
-    {"firstLeg", {.thickness = "20", .abSoundPath = "40", .indicationSoundPath = "30"}, "15.000 in"},
-    {"pastedMillimetres",
-     {.thickness = "20 mm", .abSoundPath = "40MM", .indicationSoundPath = " 30 mm", .inch = false},
-     "15.000 mm"},
-    {"secondLegRisesAgain", {.thickness = "20", .abSoundPath = "40", .indicationSoundPath = "50"}, "15.000 in"},
-    {"thirdLegFallsAgain", {.thickness = "20", .abSoundPath = "40", .indicationSoundPath = "90"}, "5.000 in"},
-    {"manyBounces", {.thickness = "20", .abSoundPath = "40", .indicationSoundPath = "1000030"}, "15.000 in"},
-    {"fractions", {.thickness = "3/4", .abSoundPath = "1-1/2", .indicationSoundPath = "1 1/8\""}, "0.563 in"},
-    {"thicknessInOtherUnit",
-     {.thickness = "20 mm", .abSoundPath = "40", .indicationSoundPath = "30"},
-     "The Material Thickness Is in mm but Inch Is Selected"},
-    {"abInOtherUnit",
-     {.thickness = "20", .abSoundPath = "40\"", .indicationSoundPath = "30", .inch = false},
-     "The A-B Sound Path Is in in but Millimeter Is Selected"},
-    {"indicationInOtherUnit",
-     {.thickness = "20", .abSoundPath = "40", .indicationSoundPath = "30 MM"},
-     "The Indication Sound Path Is in mm but Inch Is Selected"},
-    {"zeroThicknessPastAB", {.thickness = "0", .abSoundPath = "40", .indicationSoundPath = "50"}, "0.000 in"},
-    {"rawHalfRoundsUp", {.thickness = "1", .abSoundPath = "2", .indicationSoundPath = "0.003"}, "0.002 in"},
-    {"thicknessEmpty",
-     {.thickness = "", .abSoundPath = "40", .indicationSoundPath = "30", .depth = "7.000 in"},
-     missing},
-    {"indicationEmpty", {.thickness = "20", .abSoundPath = "40", .indicationSoundPath = ""}, missing},
-    {"badThicknessFirst", {.thickness = "x", .abSoundPath = "40"}, thicknessNaN},
-    {"badAbFirst", {.thickness = "20", .abSoundPath = "4 0"}, "Please Enter the A-B Sound Path as a Number"},
-    {"zeroAb",
-     {.thickness = "20", .abSoundPath = "-0", .indicationSoundPath = "30"},
-     "The A-B Sound Path Must Not Be Zero"},
-    {"badIndication",
-     {.thickness = "20", .abSoundPath = "40", .indicationSoundPath = "x"},
-     "Please Enter the Indication Sound Path as a Number"},
-    {"ratioOverflowsFirst", {.thickness = "1E+300", .abSoundPath = "1E-300"}, tooLarge},
-    {"rawTextBeyondLargestDouble",
-     {.thickness = "1.7976931348623157E+308", .abSoundPath = "1", .indicationSoundPath = "1"},
-     tooLarge},
+    {"firstLeg", {"20", "40", "30"}, "15.000 in"},
+    {"pastedMillimetres", {"20 mm", "40MM", " 30 mm", "", false}, "15.000 mm"},
+    {"secondLegRisesAgain", {"20", "40", "50"}, "15.000 in"},
+    {"thirdLegFallsAgain", {"20", "40", "90"}, "5.000 in"},
+    {"manyBounces", {"20", "40", "1000030"}, "15.000 in"},
+    {"fractions", {"3/4", "1-1/2", "1 1/8\""}, "0.563 in"},
+    {"thicknessInOtherUnit", {"20 mm", "40", "30"}, "The Material Thickness Is in mm but Inch Is Selected"},
+    {"abInOtherUnit", {"20", "40\"", "30", "", false}, "The A-B Sound Path Is in in but Millimeter Is Selected"},
+    {"indicationInOtherUnit", {"20", "40", "30 MM"}, "The Indication Sound Path Is in mm but Inch Is Selected"},
+    {"zeroThicknessPastAB", {"0", "40", "50"}, "0.000 in"},
+    {"rawHalfRoundsUp", {"1", "2", "0.003"}, "0.002 in"},
+    {"thicknessEmpty", {"", "40", "30", "7.000 in"}, missing},
+    {"indicationEmpty", {"20", "40"}, missing},
+    {"badThicknessFirst", {"x", "40"}, thicknessNaN},
+    {"badAbFirst", {"20", "4 0"}, "Please Enter the A-B Sound Path as a Number"},
+    {"zeroAb", {"20", "-0", "30"}, "The A-B Sound Path Must Not Be Zero"},
+    {"badIndication", {"20", "40", "x"}, "Please Enter the Indication Sound Path as a Number"},
+    {"ratioOverflowsFirst", {"1E+300", "1E-300"}, tooLarge},
+    {"rawTextBeyondLargestDouble", {"1.7976931348623157E+308", "1", "1"}, tooLarge},
 };
 INSTANTIATE_TEST_SUITE_P(Rows, IndicationDepth, testing::ValuesIn(indicationDepthRows), rowName);
 
-TEST(ChangesOnlyResults, TellsAResultFromAnInput)
+// CLEAR empties the panel's fields but the angle and keeps the unit; a
+// change to any field but a result does not pass for a CALCULATE's.
+TEST(Fields, ClearAndResults)
 {
-    EXPECT_TRUE(changesOnlyResults(SoundPathFields{.abcSoundPath = "1"}, SoundPathFields{.abcSoundPath = "2"}));
-    EXPECT_FALSE(changesOnlyResults(SoundPathFields{.thickness = "1"}, SoundPathFields{.thickness = "2"}));
-}
-
-TEST(Clear, EmptiesThePanelsFieldsAndKeepsAngleAndUnit)
-{
-    const SoundPathFields soundPath{"25", "45", "35.356 mm", "70.711 mm", false};
-    EXPECT_EQ(clearSoundPath(soundPath), (SoundPathFields{.angle = "45", .inch = false}));
-    const SurfaceTravelFields surfaceTravel{"10", "45", "7.071 mm", false};
-    EXPECT_EQ(clearSurfaceTravel(surfaceTravel), (SurfaceTravelFields{.angle = "45", .inch = false}));
+    EXPECT_EQ(clearSoundPath({"25", "45", "35.356 mm", "70.711 mm", false}),
+              (SoundPathFields{"", "45", "", "", false}));
+    EXPECT_EQ(clearSurfaceTravel({"10", "45", "7.071 mm", false}), (SurfaceTravelFields{"", "45", "", false}));
     EXPECT_EQ(clearIndicationDepth({"20", "40", "30", "15.000 mm", false}), (IndicationDepthFields{.inch = false}));
+    EXPECT_FALSE(changesOnlyResults(SoundPathFields{"1"}, SoundPathFields{"2"}));
 }
 
 } // namespace

@@ -5,12 +5,12 @@
 // from (reading a number, writing a raw result, formatting it for display);
 // and a whole chart, 1 to 1000 by 0.1 at the three angles, written as CSV.
 
+#include "chart/writers.h"
 #include "core/chart.h"
 #include "core/fieldrules.h"
 #include "core/indicationdepth.h"
 #include "core/soundpath.h"
 #include "core/surfacetravel.h"
-#include "chart/writers.h"
 
 #include <benchmark/benchmark.h>
 

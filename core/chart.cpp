@@ -26,7 +26,7 @@ constexpr int maxScale = 15;
 // typed; a fraction or an exponent is taken as the window's 15-digit text of
 // its value. None when the window refuses the text or the exact value does
 // not fit.
-std::optional<Decimal> readDecimal(const std::string &text, char decimal)
+std::optional<Decimal> stepDecimal(const std::string &text, char decimal)
 {
     auto number = readInput(text, decimal);
     if (number && !number->plain)
@@ -95,13 +95,13 @@ std::variant<std::vector<ChartRow>, ChartRefusal> chartRows(const ChartRequest &
 {
     using Input = ChartRefusal::Input;
     const char decimal = request.decimal;
-    const auto from = readDecimal(request.from, decimal);
+    const auto from = stepDecimal(request.from, decimal);
     if (!from)
         return refuse(Input::From, "not a number the window reads, or too many digits to step exactly");
-    const auto to = readDecimal(request.to, decimal);
+    const auto to = stepDecimal(request.to, decimal);
     if (!to)
         return refuse(Input::To, "not a number the window reads, or too many digits to step exactly");
-    const auto step = readDecimal(request.step, decimal);
+    const auto step = stepDecimal(request.step, decimal);
     if (!step)
         return refuse(Input::Step, "not a number the window reads, or too many digits to step exactly");
     if (step->mantissa <= 0)
@@ -160,7 +160,7 @@ std::variant<std::vector<ChartRow>, ChartRefusal> chartRows(const ChartRequest &
 
 std::optional<std::string> chartNumber(const std::string &text, char decimal)
 {
-    const auto number = readDecimal(text, decimal);
+    const auto number = stepDecimal(text, decimal);
     if (!number)
         return std::nullopt;
     return writeDecimal(number->mantissa, number->scale, decimal);

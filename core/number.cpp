@@ -91,12 +91,21 @@ std::optional<Number> scan(std::string_view text, char decimal)
     if (out.digits.empty())
         return out;
 
-    std::string scientific = out.negative ? "-" : "";
-    scientific += out.digits;
-    char buffer[24];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, out.exponent).ptr;
-    scientific += 'e';
-    scientific.append(buffer, end);
+    // "[-]digitsEexponent", built on the stack where it fits, as it mostly does.
+    char small[64];
+    std::string large;
+    char *scientific = small;
+    if (out.digits.size() + 24 > sizeof small) {
+        large.resize(out.digits.size() + 24);
+        scientific = large.data();
+    }
+    char *end = scientific;
+    if (out.negative)
+        *end++ = '-';
+    end = std::copy(out.digits.begin(), out.digits.end(), end);
+    *end++ = 'e';
+    end = std::to_chars(end, end + 21, out.exponent).ptr;
+    *end = '\0';
     const auto magnitude = static_cast<long long>(out.digits.size()) + out.exponent;
     const auto value = detail::nearestDouble(scientific, magnitude, conversion);
     if (!value)
@@ -171,27 +180,27 @@ std::optional<Number> readFraction(std::string_view text)
 
 namespace detail {
 
-std::optional<double> nearestDouble(const std::string &scientific, long long magnitude, Conversion how)
+std::optional<double> nearestDouble(const char *scientific, long long magnitude, Conversion how)
 {
     double value = 0.0;
     if (how == Conversion::Portable) {
         errno = 0;
-        value = std::strtod(scientific.c_str(), nullptr);
+        value = std::strtod(scientific, nullptr);
         // strtod flags tiny results as well as huge ones; only the huge are refused.
         if (std::isinf(value))
             return std::nullopt;
         return value;
     }
 #if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
-    const char *first = scientific.data();
-    const auto [end, ec] = std::from_chars(first, first + scientific.size(), value);
+    const char *last = scientific + std::char_traits<char>::length(scientific);
+    const auto [end, ec] = std::from_chars(scientific, last, value);
     if (ec == std::errc::result_out_of_range) {
         // Too small to tell from zero reads as zero; too large is refused.
         if (magnitude <= 0)
-            return scientific.front() == '-' ? -0.0 : 0.0;
+            return scientific[0] == '-' ? -0.0 : 0.0;
         return std::nullopt;
     }
-    if (ec != std::errc() || end != first + scientific.size())
+    if (ec != std::errc() || end != last)
         return std::nullopt;
     return value;
 #else

@@ -36,12 +36,13 @@ std::optional<Number> readNumber(std::string_view text, char decimal);
 std::optional<Number> readInput(std::string_view text, char decimal);
 
 namespace detail {
-// The two ways the reader turns "[-]digitsEexponent" into the nearest double:
+// The two ways the reader turns "[-]digitsEexponent" (a C string) into the
+// nearest double:
 // the standard library's from_chars where it converts to double (LLVM's
 // libc++ before version 20 does not), else strtod, which reads this form
 // alike in every locale. None when the magnitude is beyond the largest double.
 enum class Conversion { Library, Portable };
-std::optional<double> nearestDouble(const std::string &scientific, long long magnitude, Conversion how);
+std::optional<double> nearestDouble(const char *scientific, long long magnitude, Conversion how);
 } // namespace detail
 
 } // namespace core

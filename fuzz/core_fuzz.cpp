@@ -146,7 +146,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             (number->negative ? "-" : "") + number->digits + 'e' + std::to_string(number->exponent);
         const long long magnitude = static_cast<long long>(number->digits.size()) + number->exponent;
         require(number->digits.empty()
-                    || detail::nearestDouble(scientific, magnitude, detail::Conversion::Portable) == value,
+                    || detail::nearestDouble(scientific.c_str(), magnitude, detail::Conversion::Portable) == value,
                 "the portable conversion reads another double", text);
         for (const AngleFactors &row : angleTable)
             for (const double made :

@@ -107,34 +107,27 @@ INSTANTIATE_TEST_SUITE_P(
         CellRow{"comma_20_at_70", "20", "70", {"20", "70", "58,480", "116,959", "54,948", "109,895"}, false, ','}),
     rowName);
 
-TEST(Chart, TakesTenThousandThicknesses)
-{
-    EXPECT_EQ(rowsOf({.from = "1", .to = "10000", .step = "1", .angles = {"45"}}).size(), 10000u);
-}
+TEST(Chart, TakesTenThousandThicknesses) { EXPECT_EQ(rowsOf({"1", "10000", "1", {"45"}}).size(), 10000u); }
 
 // Over a whole range, each row's cells are what the panels give when its
 // texts are typed and pasted as an inspector would, under either separator.
 TEST(Chart, AgreesWithThePanelsOverARange)
 {
     for (const char decimal : {'.', ','}) {
-        const std::string half = decimal == '.' ? "0.5" : "0,5";
-        const auto rows =
-            rowsOf({.from = "1", .to = "100", .step = half, .angles = {"70", "60", "45"}, .decimal = decimal});
+        const auto rows = rowsOf({"1", "100", decimal == '.' ? "0.5" : "0,5", {"70", "60", "45"}, true, decimal});
         ASSERT_EQ(rows.size(), 199u * 3);
-        for (const ChartRow &row : rows) {
-            const auto paths = std::get<SoundPathFields>(
-                calculateSoundPath({.thickness = row.thickness, .angle = row.angle}, decimal));
-            const auto skip = [&](const std::string &soundPath) {
-                return std::get<SurfaceTravelFields>(
-                           calculateSurfaceTravel({.soundPath = soundPath, .angle = row.angle}, decimal))
-                    .surfaceTravel;
-            };
-            EXPECT_EQ(row.abSoundPath + " in", paths.abSoundPath) << row.thickness;
-            EXPECT_EQ(row.abcSoundPath + " in", paths.abcSoundPath) << row.thickness;
-            EXPECT_EQ(row.halfSkip + " in", skip(paths.abSoundPath)) << row.thickness;
-            EXPECT_EQ(row.fullSkip + " in", skip(paths.abcSoundPath)) << row.thickness;
-        }
         EXPECT_EQ(rows.back().thickness, decimal == '.' ? "100.0" : "100,0");
+        for (const ChartRow &row : rows) {
+            const auto paths = std::get<SoundPathFields>(calculateSoundPath({row.thickness, row.angle}, decimal));
+            const auto skip = [&](const std::string &path) {
+                return std::get<SurfaceTravelFields>(calculateSurfaceTravel({path, row.angle}, decimal)).surfaceTravel;
+            };
+            EXPECT_EQ(row.abSoundPath + " in|" + row.abcSoundPath + " in|" + row.halfSkip + " in|" + row.fullSkip
+                          + " in",
+                      paths.abSoundPath + "|" + paths.abcSoundPath + "|" + skip(paths.abSoundPath) + "|"
+                          + skip(paths.abcSoundPath))
+                << row.thickness;
+        }
     }
 }
 

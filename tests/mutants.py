@@ -667,7 +667,7 @@ MUTANTS += [
      'The chart gives 116.960 for A-B-C at 20 mm and 70 degrees, where the window shows 116.959.'),
     ('chart-half-skip-from-unrounded-ab', CH,
      'const auto half = surfaceTravel(paths.abSoundPath, angle, request.inch, decimal);',
-     'const auto half = surfaceTravel(writeRaw(*readNumber(thickness, decimal) / '
+     'const auto half = surfaceTravel(writeRaw(readNumber(thickness, decimal)->value / '
      'lookupAngle(angle, decimal).factors->soundPathDivisor, decimal), angle, request.inch, decimal);',
      'The chart gives a half skip of 54.947 at 20 mm and 70 degrees, where the window gives 54.948.'),
     ('chart-full-skip-doubles-half', CH,

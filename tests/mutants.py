@@ -826,8 +826,8 @@ INSTALLER_MUTANTS = [
 ]
 WINDOWS_MUTANTS = [
     ('windows-console-program', 'shell/CMakeLists.txt',
-     '    WIN32_EXECUTABLE ON\n',
-     '    WIN32_EXECUTABLE OFF\n',
+     'set_target_properties(angulon PROPERTIES WIN32_EXECUTABLE ON)',
+     'set_target_properties(angulon PROPERTIES WIN32_EXECUTABLE OFF)',
      'A console window opens beside Angulon on Windows.'),
     ('windows-platform-plugin-misplaced', 'packaging/CMakeLists.txt',
      'install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)',

@@ -26,7 +26,7 @@ ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 
 # The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
 # any report fails its test.
-cmake -S "$root" -B "$build/sanitize" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DANGULON_SANITIZE=ON >/dev/null
+cmake -S "$root" --preset sanitize >/dev/null
 cmake --build "$build/sanitize"
 ctest --test-dir "$build/sanitize" --output-on-failure -j "$(nproc)"
 

@@ -19,7 +19,6 @@ qt_version=6.4.2
 qt_source_version=6.4.2+dfsg-10
 cache_root="${XDG_CACHE_HOME:-$HOME/.cache}/angulon"
 windows_qt="$cache_root/qt-$qt_version-mingw64"
-windows_build="$build/windows"
 
 # What the program does not use stays out; the third-party libraries Qt
 # needs are its bundled copies, as the MinGW sysroot has none of them.
@@ -119,8 +118,7 @@ install_missing
 build_qt
 [ "${1:-}" = qt ] && exit 0
 
-cmake -S "$root" -B "$windows_build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DANGULON_WINDOWS_QT="$windows_qt" >/dev/null
-cmake --build "$windows_build"
+cmake -S "$root" --preset windows -DANGULON_WINDOWS_QT="$windows_qt" >/dev/null
+cmake --build "$build/windows"
 start_display
-ctest --test-dir "$windows_build" --output-on-failure -j "$(nproc)"
+ctest --test-dir "$build/windows" --output-on-failure -j "$(nproc)"

@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: MIT
-# Shared by run.sh, test.sh, windows.sh and bench/run.sh:
+# Shared by run.sh, test.sh, packaging/windows/build.sh and bench/run.sh:
 # installs the Debian packages the build needs (only those missing) and
 # configures and builds the project in build/, as the preset "default" of
 # CMakePresets.json says; the other builds have presets there too, each in a

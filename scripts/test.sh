@@ -35,4 +35,4 @@ ctest --test-dir "$build/sanitize" --output-on-failure -j "$(nproc)"
 
 # The Windows build, cross-compiled with Qt built once from Debian's source,
 # and the same suite run under Wine, with both Windows packages made and used.
-"$root/scripts/windows.sh"
+"$root/packaging/windows/build.sh"

@@ -5,12 +5,14 @@
 # importing only Windows' own DLLs and those the packages ship beside it, so
 # nothing of Linux's (fontconfig, say) leaks in. The chart program is a
 # console program that loads no Qt at all.
-# Usage: windows_program.sh PROGRAM.exe OBJDUMP VERSION CHART.exe
+# Usage: windows_program.sh PROGRAM.exe OBJDUMP VERSION CHART.exe RUNTIME_DLL...
+#   (RUNTIME_DLL: the MinGW runtime DLLs the packages ship)
 set -eu
 program=$1
 objdump=$2
 version=$3
 chart=$4
+shift 4
 
 fail() {
     echo "windows_program: $*" >&2
@@ -35,7 +37,7 @@ check_file() {
     done
 }
 
-runtime="libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll KERNEL32.dll msvcrt.dll"
+runtime="$* KERNEL32.dll msvcrt.dll"
 # shellcheck disable=SC2086 # the lists are split on purpose
 check_file "$program" 2 "Windows GUI program" Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll USER32.dll SHELL32.dll $runtime
 # shellcheck disable=SC2086

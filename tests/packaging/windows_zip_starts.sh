@@ -15,20 +15,14 @@ prefix_script=$3
 shot=$4
 shift 4
 here=$(dirname "$0")
-
-fail() {
-    echo "windows_zip_starts: $*" >&2
-    exit 1
-}
+. "$here/../lib.sh"
 
 [ -f "$zip" ] || fail "no $zip"
-echo "windows_zip_starts: $(basename "$zip"), $(du -k "$zip" | cut -f1) KiB:"
+say "$(basename "$zip"), $(du -k "$zip" | cut -f1) KiB:"
 unzip -l "$zip" | sed 's/^/    /'
 
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-unzip -q "$zip" -d "$dir"
-top="$dir/$(basename "$zip" .zip)"
+unzip -q "$zip" -d "$scratch"
+top="$scratch/$(basename "$zip" .zip)"
 [ -d "$top" ] || fail "the zip does not unpack into one folder named $(basename "$zip" .zip)"
 
 expected="angulon.exe angulon-chart.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll $* platforms/qwindows.dll
@@ -47,4 +41,4 @@ sh "$here/windows_shows_result.sh" "$shot" "$top/angulon.exe"
 row=$(wine "$top/angulon-chart.exe" --from 1 --to 1 --step 1 --angles 70 --decimal . --format csv </dev/null | tr -d '\r' |
     sed -n 2p)
 [ "$row" = "1,70,2.924,5.848,2.747,5.495" ] || fail "the unpacked angulon-chart.exe printed '$row'"
-echo "windows_zip_starts: angulon-chart.exe printed $row"
+finish "angulon-chart.exe printed $row"

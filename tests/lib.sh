@@ -1,4 +1,5 @@
 # SPDX-License-Identifier: MIT
+# shellcheck shell=sh
 # Sourced by the test scripts (sh or bash): messages that name the script, a
 # count of failed checks, and a scratch folder of the script's own that goes
 # when it ends.
@@ -27,8 +28,8 @@ finish() {
 }
 
 scratch=$(mktemp -d)
-on_exit="rm -rf '$scratch'"
-trap 'eval "$on_exit"' EXIT
+exit_commands=:
+trap 'eval "$exit_commands"; rm -rf "$scratch"' EXIT
 # at_exit COMMAND: runs COMMAND too when the script ends, before the scratch
 # folder goes.
-at_exit() { on_exit="$1; $on_exit"; }
+at_exit() { exit_commands="$1; $exit_commands"; }

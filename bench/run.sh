@@ -20,8 +20,7 @@ install_missing
 
 # An optimised build of its own, so the figures do not depend on how build/
 # was last configured.
-cmake -S "$root" -B "$bench_build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-    -DANGULON_BENCH=ON >&2
+cmake -S "$root" --preset perf -B "$bench_build" >&2
 cmake --build "$bench_build" --target angulon angulon_reference angulon_xbench angulon_corebench angulon_longlife \
     angulon_chart >&2
 

@@ -3,18 +3,10 @@
 # angulon_warning_flags that angulon_target_defaults (targets.cmake) gives
 # each target; the program's build and the fuzz project both include it, so
 # both are held to the same.
-# ANGULON_WERROR makes any warning fail the build. It is on by default where
-# CI is set in the environment, as CI services (and .ci/run) do; an ordinary
-# build only reports warnings.
-if(DEFINED ENV{CI} AND NOT "$ENV{CI}" STREQUAL "")
-    set(werror_default ON)
-else()
-    set(werror_default OFF)
+# ANGULON_WERROR, an option of the program's build, makes any warning fail
+# the build. The fuzz project declares no options: there CI in the
+# environment decides, as it decides that option's default.
+if(NOT DEFINED ANGULON_WERROR)
+    set(ANGULON_WERROR "$ENV{CI}")
 endif()
-option(ANGULON_WERROR "Treat compiler warnings as errors" ${werror_default})
-
-if(MSVC)
-    set(angulon_warning_flags /W4 $<$<BOOL:${ANGULON_WERROR}>:/WX>)
-else()
-    set(angulon_warning_flags -Wall -Wextra -Wpedantic $<$<BOOL:${ANGULON_WERROR}>:-Werror>)
-endif()
+set(angulon_warning_flags -Wall -Wextra -Wpedantic $<$<BOOL:${ANGULON_WERROR}>:-Werror>)

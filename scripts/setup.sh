@@ -1,6 +1,9 @@
 # SPDX-License-Identifier: MIT
-# Shared by run.sh and test.sh: installs the Debian packages the build needs
-# (only those missing) and configures and builds the project in build/.
+# Shared by run.sh, test.sh, packaging/windows/build.sh and bench/run.sh:
+# installs the Debian packages the build needs (only those missing) and
+# configures and builds the project in build/, as the preset "default" of
+# CMakePresets.json says; the other builds have presets there too, each in a
+# folder of build/.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -58,6 +61,6 @@ ensure_test_locale() {
 configure_and_build() {
     local targets=()
     [ $# -eq 0 ] || targets=(--target "$@")
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake -S "$root" --preset default >/dev/null
     cmake --build "$build" "${targets[@]}"
 }

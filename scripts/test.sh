@@ -26,7 +26,7 @@ ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 
 # The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
 # any report fails its test.
-cmake -S "$root" -B "$build/sanitize" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DANGULON_SANITIZE=ON >/dev/null
+cmake -S "$root" --preset sanitize >/dev/null
 cmake --build "$build/sanitize"
 ctest --test-dir "$build/sanitize" --output-on-failure -j "$(nproc)"
 
@@ -35,4 +35,4 @@ ctest --test-dir "$build/sanitize" --output-on-failure -j "$(nproc)"
 
 # The Windows build, cross-compiled with Qt built once from Debian's source,
 # and the same suite run under Wine, with both Windows packages made and used.
-"$root/scripts/windows.sh"
+"$root/packaging/windows/build.sh"

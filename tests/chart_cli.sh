@@ -13,14 +13,9 @@ manual=$2
 shift 2
 program=("$@")
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/lib.sh"
+work=$scratch
 cd "$work" || exit 1
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
 
 # run NAME ARGUMENT... : runs the program, leaving out, err and status.
 run() {
@@ -47,16 +42,16 @@ refused() {
             run "$name" "${program[@]}" "$@" -o chart.out
             ;;
         esac
-        [ "$status" -eq 2 ] || fail "$name ($target): exit status $status, not 2"
-        [ ! -s "$work/out" ] || fail "$name ($target): wrote to standard output: $(head -c 200 "$work/out")"
+        [ "$status" -eq 2 ] || fault "$name ($target): exit status $status, not 2"
+        [ ! -s "$work/out" ] || fault "$name ($target): wrote to standard output: $(head -c 200 "$work/out")"
         [ "$(cat "$work/err.lines")" = "angulon-chart: $message" ] ||
-            fail "$name ($target): said '$(cat "$work/err.lines")', not 'angulon-chart: $message'"
+            fault "$name ($target): said '$(cat "$work/err.lines")', not 'angulon-chart: $message'"
         case $target in
-        new) [ ! -e "$work/chart.out" ] || fail "$name: created the file -o names" ;;
-        existing) [ "$(cat "$work/chart.out")" = kept ] || fail "$name: changed the file -o names" ;;
+        new) [ ! -e "$work/chart.out" ] || fault "$name: created the file -o names" ;;
+        existing) [ "$(cat "$work/chart.out")" = kept ] || fault "$name: changed the file -o names" ;;
         esac
         [ "$(ls "$work")" = "$(ls "$work" | grep -v -e '^chart\.out\.' -e '\.tmp$')" ] ||
-            fail "$name ($target): left a temporary file: $(ls "$work")"
+            fault "$name ($target): left a temporary file: $(ls "$work")"
     done
 }
 
@@ -75,58 +70,57 @@ refused unknown_format "--format: must be text, csv or html (see angulon-chart -
 
 # A chart written: the same bytes to standard output and to -o.
 run csv_out "${program[@]}" --from 20 --to 21 --step 1 --angles 70 --unit mm --decimal . --format csv
-[ "$status" -eq 0 ] || fail "csv: exit status $status: $(cat "$work/err.lines")"
+[ "$status" -eq 0 ] || fault "csv: exit status $status: $(cat "$work/err.lines")"
 printf 'Thickness (mm),Angle,A-B (mm),A-B-C (mm),Half skip (mm),Full skip (mm)\r\n20,70,58.480,116.959,54.948,109.895\r\n21,70,61.404,122.807,57.695,115.389\r\n' >"$work/expected"
-cmp -s "$work/out" "$work/expected" || fail "csv: standard output was: $(od -c "$work/out" | head -5)"
+cmp -s "$work/out" "$work/expected" || fault "csv: standard output was: $(od -c "$work/out" | head -5)"
 printf 'old\n' >"$work/chart.csv"
 run csv_file "${program[@]}" --from 20 --to 21 --step 1 --angles 70 --unit mm --decimal . --format csv -o chart.csv
-[ "$status" -eq 0 ] && [ ! -s "$work/out" ] && [ ! -s "$work/err" ] || fail "csv -o: status $status, said $(cat "$work/err")"
-cmp -s "$work/chart.csv" "$work/expected" || fail "csv -o: the file holds $(od -c "$work/chart.csv" | head -5)"
+[ "$status" -eq 0 ] && [ ! -s "$work/out" ] && [ ! -s "$work/err" ] || fault "csv -o: status $status, said $(cat "$work/err")"
+cmp -s "$work/chart.csv" "$work/expected" || fault "csv -o: the file holds $(od -c "$work/chart.csv" | head -5)"
 
-[ "$(ls "$work" | grep -c -e '^chart\.csv\.' -e '\.tmp$')" -eq 0 ] || fail "csv -o: left $(ls "$work")"
+[ "$(ls "$work" | grep -c -e '^chart\.csv\.' -e '\.tmp$')" -eq 0 ] || fault "csv -o: left $(ls "$work")"
 # A file replaced keeps its permissions; a new one gets those of any new
 # file. (Wine has no such permissions to keep.)
 if [ ${#program[@]} -eq 1 ]; then
     chmod 640 "$work/chart.csv"
     (umask 022 && "${program[@]}" --from 1 --to 2 --step 1 -o chart.csv && "${program[@]}" --from 1 --to 2 --step 1 -o new.txt)
-    [ "$(stat -c %a "$work/chart.csv")" = 640 ] || fail "-o over a file: permissions $(stat -c %a "$work/chart.csv"), not 640"
-    [ "$(stat -c %a "$work/new.txt")" = 644 ] || fail "-o new file: permissions $(stat -c %a "$work/new.txt"), not 644"
+    [ "$(stat -c %a "$work/chart.csv")" = 640 ] || fault "-o over a file: permissions $(stat -c %a "$work/chart.csv"), not 640"
+    [ "$(stat -c %a "$work/new.txt")" = 644 ] || fault "-o new file: permissions $(stat -c %a "$work/new.txt"), not 644"
 fi
 
 # A file that cannot be written: status 1, a message, nothing half-done.
 run missing_folder "${program[@]}" --from 1 --to 2 --step 1 -o missing/chart.txt
-[ "$status" -eq 1 ] || fail "missing folder: exit status $status, not 1"
+[ "$status" -eq 1 ] || fault "missing folder: exit status $status, not 1"
 grep -q '^angulon-chart: cannot create a file beside missing/chart.txt: ' "$work/err.lines" ||
-    fail "missing folder: said '$(cat "$work/err.lines")'"
+    fault "missing folder: said '$(cat "$work/err.lines")'"
 mkdir "$work/folder"
 run folder_in_the_way "${program[@]}" --from 1 --to 2 --step 1 -o folder
-[ "$status" -eq 1 ] || fail "folder in the way: exit status $status, not 1"
+[ "$status" -eq 1 ] || fault "folder in the way: exit status $status, not 1"
 grep -q '^angulon-chart: cannot replace folder: ' "$work/err.lines" ||
-    fail "folder in the way: said '$(cat "$work/err.lines")'"
-[ "$(ls "$work" | grep -c -e '^folder\.' -e '\.tmp$')" -eq 0 ] || fail "folder in the way: left $(ls "$work")"
+    fault "folder in the way: said '$(cat "$work/err.lines")'"
+[ "$(ls "$work" | grep -c -e '^folder\.' -e '\.tmp$')" -eq 0 ] || fault "folder in the way: left $(ls "$work")"
 if [ -w /dev/full ]; then
     "${program[@]}" --from 1 --to 2 --step 1 >/dev/full 2>"$work/err"
     status=$?
-    [ "$status" -eq 1 ] || fail "full disk: exit status $status, not 1"
-    grep -q '^angulon-chart: cannot write to standard output: ' "$work/err" || fail "full disk: said '$(cat "$work/err")'"
+    [ "$status" -eq 1 ] || fault "full disk: exit status $status, not 1"
+    grep -q '^angulon-chart: cannot write to standard output: ' "$work/err" || fault "full disk: said '$(cat "$work/err")'"
 fi
 
 # The locale's separator unless --decimal says otherwise.
 LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 run german "${program[@]}" --from 0,5 --to 0,5 --step 1 --angles 60 --format csv
-grep -q '^0,5;60;1,000;2,000;0,866;1,732' "$work/out" || fail "German locale: printed $(cat "$work/out") $(cat "$work/err")"
+grep -q '^0,5;60;1,000;2,000;0,866;1,732' "$work/out" || fault "German locale: printed $(cat "$work/out") $(cat "$work/err")"
 LC_ALL=C LANG=C run c_locale "${program[@]}" --from 0.5 --to 0.5 --step 1 --angles 60 --format csv
-grep -q '^0.5,60,1.000,2.000,0.866,1.732' "$work/out" || fail "C locale: printed $(cat "$work/out") $(cat "$work/err")"
+grep -q '^0.5,60,1.000,2.000,0.866,1.732' "$work/out" || fault "C locale: printed $(cat "$work/out") $(cat "$work/err")"
 
 # --version, and --help against the manual page's OPTIONS, in order.
 run version "${program[@]}" --version
-[ "$(tr -d '\r' <"$work/out")" = "angulon-chart $version" ] || fail "--version printed $(cat "$work/out")"
+[ "$(tr -d '\r' <"$work/out")" = "angulon-chart $version" ] || fault "--version printed $(cat "$work/out")"
 run help "${program[@]}" --help
-[ "$status" -eq 0 ] || fail "--help: exit status $status"
+[ "$status" -eq 0 ] || fault "--help: exit status $status"
 helped=$(tr -d '\r' <"$work/out" | sed -n 's/^  \(-[-a-z]*\).*/\1/p' | tr '\n' ' ')
 documented=$(sed -n '/^\.SH OPTIONS/,/^\.SH /p' "$manual" | sed -n 's/^\.BI\{0,1\} \(\\-[-\\a-z]*\).*/\1/p' |
     sed 's/\\-/-/g' | tr '\n' ' ')
 [ -n "$helped" ] && [ "$helped" = "$documented" ] ||
-    fail "--help lists '$helped', the manual page '$documented'"
+    fault "--help lists '$helped', the manual page '$documented'"
 
-[ "$failures" -eq 0 ] || exit 1
-echo "chart_cli: every case passed"
+finish "every case passed"

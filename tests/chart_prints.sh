@@ -8,13 +8,8 @@
 # Usage: chart_prints.sh ANGULON_CHART
 set -euo pipefail
 chart=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
+. "$(dirname "$0")/lib.sh"
+work=$scratch
 
 "$chart" --from 1 --to 100 --step 0.5 --unit mm --decimal . --format html -o "$work/chart.html"
 "$chart" --from 1 --to 100 --step 0.5 --unit mm --decimal . --format csv | tr -d '\r' | tail -n +2 | tr ',' ' ' |
@@ -26,12 +21,12 @@ for paper in A4 Letter; do
     timeout 120 chromium --headless --no-sandbox --disable-gpu --disable-background-networking --no-first-run \
         --no-default-browser-check --user-data-dir="$work/profile" --no-pdf-header-footer \
         --print-to-pdf="$work/$paper.pdf" "file://$work/$paper.html" >"$work/chromium.log" 2>&1 ||
-        { cat "$work/chromium.log" >&2; fail "$paper: chromium did not print"; continue; }
+        { cat "$work/chromium.log" >&2; fault "$paper: chromium did not print"; continue; }
     info=$(pdfinfo "$work/$paper.pdf")
     pages=$(echo "$info" | sed -n 's/^Pages: *//p')
     size=$(echo "$info" | sed -n 's/^Page size: *//p')
     echo "$paper: $pages pages of $size"
-    echo "$size" | grep -qi "($paper)" || fail "$paper: printed on $size"
+    echo "$size" | grep -qi "($paper)" || fault "$paper: printed on $size"
 
     : >"$work/rows"
     for page in $(seq "$pages"); do
@@ -40,11 +35,11 @@ for paper in A4 Letter; do
             tr -s ' ')
         [ -z "$rows" ] || echo "$rows" >>"$work/rows"
         [ -z "$rows" ] || echo "$text" | grep -q "Thickness (mm) \+Angle \+A-B (mm) \+A-B-C (mm) \+Half skip (mm) \+Full skip (mm)" ||
-            fail "$paper: page $page has rows but no header"
+            fault "$paper: page $page has rows but no header"
     done
     sort "$work/rows" >"$work/printed"
     if ! cmp -s "$work/printed" "$work/expected"; then
-        fail "$paper: the printed rows differ from the chart's (< printed, > chart):"
+        fault "$paper: the printed rows differ from the chart's (< printed, > chart):"
         diff "$work/printed" "$work/expected" | head -20 >&2
     fi
     echo "$paper: $(wc -l <"$work/printed") whole rows, each once"
@@ -58,17 +53,16 @@ for paper in A4 Letter; do
             w=${BASH_REMATCH[1]} h=${BASH_REMATCH[2]} x=${BASH_REMATCH[3]} y=${BASH_REMATCH[4]}
             if [ "$x" -lt "$margin" ] || [ "$y" -lt "$margin" ] || [ $((x + w)) -gt $((width - margin)) ] ||
                 [ $((y + h)) -gt $((height - margin)) ]; then
-                fail "$paper: $(basename "$image") is drawn to its edge ($box on ${width}x${height})"
+                fault "$paper: $(basename "$image") is drawn to its edge ($box on ${width}x${height})"
             fi
         fi
     done
 
     # No picture was turned into pixels: the drawings are vectors with text.
     images=$(pdfimages -list "$work/$paper.pdf" | tail -n +3 | wc -l)
-    [ "$images" -eq 0 ] || fail "$paper: $images raster images in the PDF"
+    [ "$images" -eq 0 ] || fault "$paper: $images raster images in the PDF"
     labels=$(pdftotext "$work/$paper.pdf" - | grep -c "^B-C$") || true
-    [ "$labels" -eq 3 ] || fail "$paper: $labels drawings with their labels as text, not 3"
+    [ "$labels" -eq 3 ] || fault "$paper: $labels drawings with their labels as text, not 3"
 done
 
-[ "$failures" -eq 0 ] || exit 1
-echo "chart_prints: both papers print every row whole under a header"
+finish "both papers print every row whole under a header"

@@ -5,7 +5,7 @@
 # directory, so a library planted wherever the program is started would be
 # loaded into it.
 # Usage: librarypath.sh PROGRAM...
-status=0
+. "$(dirname "$0")/lib.sh"
 for program in "$@"; do
     path=$(readelf -d "$program" | sed -n 's/.*(R\(UN\)\{0,1\}PATH).*\[\(.*\)\]$/\2/p')
     [ -n "$path" ] || continue
@@ -16,12 +16,11 @@ for program in "$@"; do
         case $entry in
         /* | '$ORIGIN'*) ;;
         *)
-            echo "librarypath: $program searches '$entry' for libraries (path '$path')" >&2
-            status=1
+            fault "$program searches '$entry' for libraries (path '$path')"
             break
             ;;
         esac
     done
     IFS=$old_ifs
 done
-exit $status
+finish "no program searches a relative or empty path for libraries"

@@ -16,9 +16,11 @@ run of the Linux build does not count them as survivors.
 
 Run from the project root (all mutants, or those whose id matches ID_REGEX):
     python3 ../shared/tools/mutate.py tests/mutants.py [ID_REGEX]
-and the Windows ones, once scripts/windows.sh has built Qt for Windows, on
-an X display with a window manager (the tests use Windows' own platform):
-    ANGULON_MUTATE_WINDOWS=1 CMAKE_TOOLCHAIN_FILE=$PWD/cmake/mingw-w64-x86_64.cmake \
+and the Windows ones, once packaging/windows/build.sh has built Qt for
+Windows, on an X display with a window manager (the tests use Windows' own
+platform):
+    ANGULON_MUTATE_WINDOWS=1 ANGULON_WINDOWS_QT=$(packaging/windows/build.sh qt-prefix) \
+    CMAKE_TOOLCHAIN_FILE=$PWD/packaging/windows/mingw-w64-x86_64.cmake \
     QT_QPA_PLATFORM=windows MUTATE_EXCLUDE='desktop_entry|metainfo' DISPLAY=... \
     python3 ../shared/tools/mutate.py tests/mutants.py '^(windows|installer)-'
 """
@@ -43,6 +45,7 @@ VC = 'cmake/version.cmake'
 VH = 'cmake/version.h.in'
 IS = 'packaging/iconscale.cpp'
 NSIS = 'packaging/windows/NSIS.template.in'
+WIN = 'packaging/windows/windows.cmake'
 
 MUTANTS = [
     # --- the portable conversion, taken where the standard library has no
@@ -653,8 +656,8 @@ MUTANTS = [
      '"kwgdTTTTTTTTTTTTTTTTTTTTTTTggdk.",',
      'On Windows angulon.exe shows the picture from before it was redrawn.'),
     ('icon-sizes-changed', 'packaging/CMakeLists.txt',
-     "set(ico_sizes 32 64 128 256)",
-     "set(ico_sizes 32 64 128)",
+     "set(ANGULON_ICON_SIZES 32 64 128 256)",
+     "set(ANGULON_ICON_SIZES 32 64 128)",
      'angulon.ico keeps a size the build no longer makes.'),
 ]
 
@@ -836,7 +839,7 @@ INSTALLER_MUTANTS = [
      "Target x86-unicode\n",
      'Installed for all users, the 64-bit program lands in Program Files (x86) and its registry entry '
      'under WOW6432Node.'),
-    ('installer-stock-template', 'packaging/windows/cpack.cmake',
+    ('installer-stock-template', WIN,
      'set(CPACK_MODULE_PATH "${CMAKE_CURRENT_LIST_DIR}" ${CMAKE_MODULE_PATH})',
      'set(CPACK_MODULE_PATH ${CMAKE_MODULE_PATH})',
      'The installer always asks for administrator rights and installs for all users.'),
@@ -847,30 +850,30 @@ INSTALLER_MUTANTS = [
 ]
 WINDOWS_MUTANTS = [
     ('windows-console-program', 'shell/CMakeLists.txt',
-     '    WIN32_EXECUTABLE ON\n',
-     '    WIN32_EXECUTABLE OFF\n',
+     'set_target_properties(angulon PROPERTIES WIN32_EXECUTABLE ON)',
+     'set_target_properties(angulon PROPERTIES WIN32_EXECUTABLE OFF)',
      'A console window opens beside Angulon on Windows.'),
-    ('windows-platform-plugin-misplaced', 'packaging/CMakeLists.txt',
+    ('windows-platform-plugin-misplaced', WIN,
      'install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)',
      'install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION plugins/platforms)',
      'Angulon from the zip or the installer does not start: Qt finds no platform plugin.'),
-    ('windows-no-style-plugin', 'packaging/CMakeLists.txt',
+    ('windows-no-style-plugin', WIN,
      'install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)',
      '',
      'Angulon on Windows draws its buttons in the old Windows 95 style.'),
-    ('windows-no-winpthread', 'cmake/windows.cmake',
-     'foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)',
-     'foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll)',
+    ('windows-no-winpthread', WIN,
+     'set(ANGULON_MINGW_RUNTIME libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)',
+     'set(ANGULON_MINGW_RUNTIME libstdc++-6.dll libgcc_s_seh-1.dll)',
      'Angulon from the zip or the installer does not start on a Windows without MinGW.'),
-    ('windows-no-qt-licences', 'packaging/CMakeLists.txt',
-     'install(DIRECTORY ${ANGULON_WINDOWS_QT_PREFIX}/licenses/ DESTINATION licenses/Qt)',
+    ('windows-no-qt-licences', WIN,
+     'install(DIRECTORY ${qt_prefix}/licenses/ DESTINATION licenses/Qt)',
      '',
      "The packages ship Qt's DLLs without Qt's licences."),
-    ('windows-product-version', 'packaging/angulon.rc.in',
+    ('windows-product-version', 'packaging/windows/angulon.rc.in',
      'VALUE "ProductVersion", "@PROJECT_VERSION@\\0"',
      'VALUE "ProductVersion", "@PROJECT_VERSION_MAJOR@\\0"',
      "The program's properties on Windows give the wrong version."),
-    ('windows-chart-not-shipped', 'packaging/CMakeLists.txt',
+    ('windows-chart-not-shipped', WIN,
      'install(TARGETS angulon angulon_chart RUNTIME DESTINATION .)',
      'install(TARGETS angulon RUNTIME DESTINATION .)',
      'The zip and the installer come without angulon-chart.exe.'),

@@ -11,11 +11,7 @@ package_dir=$1
 version=$2
 app_id=$3
 license=$4
-
-fail() {
-    echo "package_starts: $*" >&2
-    exit 1
-}
+. "$(dirname "$0")/../lib.sh"
 
 deb=$(ls "$package_dir"/angulon_"$version"_*.deb 2>/dev/null | head -n 1)
 [ -n "$deb" ] || fail "no angulon_${version}_*.deb in $package_dir"
@@ -26,8 +22,7 @@ for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
     echo "$depends" | grep -q "\\b$library\\b" || fail "Depends lacks $library: $depends"
 done
 
-root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
+root=$scratch
 dpkg-deb -x "$deb" "$root"
 
 entry="$root/usr/share/applications/$app_id.desktop"

@@ -1,8 +1,10 @@
 # SPDX-License-Identifier: MIT
 # Cross-compiles for 64-bit Windows with Debian's MinGW-w64 (the -posix
 # threading variant, which std::thread and Qt need). Qt for Windows is looked
-# for in ANGULON_WINDOWS_QT, by default where scripts/windows.sh builds it
-# once and caches it; the host's Qt tools (moc, rcc, uic) come from /usr.
+# for in ANGULON_WINDOWS_QT, by default the environment's: build.sh beside
+# this file builds it once into a cache, sets it there, and prints the path
+# with "build.sh qt-prefix". The host's Qt tools (moc, rcc, uic) come from
+# /usr.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -13,12 +15,7 @@ set(CMAKE_RC_COMPILER ${triple}-windres)
 
 # Headers, libraries and packages come from the MinGW sysroot and the cross
 # Qt only; programs (moc, rcc, uic, windres) are the host's.
-if(DEFINED ENV{XDG_CACHE_HOME} AND NOT "$ENV{XDG_CACHE_HOME}" STREQUAL "")
-    set(cache_home "$ENV{XDG_CACHE_HOME}")
-else()
-    set(cache_home "$ENV{HOME}/.cache")
-endif()
-set(ANGULON_WINDOWS_QT "${cache_home}/angulon/qt-6.4.2-mingw64" CACHE PATH "Qt built for Windows (its install prefix)")
+set(ANGULON_WINDOWS_QT "$ENV{ANGULON_WINDOWS_QT}" CACHE PATH "Qt built for Windows (its install prefix)")
 set(QT_HOST_PATH /usr CACHE PATH "The host's Qt, whose tools the cross build runs")
 set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake CACHE PATH "The host Qt's CMake files")
 set(CMAKE_FIND_ROOT_PATH /usr/${triple} ${ANGULON_WINDOWS_QT})

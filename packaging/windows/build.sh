@@ -6,20 +6,28 @@
 # tests in build/windows, runs the tests through Wine, makes the zip and the
 # installer with CPack and smoke-tests both.
 #
-#   scripts/windows.sh          all of it
-#   scripts/windows.sh qt       only the Qt cache
-source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+#   packaging/windows/build.sh             all of it
+#   packaging/windows/build.sh qt          only the Qt cache
+#   packaging/windows/build.sh qt-prefix   prints where the cache is, and
+#                                          does nothing else
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/../../scripts/setup.sh"
 
 packages=(cmake ninja-build g++ qt6-base-dev dpkg-dev g++-mingw-w64-x86-64-posix wine wine64 nsis
     libgtest-dev xvfb xdotool imagemagick openbox unzip tesseract-ocr icoutils binutils)
 
-# Qt 6.4.2 for Windows from the Debian source package whose binaries are
+# Qt for Windows from the Debian source package whose binaries are
 # installed, so the host's moc, rcc and uic match the libraries exactly.
-qt_version=6.4.2
 qt_source_version=6.4.2+dfsg-10
+qt_version=${qt_source_version%%+*}
 cache_root="${XDG_CACHE_HOME:-$HOME/.cache}/angulon"
 windows_qt="$cache_root/qt-$qt_version-mingw64"
-windows_build="$build/windows"
+# Where the toolchain file looks for it.
+export ANGULON_WINDOWS_QT="$windows_qt"
+if [ "${1:-}" = qt-prefix ]; then
+    echo "$windows_qt"
+    exit 0
+fi
 
 # What the program does not use stays out; the third-party libraries Qt
 # needs are its bundled copies, as the MinGW sysroot has none of them.
@@ -72,7 +80,7 @@ build_qt() {
     mkdir -p "$work" "$windows_qt"
     # Qt's CMake files refer to the toolchain file they were built with; a
     # copy in the cache keeps that path valid whichever checkout built it.
-    cp "$root/cmake/mingw-w64-x86_64.cmake" "$windows_qt/"
+    cp "$here/mingw-w64-x86_64.cmake" "$windows_qt/"
     echo "angulon: building Qt $qt_version for Windows in $work (about 40 minutes on two cores)"
     local started=$SECONDS
     fetch_qt_source "$work/apt"
@@ -119,8 +127,7 @@ install_missing
 build_qt
 [ "${1:-}" = qt ] && exit 0
 
-cmake -S "$root" -B "$windows_build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DANGULON_WINDOWS_QT="$windows_qt" >/dev/null
-cmake --build "$windows_build"
+cmake -S "$root" --preset windows >/dev/null
+cmake --build "$build/windows"
 start_display
-ctest --test-dir "$windows_build" --output-on-failure -j "$(nproc)"
+ctest --test-dir "$build/windows" --output-on-failure -j "$(nproc)"

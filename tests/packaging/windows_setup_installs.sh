@@ -21,20 +21,15 @@ setup=$(realpath "$1")
 program=$2
 name=$3
 version=$4
-scratch=$(realpath -m "$5")
-
-# printf rather than echo, which would read the backslashes of Windows paths
-fail() {
-    printf 'windows_setup_installs: FAILED: %s\n' "$*" >&2
-    exit 1
-}
+work=$(realpath -m "$5")
+. "$(dirname "$0")/../lib.sh"
 ok() { printf 'ok: %s\n' "$*"; }
 
-export WINEPREFIX="$scratch/wineprefix" WINEARCH=win64 WINEDEBUG=-all
+export WINEPREFIX="$work/wineprefix" WINEARCH=win64 WINEDEBUG=-all
 rm -rf "$WINEPREFIX"
-mkdir -p "$scratch"
+mkdir -p "$work"
 # A hung installer must not outlive the check.
-trap 'wineserver -k 2>/dev/null || true' EXIT
+at_exit 'wineserver -k 2>/dev/null || true'
 WINEDLLOVERRIDES="mscoree,mshtml=" wine wineboot -i >/dev/null 2>&1 || fail "wineboot could not make $WINEPREFIX"
 wineserver -w
 echo "Wine prefix: $WINEPREFIX"
@@ -51,14 +46,14 @@ key="Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$name"
 # registry value under HKCU\Software and HKLM\Software with its key.
 snapshot() {
     for root in HKCU HKLM; do
-        wine reg export "$root\\Software" "$scratch/$root.reg" /y >/dev/null 2>&1 || fail "cannot export $root\\Software"
+        wine reg export "$root\\Software" "$work/$root.reg" /y >/dev/null 2>&1 || fail "cannot export $root\\Software"
     done
     {
         (cd "$WINEPREFIX/drive_c" && find . |
             grep -v -i -e '^\./users/[^/]*/Temp/' -e '^\./users/[^/]*/AppData/Local/Temp/' \
                 -e '^\./windows/temp/' | sed 's|^\.|C:|')
         for root in HKCU HKLM; do
-            iconv -f UTF-16 -t UTF-8 "$scratch/$root.reg" | tr -d '\r' |
+            iconv -f UTF-16 -t UTF-8 "$work/$root.reg" | tr -d '\r' |
                 awk '/^\[/ { key = $0; print; next } NF { print key " " $0 }'
         done
     } | LC_ALL=C sort
@@ -66,8 +61,8 @@ snapshot() {
 
 # reg query prints each value of a key as "    NAME    REG_TYPE    DATA".
 registry_values() {
-    wine reg query "$1" >"$scratch/query" 2>/dev/null || return 1
-    tr -d '\r' <"$scratch/query"
+    wine reg query "$1" >"$work/query" 2>/dev/null || return 1
+    tr -d '\r' <"$work/query"
 }
 value() { printf '%s\n' "$values" | sed -n "s/^    $1    REG_[A-Z_]*    //p"; }
 expect_value() {
@@ -138,13 +133,13 @@ not_installed() {
 # leaves, which is not the uninstaller's to remove.
 run_installed_check() {
     [ -n "${ANGULON_INSTALLED_CHECK:-}" ] || return 0
-    snapshot >"$scratch/before_check"
+    snapshot >"$work/before_check"
     installed_program=$(unix_path "$1\\$program")
     sh -c "$ANGULON_INSTALLED_CHECK \"\$1\"" installed_check "$installed_program" ||
         fail "ANGULON_INSTALLED_CHECK failed: $ANGULON_INSTALLED_CHECK $installed_program"
-    snapshot >"$scratch/after_check"
-    LC_ALL=C comm -13 "$scratch/before_check" "$scratch/after_check" >>"$scratch/left_by_check"
-    LC_ALL=C sort -o "$scratch/left_by_check" "$scratch/left_by_check"
+    snapshot >"$work/after_check"
+    LC_ALL=C comm -13 "$work/before_check" "$work/after_check" >>"$work/left_by_check"
+    LC_ALL=C sort -o "$work/left_by_check" "$work/left_by_check"
     ok "ANGULON_INSTALLED_CHECK: $ANGULON_INSTALLED_CHECK $installed_program"
 }
 
@@ -171,9 +166,9 @@ uninstall() {
 
 # Compares the prefix with how it was before the first installation.
 as_before() {
-    snapshot >"$scratch/after"
-    added=$(LC_ALL=C comm -13 "$scratch/before" "$scratch/after" | LC_ALL=C comm -23 - "$scratch/left_by_check")
-    removed=$(LC_ALL=C comm -23 "$scratch/before" "$scratch/after")
+    snapshot >"$work/after"
+    added=$(LC_ALL=C comm -13 "$work/before" "$work/after" | LC_ALL=C comm -23 - "$work/left_by_check")
+    removed=$(LC_ALL=C comm -23 "$work/before" "$work/after")
     [ -z "$added" ] || fail "left behind: $added"
     [ -z "$removed" ] || fail "removed, though never installed: $removed"
     ok "files and registry are as they were before the installation"
@@ -187,8 +182,8 @@ run_setup() {
 
 user_folder="$local_programs\\$name"
 machine_folder="$program_files\\$name"
-snapshot >"$scratch/before"
-: >"$scratch/left_by_check"
+snapshot >"$work/before"
+: >"$work/left_by_check"
 
 run_setup /CurrentUser
 installed CurrentUser "$user_folder"
@@ -222,4 +217,4 @@ not_installed CurrentUser
 uninstall AllUsers "C:\\$name"
 as_before
 
-printf '\nwindows_setup_installs: all checks passed\n'
+finish "all checks passed"

@@ -10,15 +10,10 @@
 set -eu
 shot=$1
 program=$2
-
-fail() {
-    echo "windows_shows_result: $*" >&2
-    exit 1
-}
+. "$(dirname "$0")/../lib.sh"
 
 wine "$program" >/dev/null 2>&1 &
-pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
+at_exit "kill $! 2>/dev/null || true"
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Angulon$' | head -n 1) ||
     fail "no window named Angulon appeared within a minute of starting $program"
 xdotool windowactivate --sync "$window"
@@ -36,15 +31,14 @@ fields=$(convert "$shot" -fill black +opaque "$field_colour" -fill white -opaque
     -define connected-components:verbose=true -define connected-components:area-threshold=200 \
     -connected-components 4 null: | awk '$NF == "srgb(255,255,255)" { print $2 }')
 [ -n "$fields" ] || fail "no field of the design's colour on the screen"
-scaled=$(mktemp --suffix=.png)
-trap 'kill $pid 2>/dev/null || true; rm -f "$scaled"' EXIT
+scaled="$scratch/field.png"
 read_field() {
     convert "$shot" -crop "$1" +repage -bordercolor "$field_colour" -border 6 -filter "$2" -resize "$3" \
         -colorspace Gray "$scaled"
     tesseract "$scaled" - --psm 7 2>/dev/null | sed '/^[[:space:]]*$/d'
 }
 shown=
-echo "windows_shows_result: the fields on the screen of $(basename "$program"):"
+say "the fields on the screen of $(basename "$program"):"
 for box in $fields; do
     first=$(read_field "$box" Triangle 300%)
     second=$(read_field "$box" Lanczos 400%)
@@ -55,4 +49,4 @@ done
 for expected in 70 "2.924 in" "5.848 in"; do
     printf '%s' "$shown" | grep -qx "$expected" || fail "no field shows \"$expected\""
 done
-echo "windows_shows_result: the screen shows 2.924 in and 5.848 in for a thickness of 1 at 70 degrees"
+finish "the screen shows 2.924 in and 5.848 in for a thickness of 1 at 70 degrees"

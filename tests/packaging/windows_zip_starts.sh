@@ -5,31 +5,28 @@
 # else rides along, and the unpacked program, with no search path but
 # Windows' own, shows the right sound paths on the screen; the chart program
 # beside it prints the same row.
-# Usage: windows_zip_starts.sh ZIP WINEPREFIX SCREENSHOT.png
+# Usage: windows_zip_starts.sh ZIP WINEPREFIX PREFIX_SCRIPT SCREENSHOT.png RUNTIME_DLL...
+#   (PREFIX_SCRIPT makes WINEPREFIX ready; RUNTIME_DLL: the MinGW runtime DLLs
+#   the zip ships)
 set -eu
 zip=$1
 prefix=$2
-shot=$3
-here=$(cd "$(dirname "$0")" && pwd)
-
-fail() {
-    echo "windows_zip_starts: $*" >&2
-    exit 1
-}
+prefix_script=$3
+shot=$4
+shift 4
+here=$(dirname "$0")
+. "$here/../lib.sh"
 
 [ -f "$zip" ] || fail "no $zip"
-echo "windows_zip_starts: $(basename "$zip"), $(du -k "$zip" | cut -f1) KiB:"
+say "$(basename "$zip"), $(du -k "$zip" | cut -f1) KiB:"
 unzip -l "$zip" | sed 's/^/    /'
 
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-unzip -q "$zip" -d "$dir"
-top="$dir/$(basename "$zip" .zip)"
+unzip -q "$zip" -d "$scratch"
+top="$scratch/$(basename "$zip" .zip)"
 [ -d "$top" ] || fail "the zip does not unpack into one folder named $(basename "$zip" .zip)"
 
-expected="angulon.exe angulon-chart.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll libgcc_s_seh-1.dll
-libwinpthread-1.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll LICENSE.txt
-licenses/Qt/QT-SOURCE.txt licenses/Qt/LGPL-3.0-only.txt licenses/MinGW/gcc-runtime.txt licenses/MinGW/mingw-w64.txt"
+expected="angulon.exe angulon-chart.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll $* platforms/qwindows.dll
+styles/qwindowsvistastyle.dll LICENSE.txt licenses/Qt/QT-SOURCE.txt licenses/Qt/LGPL-3.0-only.txt licenses/MinGW/gcc-runtime.txt licenses/MinGW/mingw-w64.txt"
 for file in $expected; do
     [ -f "$top/$file" ] || fail "the zip has no $file"
 done
@@ -38,10 +35,10 @@ extra=$(cd "$top" && find . -type f ! -path './licenses/*' | sed 's|^\./||' | gr
 
 export WINEPREFIX="$prefix" WINEDEBUG=-all
 unset WINEPATH
-flock "$prefix.lock" sh "$here/../cmake/wineprefix.sh" "$prefix"
+flock "$prefix.lock" sh "$prefix_script" "$prefix"
 sh "$here/windows_shows_result.sh" "$shot" "$top/angulon.exe"
 
 row=$(wine "$top/angulon-chart.exe" --from 1 --to 1 --step 1 --angles 70 --decimal . --format csv </dev/null | tr -d '\r' |
     sed -n 2p)
 [ "$row" = "1,70,2.924,5.848,2.747,5.495" ] || fail "the unpacked angulon-chart.exe printed '$row'"
-echo "windows_zip_starts: angulon-chart.exe printed $row"
+finish "angulon-chart.exe printed $row"

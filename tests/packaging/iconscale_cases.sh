@@ -9,12 +9,9 @@
 set -u
 tool=$1
 assets=$2
-
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+. "$(dirname "$0")/../lib.sh"
 cp "$assets/frame2.xpm" "$assets/frame3.xpm" "$scratch"
 cd "$scratch" || exit 1
-failures=0
 
 # Each row: the exit status expected, the tool's arguments and a text its
 # output must hold; rows run in order, in one folder.
@@ -25,9 +22,8 @@ while IFS='|' read -r expected arguments text; do
     if [ "$status" -eq "$expected" ] && { [ -z "$text" ] || grep -qF -e "$text" output; }; then
         echo "ok      $status  $arguments${text:+  ($text)}"
     else
-        echo "FAILED  $status (expected $expected, with \"$text\"):  $arguments"
-        sed 's/^/        /' output
-        failures=$((failures + 1))
+        fault "$status (expected $expected, with \"$text\"):  $arguments"
+        sed 's/^/        /' output >&2
     fi
 done <<'EOF'
 0|frame3.xpm icon.ico 32 64 128 256|
@@ -49,7 +45,7 @@ EOF
 # (icon), the count; per entry width and height (256 written as 0), no
 # palette, reserved 0, one plane, 32 bits per pixel, the image's length and
 # where it starts. The images follow one another without gaps, each a PNG.
-/usr/bin/python3 - icon.ico <<'EOF' || failures=$((failures + 1))
+/usr/bin/python3 - icon.ico <<'EOF' || fault 'the header and entries of icon.ico'
 import struct, sys
 data = open(sys.argv[1], 'rb').read()
 header = struct.unpack_from('<3H', data)
@@ -65,7 +61,4 @@ assert start == len(data), (start, len(data))
 print('ok         the header and entries of icon.ico')
 EOF
 
-[ "$failures" -eq 0 ] || {
-    echo "iconscale_cases: $failures case(s) failed" >&2
-    exit 1
-}
+finish "every case passed"

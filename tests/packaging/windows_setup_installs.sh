@@ -35,7 +35,16 @@ wineserver -w
 echo "Wine prefix: $WINEPREFIX"
 
 windows_variable() { wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
-unix_path() { winepath -u "$1" 2>/dev/null; }
+# winepath now and then answers nothing while the machine is busy; it is
+# asked again before a path counts as not there.
+unix_path() {
+    for _ in 1 2 3; do
+        unix=$(winepath -u "$1" 2>/dev/null)
+        [ -z "$unix" ] || break
+        sleep 1
+    done
+    printf '%s\n' "$unix"
+}
 local_programs="$(windows_variable LOCALAPPDATA)\\Programs"
 program_files=$(windows_variable ProgramFiles)
 user_menu="$(windows_variable APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs"

@@ -14,9 +14,19 @@ program=$2
 
 wine "$program" >/dev/null 2>&1 &
 at_exit "kill $! 2>/dev/null || true"
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Angulon$' | head -n 1) ||
-    fail "no window named Angulon appeared within a minute of starting $program"
-xdotool windowactivate --sync "$window"
+# While the program starts, Wine may show a window of that name and drop it
+# again; the keys go to the one that takes the focus and keeps it.
+window=
+for _ in $(seq 60); do
+    candidate=$(xdotool search --onlyvisible --name '^Angulon$' 2>/dev/null | tail -n 1)
+    if [ -n "$candidate" ] && timeout 5 xdotool windowactivate --sync "$candidate" 2>/dev/null &&
+        [ "$(xdotool getactivewindow 2>/dev/null)" = "$candidate" ]; then
+        window=$candidate
+        break
+    fi
+    sleep 1
+done
+[ -n "$window" ] || fail "no window named Angulon took the focus within a minute of starting $program"
 xdotool key --delay 100 Tab 1 Return
 # The result is drawn on the next repaint; a moment is plenty.
 sleep 1

@@ -37,10 +37,11 @@ std::optional<Number> readInput(std::string_view text, char decimal);
 
 namespace detail {
 // The two ways the reader turns "[-]digitsEexponent" (a C string) into the
-// nearest double:
-// the standard library's from_chars where it converts to double (LLVM's
-// libc++ before version 20 does not), else strtod, which reads this form
-// alike in every locale. None when the magnitude is beyond the largest double.
+// nearest double: the standard library's from_chars where it converts to
+// double (LLVM's libc++ before version 20 does not), else strtod, which reads
+// this form alike in every locale. magnitude, the digits' count plus the
+// exponent, tells a tiny number from a huge one where the library reports
+// both as out of range. None when the magnitude is beyond the largest double.
 enum class Conversion { Library, Portable };
 std::optional<double> nearestDouble(const char *scientific, long long magnitude, Conversion how);
 } // namespace detail

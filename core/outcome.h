@@ -18,8 +18,7 @@ template <class Fields>
 using Outcome = std::variant<Fields, Prompt>;
 
 // How a panel's field text takes part in CALCULATE and CLEAR. Each panel's
-// fields list theirs, in the order the panel reads them, as their static
-// member texts.
+// fields list their texts with their roles as the static member texts.
 enum class Role { Input, Angle, Result };
 
 template <class Fields>

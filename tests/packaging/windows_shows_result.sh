@@ -27,16 +27,23 @@ for _ in $(seq 60); do
     sleep 1
 done
 [ -n "$window" ] || fail "no window named Angulon took the focus within a minute of starting $program"
+# The fields are the boxes of the design's pale yellow. The window can be on
+# the screen before the program has drawn it; keys typed then were lost on a
+# busy machine, so they wait until the fields are drawn.
+field_colour='rgb(255,255,220)'
+for _ in $(seq 60); do
+    timeout 10 import -window "$window" "$shot" 2>/dev/null &&
+        convert "$shot" -format %c histogram:info: | grep -qF "$field_colour" && break
+    sleep 0.5
+done
 xdotool key --delay 100 Tab 1 Return
 # The result is drawn on the next repaint; a moment is plenty.
 sleep 1
 import -window "$window" "$shot"
 
-# The fields are the boxes of the design's pale yellow. Each is cut out and
-# read by Tesseract as one line, twice (enlarged three and four times with
-# two different filters); a field counts as showing a text only when both
-# readings agree on it.
-field_colour='rgb(255,255,220)'
+# Each field is cut out and read by Tesseract as one line, twice (enlarged
+# three and four times with two different filters); a field counts as
+# showing a text only when both readings agree on it.
 fields=$(convert "$shot" -fill black +opaque "$field_colour" -fill white -opaque "$field_colour" \
     -define connected-components:verbose=true -define connected-components:area-threshold=200 \
     -connected-components 4 null: | awk '$NF == "srgb(255,255,255)" { print $2 }')

@@ -85,8 +85,8 @@ void ChartCsv1To1000By0_1(benchmark::State &state)
 {
     const core::ChartRequest request{"1", "1000", "0.1", {"70", "60", "45"}, false, '.'};
     for (auto _ : state) {
-        const auto rows = std::get<std::vector<core::ChartRow>>(core::chartRows(request));
-        std::string csv = chart::writeCsv({request, rows, ""});
+        const auto chart = std::get<core::Chart>(core::makeChart(request));
+        std::string csv = chart::writeCsv({request, chart, ""});
         benchmark::DoNotOptimize(csv);
     }
 }

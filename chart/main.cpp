@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // angulon-chart: the window's results over a range of thicknesses, as text,
-// CSV or a printable HTML page.
+// CSV, a printable HTML page or a spreadsheet.
 
 #include "angulon/version.h"
 #include "chart/options.h"
@@ -10,16 +10,21 @@
 
 #include <clocale>
 #include <cstdio>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace {
 
 // The separator the window takes from the same locale, by the same rule.
+// Numbers are written by the program's own rules after that; the C library's
+// (which the spreadsheet library formats with) go back to the point.
 char localeDecimal()
 {
     std::setlocale(LC_NUMERIC, "");
-    return core::decimalSeparator(std::localeconv()->decimal_point);
+    const char decimal = core::decimalSeparator(std::localeconv()->decimal_point);
+    std::setlocale(LC_NUMERIC, "C");
+    return decimal;
 }
 
 int refuse(const std::string &option, const std::string &problem)
@@ -57,21 +62,27 @@ int main(int argc, char **argv)
     case chart::Options::Action::Help: output = chart::helpText; break;
     case chart::Options::Action::Version: output = std::string("angulon-chart ") + angulon::version + "\n"; break;
     case chart::Options::Action::Chart: {
-        const auto result = core::chartRows(options.request);
+        const auto result = core::makeChart(options.request);
         if (const auto *refusal = std::get_if<core::ChartRefusal>(&result))
             return refuse(optionOf(refusal->input), refusal->problem);
-        const chart::Sheet sheet{options.request, std::get<std::vector<core::ChartRow>>(result), angulon::version};
+        const chart::Sheet sheet{options.request, std::get<core::Chart>(result), angulon::version, options.paper};
         switch (options.format) {
         case chart::Format::Text: output = chart::writeText(sheet); break;
         case chart::Format::Csv: output = chart::writeCsv(sheet); break;
         case chart::Format::Html: output = chart::writeHtml(sheet); break;
+        case chart::Format::Xlsx: try { output = chart::writeXlsx(sheet);
+            } catch (const std::runtime_error &error) {
+                std::fprintf(stderr, "angulon-chart: %s\n", error.what());
+                return 1;
+            }
+            break;
         }
         break;
     }
     }
 
     const auto failure =
-        options.output.empty() ? chart::writeStandardOutput(output) : chart::replaceFile(options.output, output);
+        options.output.empty() ? chart::writeStandardOutput(output) : chart::writeFile(options.output, output);
     if (failure) {
         std::fprintf(stderr, "angulon-chart: %s\n", failure->c_str());
         return 1;

@@ -4,8 +4,10 @@
 
 #include "core/anglefactors.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
+#include <utility>
 
 namespace chart {
 
@@ -21,19 +23,26 @@ thickness from A to B by S, each cell as the Angulon window shows it.
   --unit UNIT       in or mm: names the results; nothing is converted
                     (default: in)
   --decimal SEP     . or , (default: the locale's decimal separator)
-  --format FORMAT   text, csv or html (default: text)
-  -o FILE           write to FILE instead of standard output
+  --format FORMAT   text, csv, html or xlsx (default: text)
+  --paper PAPER     a4 or letter: the paper the html page is printed on
+                    (default: a4 for mm, letter for in)
+  -o FILE           write to FILE instead of standard output (- for it);
+                    a file is replaced whole, a link's target is replaced,
+                    a device or pipe is written to
   --help            show this help and exit
   --version         show the version and exit
 
 Numbers are read as the window reads them: "6,5" with the decimal comma,
-"6.5 mm" as 6.5, "1/4" as 0.25. Exit status: 0 when the chart was written,
+"6.5 mm" as 6.5, "1/4" as 0.25; a unit typed must be the one --unit names. Thicknesses are
+above zero, with at most six decimals. A-B-C is the Sound Path panel's own
+result, twice the unrounded A-B, so it can differ from twice the A-B shown
+in the last decimal. Exit status: 0 when the chart was written,
 1 when it could not be written, 2 when the command line was refused.
 )";
 
 namespace {
 
-enum class Key { From, To, Step, Angles, Unit, Decimal, Format, Output, Help, Version };
+enum class Key { From, To, Step, Angles, Unit, Decimal, Format, Paper, Output, Help, Version };
 
 struct Spelling {
     std::string_view name;
@@ -41,7 +50,7 @@ struct Spelling {
     bool takesValue;
 };
 
-constexpr std::array<Spelling, 10> spellings{{
+constexpr std::array<Spelling, 11> spellings{{
     {"--from", Key::From, true},
     {"--to", Key::To, true},
     {"--step", Key::Step, true},
@@ -49,6 +58,7 @@ constexpr std::array<Spelling, 10> spellings{{
     {"--unit", Key::Unit, true},
     {"--decimal", Key::Decimal, true},
     {"--format", Key::Format, true},
+    {"--paper", Key::Paper, true},
     {"-o", Key::Output, true},
     {"--help", Key::Help, false},
     {"--version", Key::Version, false},
@@ -133,14 +143,18 @@ std::variant<Options, UsageError> parseOptions(std::span<const std::string_view>
         request.inch = *unit == "in";
     }
     if (const auto &format = value(Key::Format)) {
-        if (*format == "text")
-            options.format = Format::Text;
-        else if (*format == "csv")
-            options.format = Format::Csv;
-        else if (*format == "html")
-            options.format = Format::Html;
-        else
-            return UsageError{"--format", "must be text, csv or html"};
+        constexpr std::array<std::pair<std::string_view, Format>, 4> formats{
+            {{"text", Format::Text}, {"csv", Format::Csv}, {"html", Format::Html}, {"xlsx", Format::Xlsx}}};
+        const auto named = std::ranges::find(formats, *format, &std::pair<std::string_view, Format>::first);
+        if (named == formats.end())
+            return UsageError{"--format", "must be text, csv, html or xlsx"};
+        options.format = named->second;
+    }
+    options.paper = request.inch ? Paper::Letter : Paper::A4;
+    if (const auto &paper = value(Key::Paper)) {
+        if (*paper != "a4" && *paper != "letter")
+            return UsageError{"--paper", "must be a4 or letter"};
+        options.paper = *paper == "a4" ? Paper::A4 : Paper::Letter;
     }
     for (const core::AngleFactors &angle : core::angleTable)
         request.angles.emplace_back(angle.text);
@@ -155,7 +169,8 @@ std::variant<Options, UsageError> parseOptions(std::span<const std::string_view>
     if (const auto &output = value(Key::Output)) {
         if (output->empty())
             return UsageError{"-o", "needs a file name"};
-        options.output = *output;
+        if (*output != "-")
+            options.output = *output;
     }
     return options;
 }

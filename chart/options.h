@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "chart/writers.h"
 #include "core/chart.h"
 
 #include <span>
@@ -11,7 +12,7 @@
 
 namespace chart {
 
-enum class Format { Text, Csv, Html };
+enum class Format { Text, Csv, Html, Xlsx };
 
 // What the command line asks for: a chart written somewhere, or the help
 // or version text.
@@ -20,6 +21,7 @@ struct Options {
     Action action = Action::Chart;
     core::ChartRequest request = {};
     Format format = Format::Text;
+    Paper paper = Paper::A4; // by default A4 for a chart in mm, Letter for one in inches
     std::string output = {}; // empty: standard output
 };
 

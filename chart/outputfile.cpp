@@ -82,7 +82,29 @@ std::optional<std::string> replace(const std::string &from, const std::string &t
 }
 #endif
 
-} // namespace
+#ifdef _WIN32
+constexpr int openForWriting = _O_WRONLY | _O_BINARY;
+#else
+constexpr int openForWriting = O_WRONLY | O_NOCTTY;
+
+// Where a chain of symbolic links ends (path itself when it is no link),
+// even where that file does not exist yet; none for a loop.
+std::optional<std::string> linkTarget(std::string path)
+{
+    for (int hop = 0; hop < 40; ++hop) {
+        std::array<char, 4096> target{};
+        const auto length = ::readlink(path.c_str(), target.data(), target.size());
+        if (length < 0)
+            return path;
+        std::string next(target.data(), static_cast<std::size_t>(length));
+        // A relative target is relative to the link's own folder.
+        if (const std::size_t slash = path.rfind('/'); next.front() != '/' && slash != std::string::npos)
+            next.insert(0, path, 0, slash + 1);
+        path = std::move(next);
+    }
+    return std::nullopt;
+}
+#endif
 
 std::optional<std::string> replaceFile(const std::string &path, std::string_view contents)
 {
@@ -118,6 +140,38 @@ std::optional<std::string> replaceFile(const std::string &path, std::string_view
         return "cannot replace " + path + ": " + *reason;
     }
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> writeFile(const std::string &path, std::string_view contents)
+{
+    // A device or a pipe would be destroyed by a rename over it; it takes
+    // the chart as a stream, the way a shell's redirection writes it.
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode) && !S_ISDIR(existing.st_mode)) {
+        const int fd = ::open(path.c_str(), openForWriting);
+        if (fd < 0)
+            return systemError("cannot open", path);
+        const bool written = writeAll(fd, contents);
+        const int writeError = errno;
+        if (::close(fd) != 0 || !written) {
+            if (!written)
+                errno = writeError;
+            return systemError("cannot write", path);
+        }
+        return std::nullopt;
+    }
+#ifdef _WIN32
+    return replaceFile(path, contents);
+#else
+    const auto target = linkTarget(path);
+    if (!target) {
+        errno = ELOOP;
+        return systemError("cannot write", path);
+    }
+    return replaceFile(*target, contents);
+#endif
 }
 
 std::optional<std::string> writeStandardOutput(std::string_view contents)

@@ -8,11 +8,14 @@
 
 namespace chart {
 
-// Replaces the file at path with contents in one step: they are written to
-// a temporary file beside it, which is then renamed over it, so the file
-// holds either its old contents or all the new ones. An existing file keeps
-// its permissions. Answers what went wrong, or nothing.
-std::optional<std::string> replaceFile(const std::string &path, std::string_view contents);
+// Writes contents to the file at path. An ordinary file, new or old, is
+// replaced in one step: the contents go to a temporary file beside it, which
+// is then renamed over it, so it holds either its old contents or all the new
+// ones, and an existing one keeps its permissions. A symbolic link is
+// followed and its final target replaced so, the link kept. Anything else (a
+// device, a pipe, a terminal) is opened and written as it is, never
+// replaced. Answers what went wrong, or nothing.
+std::optional<std::string> writeFile(const std::string &path, std::string_view contents);
 
 // Writes contents to standard output; answers what went wrong, or nothing.
 std::optional<std::string> writeStandardOutput(std::string_view contents);

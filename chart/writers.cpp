@@ -12,11 +12,7 @@
 
 namespace chart {
 
-namespace {
-
 using core::ChartRow;
-
-constexpr std::size_t columnCount = 6;
 
 std::array<std::string, columnCount> headers(const core::ChartRequest &request)
 {
@@ -29,6 +25,20 @@ std::array<const std::string *, columnCount> cells(const ChartRow &row)
     return {&row.thickness, &row.angle, &row.abSoundPath, &row.abcSoundPath, &row.halfSkip, &row.fullSkip};
 }
 
+std::string rangeText(const Sheet &sheet, std::string_view degree)
+{
+    const core::Chart &chart = sheet.chart;
+    std::string text = "thickness " + chart.from + " to " + chart.to + " by " + chart.step
+                       + std::string(core::unitSuffix(core::unitRule(sheet.request.inch))) + ", angles ";
+    for (std::size_t i = 0; i < chart.angles.size(); ++i)
+        text += (i ? ", " : "") + chart.angles[i] + std::string(degree);
+    return text;
+}
+
+const char abcNote[] = "A-B-C is the Sound Path panel's own result (twice the unrounded A-B), not twice the A-B shown.";
+
+namespace {
+
 // Hands write the headers' texts, then each row's cells.
 template <class Write>
 void eachLine(const Sheet &sheet, Write write)
@@ -38,21 +48,8 @@ void eachLine(const Sheet &sheet, Write write)
     for (std::size_t i = 0; i < columnCount; ++i)
         headerCells[i] = &names[i];
     write(headerCells);
-    for (const ChartRow &row : sheet.rows)
+    for (const ChartRow &row : sheet.chart.rows)
         write(cells(row));
-}
-
-// The range as the rows step it, and the angles as asked for.
-std::string rangeText(const core::ChartRequest &request, std::string_view degree)
-{
-    const char d = request.decimal;
-    std::string text = "thickness " + core::chartNumber(request.from, d).value_or(request.from) + " to "
-                       + core::chartNumber(request.to, d).value_or(request.to) + " by "
-                       + core::chartNumber(request.step, d).value_or(request.step)
-                       + std::string(core::unitSuffix(core::unitRule(request.inch))) + ", angles ";
-    for (std::size_t i = 0; i < request.angles.size(); ++i)
-        text += (i ? ", " : "") + request.angles[i] + std::string(degree);
-    return text;
 }
 
 // Drawing coordinates, written the same in every locale.
@@ -124,13 +121,26 @@ std::string beamDrawing(const core::AngleFactors &factors)
     return svg;
 }
 
-constexpr char style[] = R"(<style>
-@page { margin: 14mm 12mm; }
+// The page's look, printed and on screen; the paper and the margin boxes,
+// which name the chart, come from pageRules.
+constexpr char style[] = R"(
+@page { margin: 18mm 12mm 16mm; }
+@page {
+    @top-left { font: 8pt "Liberation Sans", Arial, sans-serif; vertical-align: bottom; padding-bottom: 3mm; }
+    @top-right { font: 8pt "Liberation Sans", Arial, sans-serif; vertical-align: bottom; padding-bottom: 3mm; }
+    @bottom-right {
+        content: "page " counter(page) " of " counter(pages);
+        font: 8pt "Liberation Sans", Arial, sans-serif; vertical-align: top; padding-top: 3mm;
+    }
+}
 body { font-family: "Liberation Sans", Arial, Helvetica, sans-serif; font-size: 10pt; color: #000; margin: 0; }
 h1 { font-size: 15pt; margin: 0 0 2pt; }
 h2 { font-size: 12pt; margin: 10pt 0 4pt; break-after: avoid; }
 section + section { break-before: page; }
 p { margin: 0 0 6pt; }
+table.technique { width: 100%; margin: 0 0 8pt; }
+table.technique th { width: 18%; text-align: left; }
+table.technique td { height: 7mm; }
 figure { margin: 0 0 6pt; break-inside: avoid; break-after: avoid; }
 figcaption { font-size: 8.5pt; max-width: 120mm; }
 svg text { font-size: 9px; font-family: inherit; }
@@ -142,13 +152,31 @@ svg .dim { fill: none; stroke: #000; stroke-width: 0.6; }
 svg .normal { fill: none; stroke: #000; stroke-width: 0.6; stroke-dasharray: 2 2; }
 table { border-collapse: collapse; }
 thead { display: table-header-group; }
-tr { break-inside: avoid; }
+tr, tbody { break-inside: avoid; }
 th, td { border: 0.5pt solid #555; padding: 1pt 6pt; }
 th { background: #eee; font-weight: bold; }
 td { text-align: right; font-variant-numeric: tabular-nums; }
 footer { margin-top: 10pt; font-size: 8pt; }
-</style>
+@media screen and (max-width: 640px) {
+    body { margin: 0 4px; font-size: 9pt; }
+    svg { max-width: 100%; height: auto; }
+    table.chart { width: 100%; }
+    th, td { padding: 1pt 2pt; }
+}
 )";
+
+// A page named after each angle, so that the margin box names the angle of
+// the table under it; the header goes on the first angle's page.
+std::string pageRules(const Sheet &sheet)
+{
+    std::string rules = std::string("@page { size: ") + (sheet.paper == Paper::A4 ? "A4" : "letter")
+                        + "; @top-left { content: \"Angulon chart: " + rangeText(sheet, "\\B0 ") + "\"; } }\n";
+    for (const std::string &angle : sheet.chart.angles) {
+        rules += "@page angle" + angle + " { @top-right { content: \"" + angle + "\\B0  probe\"; } }\n";
+        rules += ".angle" + angle + " { page: angle" + angle + "; }\n";
+    }
+    return rules;
+}
 
 } // namespace
 
@@ -173,12 +201,12 @@ std::string writeText(const Sheet &sheet)
     std::array<std::size_t, columnCount> widths{};
     for (std::size_t i = 0; i < columnCount; ++i)
         widths[i] = names[i].size();
-    for (const ChartRow &row : sheet.rows) {
+    for (const ChartRow &row : sheet.chart.rows) {
         const auto texts = cells(row);
         for (std::size_t i = 0; i < columnCount; ++i)
             widths[i] = std::max(widths[i], texts[i]->size());
     }
-    std::string text = "Angulon chart: " + rangeText(sheet.request, "") + " degrees\n\n";
+    std::string text = "Angulon chart: " + rangeText(sheet, "") + " degrees\n" + abcNote + "\n\n";
     const auto line = [&](const auto &texts) {
         for (std::size_t i = 0; i < columnCount; ++i) {
             const std::string &cell = *texts[i];
@@ -209,37 +237,54 @@ std::string writeCsv(const Sheet &sheet)
 std::string writeHtml(const Sheet &sheet)
 {
     const core::ChartRequest &request = sheet.request;
-    const std::string range = htmlEscaped(rangeText(request, "\u00b0"));
-    std::string html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>Angulon chart: "
-                       + range + "</title>\n" + style + "</head>\n<body>\n<h1>Angulon chart</h1>\n<p>For " + range
+    const std::vector<std::string> &angles = sheet.chart.angles;
+    const std::string range = htmlEscaped(rangeText(sheet, "\u00b0"));
+    std::string html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<meta name=\"viewport\" "
+                       "content=\"width=device-width, initial-scale=1\">\n<title>Angulon chart: "
+                       + range + "</title>\n<style>" + pageRules(sheet) + style
+                       + "</style>\n</head>\n<body>\n<header class=\"angle" + angles.front()
+                       + "\">\n<h1>Angulon chart</h1>\n<p>For " + range
                        + ". Each cell is what the Angulon window shows for its row: A-B and A-B-C on Sound Path with "
                          "the thickness typed; the half and full skip on Surface Travel with A-B and A-B-C pasted "
-                         "as shown.</p>\n";
+                         "as shown. "
+                       + htmlEscaped(abcNote) + "</p>\n<table class=\"technique\">\n";
+    // What a technique sheet carries, left blank for the inspector's hand.
+    constexpr std::array<std::array<const char *, 2>, 3> entries{
+        {{"Procedure", "Inspector"}, {"Probe and serial", "Date"}, {"Instrument", "Signature"}}};
+    for (const auto &[left, right] : entries)
+        html += std::string("<tr><th>") + left + "</th><td></td><th>" + right + "</th><td></td></tr>\n";
+    html += "</table>\n</header>\n";
     const auto names = headers(request);
-    const std::size_t angleCount = request.angles.size();
+    const std::size_t angleCount = angles.size();
+    const std::size_t thicknesses = sheet.chart.rows.size() / angleCount;
     for (std::size_t angle = 0; angle < angleCount; ++angle) {
-        const std::string &typed = request.angles[angle];
-        const auto lookup = core::lookupAngle(typed, request.decimal);
-        html += "<section>\n<h2>" + htmlEscaped(typed) + "\u00b0 probe</h2>\n";
-        if (lookup.factors) {
-            html += "<figure>\n" + beamDrawing(*lookup.factors)
-                    + "<figcaption>A: the beam enters the scanning surface; B: it meets the back wall; C: it is back "
-                      "on the surface. A-B is one leg, A-B-C the full skip; the half and full skip are measured on "
-                      "the surface from A.</figcaption>\n</figure>\n";
-        }
-        html += "<table>\n<thead>\n<tr>";
+        const auto lookup = core::lookupAngle(angles[angle], request.decimal);
+        html += "<section class=\"angle" + angles[angle] + "\">\n<h2>" + angles[angle] + "\u00b0 probe</h2>\n<figure>\n"
+                + beamDrawing(*lookup.factors)
+                + "<figcaption>A: the beam enters the scanning surface; B: it meets the back wall; C: it is back "
+                  "on the surface. A-B is one leg, A-B-C the full skip; the half and full skip are measured on "
+                  "the surface from A.</figcaption>\n</figure>\n<table class=\"chart\">\n<thead>\n<tr>";
         for (const std::string &name : names)
             html += "<th>" + htmlEscaped(name) + "</th>";
-        html += "</tr>\n</thead>\n<tbody>\n";
-        for (std::size_t i = angle; i < sheet.rows.size(); i += angleCount) {
+        html += "</tr>\n</thead>\n";
+        // Rows go in groups of three that a page break does not split, the
+        // last group taking the one or two left over, so that a table
+        // continued on a next page leaves at least three rows on each.
+        for (std::size_t k = 0; k < thicknesses; ++k) {
+            if (k % 3 == 0 && thicknesses - k >= 3)
+                html += std::string(k ? "</tbody>\n" : "") + "<tbody>\n";
+            else if (k == 0)
+                html += "<tbody>\n";
             html += "<tr>";
-            for (const std::string *cell : cells(sheet.rows[i]))
+            for (const std::string *cell : cells(sheet.chart.rows[k * angleCount + angle]))
                 html += "<td>" + htmlEscaped(*cell) + "</td>";
             html += "</tr>\n";
         }
         html += "</tbody>\n</table>\n</section>\n";
     }
-    html += "<footer>Written by angulon-chart " + htmlEscaped(sheet.version) + ".</footer>\n</body>\n</html>\n";
+    // On the last table's page: a page of another name would start a new one.
+    html += "<footer class=\"angle" + angles.back() + "\">Written by angulon-chart " + htmlEscaped(sheet.version)
+            + ".</footer>\n</body>\n</html>\n";
     return html;
 }
 

@@ -4,29 +4,56 @@
 
 #include "core/chart.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace chart {
 
-// A chart ready to write: what was asked for and the rows the core gave.
+// The paper a printed chart is laid out for.
+enum class Paper { A4, Letter };
+
+// A chart ready to write: what was asked for (the unit and the decimal
+// separator), the chart the core made of it, and the paper it is printed on.
 struct Sheet {
     const core::ChartRequest &request;
-    const std::vector<core::ChartRow> &rows;
+    const core::Chart &chart;
     std::string_view version; // the program's, named at the foot of the page
+    Paper paper = Paper::A4;
 };
 
-// Aligned columns under a title line, for a terminal or a plain printer.
+inline constexpr std::size_t columnCount = 6;
+
+// The columns' headers, naming the unit, and a row's cells, in that order.
+std::array<std::string, columnCount> headers(const core::ChartRequest &request);
+std::array<const std::string *, columnCount> cells(const core::ChartRow &row);
+
+// The chart's range and angles in words ("thickness 1 to 2 by 1 mm, angles
+// 70, 45" with degree after each angle).
+std::string rangeText(const Sheet &sheet, std::string_view degree);
+
+// How A-B-C is reached, for a reader who would check it by doubling A-B.
+extern const char abcNote[];
+
+// Aligned columns under a title line and a line on how A-B-C is reached,
+// for a terminal or a plain printer.
 std::string writeText(const Sheet &sheet);
 
 // One header line and a record per row, CRLF-terminated; comma-separated,
 // or semicolon-separated where the decimal separator is the comma.
 std::string writeCsv(const Sheet &sheet);
 
-// A self-contained printable page: a table per angle with a drawing of the
-// beam's path.
+// A self-contained printable page: a block for the technique sheet's
+// entries, then a table per angle with a drawing of the beam's path, the
+// chart and the angle named at the top of every page, its number at the foot.
 std::string writeHtml(const Sheet &sheet);
+
+// An Office Open XML workbook: a sheet per angle, every number a numeric
+// cell shown with the decimals of the chart, the header row frozen, the
+// title and range in the document's properties. Throws std::runtime_error
+// when the workbook cannot be made.
+std::string writeXlsx(const Sheet &sheet);
 
 // Text safe inside HTML elements and attribute values.
 std::string htmlEscaped(std::string_view text);

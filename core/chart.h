@@ -2,7 +2,6 @@
 
 #pragma once
 
-#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -14,8 +13,9 @@ namespace core {
 // thickness goes into Sound Path for A-B and A-B-C; each of those, as shown,
 // is pasted into Surface Travel for the half-skip and full-skip distances.
 struct ChartRequest {
-    // Read by the window's number rules; the thicknesses step in decimal
-    // from the typed digits, from `from` up to and including `to`.
+    // Read by the window's number rules, a unit typed being the chart's
+    // own; the thicknesses, each above zero, step in decimal from the typed
+    // digits, from `from` up to and including `to`.
     std::string from = {};
     std::string to = {};
     std::string step = {};
@@ -36,6 +36,18 @@ struct ChartRow {
     bool operator==(const ChartRow &) const = default;
 };
 
+// A chart to write: the range as its rows step it ("6.50 mm" gives "6.50",
+// "1/2" gives "0.5"), the angles as the table writes them ("070" gives
+// "70"), and the rows, ordered by thickness, then by angle in the order
+// asked for.
+struct Chart {
+    std::string from = {};
+    std::string to = {};
+    std::string step = {};
+    std::vector<std::string> angles = {};
+    std::vector<ChartRow> rows = {};
+};
+
 // Why no chart: the input at fault and what is wrong with it (for a row the
 // window refuses, the window's own prompt after the thickness, and for an
 // angle not in the table, its prompt after the angle).
@@ -47,13 +59,9 @@ struct ChartRefusal {
 };
 
 inline constexpr std::size_t maxChartThicknesses = 10000;
+// A thickness on a sheet is an exact decimal of at most this many places.
+inline constexpr int maxChartDecimals = 6;
 
-// Rows ordered by thickness, then by angle in the order asked for.
-std::variant<std::vector<ChartRow>, ChartRefusal> chartRows(const ChartRequest &request);
-
-// A range field's exact decimal as the chart steps it ("6.50 mm" gives
-// "6.50", "1/2" gives "0.5"), for naming the range; none where the chart
-// refuses the text.
-std::optional<std::string> chartNumber(const std::string &text, char decimal);
+std::variant<Chart, ChartRefusal> makeChart(const ChartRequest &request);
 
 } // namespace core

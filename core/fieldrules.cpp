@@ -40,14 +40,21 @@ std::variant<double, Prompt> takeInput(std::string_view text, std::string_view n
             prompt.append("\n(decimal separator: ").append(1, decimal).append(")");
         return Prompt{prompt};
     }
+    if (auto mismatch = unitMismatch(*input, name, selected))
+        return *std::move(mismatch);
+    return input->value;
+}
+
+std::optional<Prompt> unitMismatch(const Number &number, std::string_view name, Unit selected)
+{
     // The selected unit only names the result: a value typed in the other unit
     // would come out under the wrong label.
-    if (input->unit && *input->unit != selected) {
-        prompt.append("The ").append(name).append(" Is in ").append(unitSuffix(*input->unit).substr(1));
-        prompt.append(" but ").append(selected == Unit::Inch ? "Inch" : "Millimeter").append(" Is Selected");
-        return Prompt{prompt};
-    }
-    return input->value;
+    if (!number.unit || *number.unit == selected)
+        return std::nullopt;
+    std::string prompt;
+    prompt.append("The ").append(name).append(" Is in ").append(unitSuffix(*number.unit).substr(1));
+    prompt.append(" but ").append(selected == Unit::Inch ? "Inch" : "Millimeter").append(" Is Selected");
+    return Prompt{prompt};
 }
 
 std::string writeRaw(double value, char decimal)

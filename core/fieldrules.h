@@ -25,6 +25,10 @@ bool isEmpty(std::string_view text);
 // than the panel's selected one.
 std::variant<double, Prompt> takeInput(std::string_view text, std::string_view name, Unit selected, char decimal);
 
+// The prompt for a number typed with a unit other than the selected one,
+// naming the field; none when the number has no unit or the selected one.
+std::optional<Prompt> unitMismatch(const Number &number, std::string_view name, Unit selected);
+
 // The shortest text of at most 15 significant digits, exponent form for very
 // large and very small magnitudes ("2.92397660818713", "50", "1E+16").
 // The value must be finite.

@@ -9,8 +9,8 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
 
-packages=(cmake ninja-build g++ qt6-base-dev libfontconfig-dev libgtest-dev fonts-liberation2 fonts-wine
-    desktop-file-utils appstream dpkg-dev file locales python3-debian clang-format)
+packages=(cmake ninja-build g++ qt6-base-dev libfontconfig-dev libxlsxwriter-dev libgtest-dev fonts-liberation2
+    fonts-wine desktop-file-utils appstream dpkg-dev file locales python3-debian clang-format)
 # The fuzz run needs Clang's fuzzer runtime; without Clang it is skipped.
 if command -v clang++ >/dev/null 2>&1; then
     packages+=(libclang-rt-dev)

@@ -3,8 +3,9 @@
 # Checks the code's formatting, builds Angulon (installing what it needs)
 # and runs every test.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
-# The chart's printed page is checked in a real browser, its PDF read back.
-packages+=(chromium poppler-utils imagemagick)
+# The chart's printed page is checked in a real browser, its PDF read back;
+# its spreadsheet is unpacked and read back by unzip.
+packages+=(chromium poppler-utils imagemagick unzip)
 install_missing
 
 # Every C++ file in the repository follows .clang-format; one that does not

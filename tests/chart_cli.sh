@@ -55,17 +55,22 @@ refused() {
     done
 }
 
-refused not_a_number "--from: not a number the window reads, or too many digits to step exactly" \
-    --from abc --to 2 --step 1 --decimal .
-refused point_under_comma "--to: not a number the window reads, or too many digits to step exactly" \
-    --from 1 --to 2.5 --step 1 --decimal ,
+refused not_a_number "--from: not a number the window reads" --from abc --to 2 --step 1 --decimal .
+refused point_under_comma "--to: not a number the window reads" --from 1 --to 2.5 --step 1 --decimal ,
+refused unit_contradicts "--from: The Material Thickness Is in in but Millimeter Is Selected" \
+    --from '1 in' --to '50 mm' --step 10 --unit mm --decimal .
+refused thickness_zero "--from: a thickness must be greater than zero" --from 0 --to 1 --step 1 --format xlsx
+refused thickness_negative "--from: a thickness must be greater than zero" --from -1 --to 1 --step 1 --decimal .
+refused no_exact_decimal "--from: 1/3 has no exact decimal of at most six places" --from 1/3 --to 1 --step 1/3
 refused step_zero "--step: the step must be greater than zero" --from 1 --to 2 --step 0 --decimal .
 refused from_above_to "--from: greater than the end of the range" --from 3 --to 2 --step 1 --decimal .
 refused angle_not_in_table "--angles: 30: Please Choose a Refracted Angle of 70, 60 or 45" \
     --from 1 --to 2 --step 1 --angles 70,30 --decimal .
-refused too_many_thicknesses "--step: more than 10000 thicknesses" --from 0 --to 1000 --step 0.1 --decimal .
+refused angle_twice "--angles: 70 is given twice" --from 1 --to 2 --step 1 --angles 70,070
+refused angle_missing "--angles: an angle is missing between the commas" --from 1 --to 2 --step 1 --angles 60,
+refused too_many_thicknesses "--step: more than 10000 thicknesses" --from 0.1 --to 1000.1 --step 0.1 --decimal .
 refused unknown_option "--colour: unknown option (see angulon-chart --help)" --from 1 --to 2 --step 1 --colour red
-refused unknown_format "--format: must be text, csv or html (see angulon-chart --help)" \
+refused unknown_format "--format: must be text, csv, html or xlsx (see angulon-chart --help)" \
     --from 1 --to 2 --step 1 --format pdf
 
 # A chart written: the same bytes to standard output and to -o.
@@ -79,6 +84,75 @@ run csv_file "${program[@]}" --from 20 --to 21 --step 1 --angles 70 --unit mm --
 cmp -s "$work/chart.csv" "$work/expected" || fault "csv -o: the file holds $(od -c "$work/chart.csv" | head -5)"
 
 [ "$(ls "$work" | grep -c -e '^chart\.csv\.' -e '\.tmp$')" -eq 0 ] || fault "csv -o: left $(ls "$work")"
+run csv_dash "${program[@]}" --from 20 --to 21 --step 1 --angles 070 --unit mm --decimal . --format csv -o -
+cmp -s "$work/out" "$work/expected" && [ ! -e "$work/-" ] || fault "-o -: status $status, wrote $(ls "$work")"
+
+# What is at the path is kept for what it is: a device or a pipe is
+# written to, a symbolic link's target is replaced and the link kept.
+if [ ${#program[@]} -eq 1 ]; then
+    csv=(--from 20 --to 21 --step 1 --angles 70 --unit mm --decimal . --format csv)
+    if mknod "$work/null" c 1 3 2>/dev/null && mknod "$work/full" c 1 7; then
+        run device "${program[@]}" "${csv[@]}" -o null
+        [ "$status" -eq 0 ] && [ -c "$work/null" ] || fault "-o to a device: status $status, now $(ls -l "$work/null")"
+        run full_device "${program[@]}" "${csv[@]}" -o full
+        [ "$status" -eq 1 ] && [ -c "$work/full" ] && [ "$(cat "$work/err.lines")" = "angulon-chart: cannot write full: No space left on device" ] ||
+            fault "-o to a full device: status $status, said '$(cat "$work/err.lines")', now $(ls -l "$work/full")"
+    else
+        say "no device nodes can be made here (not root); devices are not tried"
+    fi
+    mkfifo "$work/pipe"
+    timeout 20 cat "$work/pipe" >"$work/piped" &
+    run pipe "${program[@]}" "${csv[@]}" -o pipe
+    wait $! || fault "-o to a pipe: nothing was written to it"
+    [ "$status" -eq 0 ] && [ -p "$work/pipe" ] && cmp -s "$work/piped" "$work/expected" ||
+        fault "-o to a pipe: status $status, read $(head -c 100 "$work/piped"), now $(ls -l "$work/pipe")"
+    mkdir "$work/sub"
+    printf 'old\n' >"$work/target.csv"
+    ln -s ../target.csv "$work/sub/link.csv"
+    ln -s new.csv "$work/dangling.csv"
+    for link in sub/link.csv dangling.csv; do
+        run link "${program[@]}" "${csv[@]}" -o "$link"
+        [ "$status" -eq 0 ] && [ -L "$work/$link" ] || fault "-o $link: status $status, now $(ls -l "$work/$link")"
+    done
+    cmp -s "$work/target.csv" "$work/expected" && cmp -s "$work/new.csv" "$work/expected" ||
+        fault "-o through a link: its target holds $(head -c 100 "$work/target.csv")"
+fi
+
+# A spreadsheet read back by unzip and printf, not by the program: one sheet
+# per angle, its header frozen, the title and range in the document's
+# properties, and every row's cells numbers that, shown with the decimals of
+# their formats, read as the CSV's cells.
+LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 run xlsx "${program[@]}" --from 6 --to 7 --step 0,5 --angles 70,45 --unit mm \
+    --format xlsx -o chart.xlsx
+[ "$status" -eq 0 ] || fault "xlsx: status $status: $(cat "$work/err.lines")"
+part() { unzip -p "$work/chart.xlsx" "$1" | tr -d '\r\n'; }
+part xl/workbook.xml | grep -q '<sheet name="70°" sheetId="1" r:id="rId1"/><sheet name="45°" sheetId="2" r:id="rId2"/></sheets>' ||
+    fault "xlsx: sheets $(part xl/workbook.xml | grep -o '<sheets>.*</sheets>')"
+part docProps/core.xml | grep -q '<dc:title>Angulon chart</dc:title><dc:subject>thickness 6 to 7 by 0,5 mm, angles 70°, 45°</dc:subject>' ||
+    fault "xlsx: properties $(part docProps/core.xml)"
+# The decimals each cell style shows: its number format's digits after the point.
+part xl/styles.xml | grep -o '<cellXfs.*</cellXfs>' | grep -o '<xf [^>]*>' | sed 's/.*numFmtId="\([0-9]*\)".*/\1/' >"$work/xfs"
+while read -r id; do
+    code=$(part xl/styles.xml | grep -o "<numFmt numFmtId=\"$id\" formatCode=\"[0.]*\"" | sed 's/.*formatCode="//; s/"$//')
+    decimals=${code#*.}
+    [ "$code" = "$decimals" ] && decimals=
+    echo ${#decimals}
+done <"$work/xfs" >"$work/decimals"
+for sheet in 1 2; do
+    part "xl/worksheets/sheet$sheet.xml" | grep -q '<pane ySplit="1" topLeftCell="A2" activePane="bottomLeft" state="frozen"/>' ||
+        fault "xlsx: sheet $sheet has no frozen header"
+        part "xl/worksheets/sheet$sheet.xml" | grep -o '<row r="[0-9]*"[^>]*>\(<c [^>]*><v>[^<]*</v></c>\)*</row>' |
+        grep -v '^<row r="1"' | while IFS= read -r row; do
+            shown=
+            while read -r style value; do
+                shown+="${shown:+;}$(LC_ALL=C printf "%.$(sed -n "$((style + 1))p" "$work/decimals")f" "$value" | tr . ,)"
+            done < <(echo "$row" | sed 's|^<row[^>]*>||; s|<c r="[A-Z]*[0-9]*" s="\([0-9]*\)"><v>\([^<]*\)</v></c>|\1 \2\n|g' | grep ' ')
+            echo "$shown"
+        done >>"$work/xlsx.rows"
+done
+LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 "${program[@]}" --from 6 --to 7 --step 0,5 --angles 70,45 --unit mm --format csv |
+    tr -d '\r' | tail -n +2 | sort -t';' -k2,2r -s >"$work/csv.rows"
+cmp -s "$work/xlsx.rows" "$work/csv.rows" || fault "xlsx: cells read back as $(cat "$work/xlsx.rows"), not $(cat "$work/csv.rows")"
 # A file replaced keeps its permissions; a new one gets those of any new
 # file. (Wine has no such permissions to keep.)
 if [ ${#program[@]} -eq 1 ]; then

@@ -14,70 +14,88 @@ namespace {
 
 std::vector<ChartRow> rowsOf(const ChartRequest &request)
 {
-    auto result = chartRows(request);
+    auto result = makeChart(request);
     if (const auto *refusal = std::get_if<ChartRefusal>(&result)) {
         ADD_FAILURE() << "refused: " << refusal->problem;
         return {};
     }
-    return std::get<std::vector<ChartRow>>(result);
+    return std::get<Chart>(result).rows;
 }
 
-// The thicknesses a range gives, or the input it is refused for and why.
-// They step in decimal from the typed digits, each written with the
-// decimals of the finer of from and step.
+// The thicknesses a range gives and its angles as the table writes them, or
+// the input it is refused for and why. They step in decimal from the typed
+// digits, each written with the decimals of the finer of from and step.
 struct RangeRow {
     const char *name;
     ChartRequest request;
     std::string expected;
 };
-std::string nan(const char *input)
+std::string nan(const char *input) { return std::string("refused ") + input + ": not a number the window reads"; }
+std::string inexact(const char *input, const char *text)
 {
-    return std::string("refused ") + input + ": not a number the window reads, or too many digits to step exactly";
+    return std::string("refused ") + input + ": " + text + " has no exact decimal of at most six places";
 }
 class Range : public testing::TestWithParam<RangeRow> {};
 TEST_P(Range, GivesTheseThicknesses)
 {
-    const auto result = chartRows(GetParam().request);
+    const auto result = makeChart(GetParam().request);
     std::string given;
     if (const auto *refusal = std::get_if<ChartRefusal>(&result)) {
         const char *inputs[] = {"from", "to", "step", "angles", "row"};
         given = std::string("refused ") + inputs[static_cast<int>(refusal->input)] + ": " + refusal->problem;
+    } else {
+        const Chart &chart = std::get<Chart>(result);
+        for (const ChartRow &row : chart.rows)
+            given += row.angle == chart.angles.back() ? row.thickness + " " : "";
+        for (const std::string &angle : chart.angles)
+            given += "@" + angle;
     }
-    for (const ChartRow &row :
-         std::get_if<std::vector<ChartRow>>(&result) ? std::get<0>(result) : std::vector<ChartRow>{})
-        given += (given.empty() ? "" : " ") + row.thickness;
     EXPECT_EQ(given, GetParam().expected);
 }
 INSTANTIATE_TEST_SUITE_P(
     Chart, Range,
     testing::Values(
-        RangeRow{"tenths_give_three_rows", {"0.1", "0.3", "0.1", {"60"}}, "0.1 0.2 0.3"},
-        RangeRow{"halves_written_with_one_decimal", {"5", "6", "0.5", {"60"}}, "5.0 5.5 6.0"},
-        RangeRow{"sixteenths_keep_four_decimals", {"0.0625", "0.125", "0.0625", {"60"}}, "0.0625 0.1250"},
-        RangeRow{"to_between_steps", {"1", "2.5", "1", {"60"}}, "1 2"},
-        RangeRow{"to_finer_than_step", {"1", "1.25", "0.1", {"60"}}, "1.0 1.1 1.2"},
-        RangeRow{"one_row", {"3", "3", "1", {"60"}}, "3"},
-        RangeRow{"comma", {"6,5", "7,5", "0,5", {"60"}, true, ','}, "6,5 7,0 7,5"},
-        RangeRow{"unit_after_number", {"6.50 mm", "7 IN", "0.5\"", {"60"}}, "6.50 7.00"},
-        RangeRow{"fraction_as_its_decimal", {"1/2", "1", "1/4", {"60"}}, "0.50 0.75 1.00"},
-        RangeRow{"exponent", {"1E1", "12", "1", {"60"}}, "10 11 12"},
-        RangeRow{"negative_fraction", {"-0.5", "0", "0.25", {"60"}}, "-0.50 -0.25 0.00"},
-        RangeRow{"zero_keeps_its_decimals", {"0.00", "1", "0.5", {"60"}}, "0.00 0.50 1.00"},
+        RangeRow{"tenths_give_three_rows", {"0.1", "0.3", "0.1", {"60"}}, "0.1 0.2 0.3 @60"},
+        RangeRow{"halves_written_with_one_decimal", {"5", "6", "0.5", {"60"}}, "5.0 5.5 6.0 @60"},
+        RangeRow{"sixteenths_keep_four_decimals", {"0.0625", "0.125", "0.0625", {"60"}}, "0.0625 0.1250 @60"},
+        RangeRow{"to_between_steps", {"1", "2.5", "1", {"60"}}, "1 2 @60"},
+        RangeRow{"to_finer_than_step", {"1", "1.25", "0.1", {"60"}}, "1.0 1.1 1.2 @60"},
+        RangeRow{"one_row", {"3", "3", "1", {"60"}}, "3 @60"},
+        RangeRow{"comma", {"6,5", "7,5", "0,5", {"60"}, true, ','}, "6,5 7,0 7,5 @60"},
+        RangeRow{"unit_of_the_chart", {"6.50 in", "7 IN", "0.5\"", {"60"}}, "6.50 7.00 @60"},
+        RangeRow{"fraction_as_its_decimal", {"1/2", "1", "1/4", {"60"}}, "0.50 0.75 1.00 @60"},
+        RangeRow{"sixty_fourths_six_places", {"1/64", "3/64", "1/64", {"60"}}, "0.015625 0.031250 0.046875 @60"},
+        RangeRow{"zeros_past_six_places", {"0.50000000", "1", "0.5", {"60"}}, "0.500000 1.000000 @60"},
+        RangeRow{"exponent", {"1E1", "12", "1", {"60"}}, "10 11 12 @60"},
+        RangeRow{"angles_as_the_table_writes", {"1", "2", "1", {"070", "45.0"}}, "1 2 @70@45"},
         RangeRow{"from_not_a_number", {"x", "2", "1", {"70"}}, nan("from")},
         RangeRow{"to_not_a_number", {"1", "", "1", {"70"}}, nan("to")},
         RangeRow{"step_not_a_number", {"1", "2", "1..", {"70"}}, nan("step")},
         RangeRow{"point_under_comma", {"1.5", "2", "1", {"70"}, true, ','}, nan("from")},
-        RangeRow{"too_many_digits", {"1", "2", "0.0000000000000001", {"70"}}, nan("step")},
+        RangeRow{"inch_under_mm",
+                 {"1 in", "50 mm", "10", {"70"}, false},
+                 "refused from: The Material Thickness Is in in but Millimeter Is Selected"},
+        RangeRow{"mm_under_inch",
+                 {"1", "2", "1 mm", {"70"}},
+                 "refused step: The Material Thickness Is in mm but Inch Is Selected"},
+        RangeRow{"third_has_no_exact_decimal", {"1/3", "1", "1/3", {"70"}}, inexact("from", "1/3")},
+        RangeRow{"seven_decimals", {"1", "2", "0.0000001", {"70"}}, inexact("step", "0.0000001")},
+        RangeRow{"hundred_twenty_eighth", {"1", "2", "1/128", {"70"}}, inexact("step", "1/128")},
+        RangeRow{"from_zero", {"0.00", "1", "0.5", {"70"}}, "refused from: a thickness must be greater than zero"},
+        RangeRow{"from_negative", {"-0.5", "1", "1", {"70"}}, "refused from: a thickness must be greater than zero"},
         RangeRow{"step_zero", {"1", "2", "0", {"70"}}, "refused step: the step must be greater than zero"},
         RangeRow{"step_negative", {"1", "2", "-1", {"70"}}, "refused step: the step must be greater than zero"},
         RangeRow{"from_above_to", {"2", "1.9", "0.1", {"70"}}, "refused from: greater than the end of the range"},
         RangeRow{"too_many_thicknesses", {"1", "10001", "1", {"70"}}, "refused step: more than 10000 thicknesses"},
         RangeRow{"no_angle", {"1", "2", "1", {}}, "refused angles: no angle given"},
+        RangeRow{"angle_empty", {"1", "2", "1", {"60", ""}}, "refused angles: an angle is missing between the commas"},
+        RangeRow{"angle_twice", {"1", "2", "1", {"70", "45", "070"}}, "refused angles: 70 is given twice"},
         RangeRow{"angle_not_in_table",
                  {"1", "2", "1", {"70", "30"}},
                  "refused angles: 30: Please Choose a Refracted Angle of 70, 60 or 45"},
-        RangeRow{"span_overflows",
-                 {"-9000000000000000000", "9000000000000000000", "1E15", {"70"}},
+        RangeRow{"end_overflows", {"1", "1E19", "1", {"70"}}, "refused to: too many digits to step exactly"},
+        RangeRow{"end_overflows_scale",
+                 {"1", "9000000000000000000", "0.5", {"70"}},
                  "refused to: too many digits to step exactly"}),
     rowName);
 

@@ -31,9 +31,10 @@ std::string asked(std::string_view line, char localeDecimal)
     std::string angles;
     for (const std::string &angle : r.angles)
         angles += (angles.empty() ? "" : "|") + angle;
-    const char *formats[] = {"text", "csv", "html"};
+    const char *formats[] = {"text", "csv", "html", "xlsx"};
     return r.from + " " + r.to + " " + r.step + " " + angles + (r.inch ? " in " : " mm ") + r.decimal + " "
-           + formats[static_cast<int>(options.format)] + " " + (options.output.empty() ? "-" : options.output);
+           + formats[static_cast<int>(options.format)] + (options.paper == Paper::A4 ? " a4 " : " letter ")
+           + (options.output.empty() ? "stdout" : options.output);
 }
 
 struct CommandLineRow {
@@ -46,17 +47,22 @@ TEST_P(CommandLine, AsksForThis) { EXPECT_EQ(asked(GetParam().line, GetParam().l
 INSTANTIATE_TEST_SUITE_P(
     ChartOptions, CommandLine,
     testing::Values(
-        CommandLineRow{"defaults", "--from 1 --to 2 --step 0.5", '.', "1 2 0.5 70|60|45 in . text -"},
-        CommandLineRow{"locale_comma", "--from 1 --to 2 --step 0,5", ',', "1 2 0,5 70|60|45 in , text -"},
+        CommandLineRow{"defaults", "--from 1 --to 2 --step 0.5", '.', "1 2 0.5 70|60|45 in . text letter stdout"},
+        CommandLineRow{"locale_comma", "--from 1 --to 2 --step 0,5", ',', "1 2 0,5 70|60|45 in , text letter stdout"},
         CommandLineRow{"everything_given",
                        "--step 2 --to 9 --from 6.5mm --angles 45,70 --unit mm --decimal , --format csv -o chart.csv",
-                       '.', "6.5mm 9 2 45|70 mm , csv chart.csv"},
+                       '.', "6.5mm 9 2 45|70 mm , csv a4 chart.csv"},
         CommandLineRow{"attached_values", "--from=1 --to=2 --step=1 --angles=60 --unit=in --decimal=. --format=html",
-                       ',', "1 2 1 60 in . html -"},
-        CommandLineRow{"format_text", "--from 1 --to 1 --step 1 --format text", '.', "1 1 1 70|60|45 in . text -"},
-        CommandLineRow{"negative_value", "--from -1 --to 1 --step 1", '.', "-1 1 1 70|60|45 in . text -"},
+                       ',', "1 2 1 60 in . html letter stdout"},
+        CommandLineRow{"format_text", "--from 1 --to 1 --step 1 --format text", '.',
+                       "1 1 1 70|60|45 in . text letter stdout"},
+        CommandLineRow{"xlsx_on_a4", "--from 1 --to 1 --step 1 --format xlsx --paper a4 -o -", '.',
+                       "1 1 1 70|60|45 in . xlsx a4 stdout"},
+        CommandLineRow{"letter_in_mm", "--from 1 --to 1 --step 1 --unit mm --paper letter -o a.csv", '.',
+                       "1 1 1 70|60|45 mm . text letter a.csv"},
+        CommandLineRow{"negative_value", "--from -1 --to 1 --step 1", '.', "-1 1 1 70|60|45 in . text letter stdout"},
         CommandLineRow{"angles_split_at_every_comma", "--from 1 --to 1 --step 1 --angles 70,,45,", '.',
-                       "1 1 1 70||45| in . text -"},
+                       "1 1 1 70||45| in . text letter stdout"},
         CommandLineRow{"help", "--from x --help", '.', "help"},
         CommandLineRow{"version", "--version --step 0", '.', "version"},
         CommandLineRow{"help_before_version", "--version --help", '.', "help"},
@@ -73,15 +79,19 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineRow{"output_empty", "--from 1 --to 2 --step 1 -o ", '.', "refused -o: needs a file name"},
         CommandLineRow{"unit_other", "--unit cm", '.', "refused --unit: must be in or mm"},
         CommandLineRow{"decimal_other", "--decimal ;", '.', "refused --decimal: must be . or ,"},
-        CommandLineRow{"format_other", "--format pdf", '.', "refused --format: must be text, csv or html"}),
+        CommandLineRow{"format_other", "--format pdf", '.', "refused --format: must be text, csv, html or xlsx"},
+        CommandLineRow{"paper_other", "--paper A5", '.', "refused --paper: must be a4 or letter"}),
     rowName);
 
 // What a writer makes of the chart the core gives for a request.
 std::string written(std::string (*write)(const Sheet &), const core::ChartRequest &request)
 {
-    const auto rows = std::get<std::vector<core::ChartRow>>(core::chartRows(request));
-    return write({request, rows, "1.2"});
+    const auto chart = std::get<core::Chart>(core::makeChart(request));
+    return write({request, chart, "1.2", request.inch ? Paper::Letter : Paper::A4});
 }
+
+const std::string note =
+    "A-B-C is the Sound Path panel's own result (twice the unrounded A-B), not twice the A-B shown.\n\n";
 
 // Text lines up its columns on the right under their headers, widening one
 // for a long cell; CSV is what spreadsheets of either locale read without
@@ -99,18 +109,18 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(WrittenRow{"text_aligned",
                                writeText,
                                {"9.5", "10", "0.5", {"45", "70"}, false, '.'},
-                               "Angulon chart: thickness 9.5 to 10 by 0.5 mm, angles 45, 70 degrees\n\n"
-                               "Thickness (mm)  Angle  A-B (mm)  A-B-C (mm)  Half skip (mm)  Full skip (mm)\n"
-                               "           9.5     45    13.435      26.870           9.500          19.000\n"
-                               "           9.5     70    27.778      55.556          26.100          52.200\n"
-                               "          10.0     45    14.142      28.285          10.000          20.000\n"
-                               "          10.0     70    29.240      58.480          27.474          54.948\n"},
+                               "Angulon chart: thickness 9.5 to 10 by 0.5 mm, angles 45, 70 degrees\n" + note
+                                   + "Thickness (mm)  Angle  A-B (mm)  A-B-C (mm)  Half skip (mm)  Full skip (mm)\n"
+                                     "           9.5     45    13.435      26.870           9.500          19.000\n"
+                                     "           9.5     70    27.778      55.556          26.100          52.200\n"
+                                     "          10.0     45    14.142      28.285          10.000          20.000\n"
+                                     "          10.0     70    29.240      58.480          27.474          54.948\n"},
                     WrittenRow{"text_widened",
                                writeText,
                                {"100000", "100000", "1", {"70"}, true, '.'},
-                               "Angulon chart: thickness 100000 to 100000 by 1 in, angles 70 degrees\n\n"
-                               "Thickness (in)  Angle    A-B (in)  A-B-C (in)  Half skip (in)  Full skip (in)\n"
-                               "        100000     70  292397.661  584795.322      274736.842      549473.685\n"},
+                               "Angulon chart: thickness 100000 to 100000 by 1 in, angles 70 degrees\n" + note
+                                   + "Thickness (in)  Angle    A-B (in)  A-B-C (in)  Half skip (in)  Full skip (in)\n"
+                                     "        100000     70  292397.661  584795.322      274736.842      549473.685\n"},
                     WrittenRow{"csv_point_and_commas",
                                writeCsv,
                                {"20", "20", "1", {"70"}, false, '.'},
@@ -125,11 +135,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ChartHtml, EscapesWhatMarkupReads) { EXPECT_EQ(htmlEscaped("a<b>&\"c'"), "a&lt;b&gt;&amp;&quot;c'"); }
 
-// One page that needs nothing else: a table per angle, in the order asked
-// for, with a header that repeats in print, each with its drawing, and every
-// row in its angle's table. The drawing's beam meets the back wall and the
-// surface where the angle's own factors put them (a plate 36 units thick,
-// entered at x 44), written alike in every locale.
+// One page that needs nothing else: a technique block to fill in, a table
+// per angle, in the order asked for, with a header that repeats in print,
+// each with its drawing, and every row in its angle's table, in groups of
+// three that a page break keeps whole, the last taking what is left over.
+// Each page names the chart and its angle at the top and its number at the
+// foot. The drawing's beam meets the back wall and the surface where the
+// angle's own factors put them (a plate 36 units thick, entered at x 44),
+// written alike in every locale.
 struct PageRow {
     const char *name;
     std::string part;
@@ -138,28 +151,46 @@ struct PageRow {
 class Page : public testing::TestWithParam<PageRow> {};
 TEST_P(Page, HoldsThisManyTimes)
 {
-    static const std::string html = written(writeHtml, {"1", "3", "1", {"45", "70", "60"}, true, ','});
+    static const std::string html = written(writeHtml, {"1", "7", "1", {"45", "070", "60"}, true, ','});
     int n = 0;
     for (std::size_t at = html.find(GetParam().part); at != std::string::npos; at = html.find(GetParam().part, at + 1))
         ++n;
     EXPECT_EQ(n, GetParam().count) << GetParam().part;
-    EXPECT_TRUE(html.starts_with("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"));
-    EXPECT_TRUE(html.ends_with("<footer>Written by angulon-chart 1.2.</footer>\n</body>\n</html>\n"));
+    EXPECT_TRUE(html.starts_with("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<meta "
+                                 "name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"));
+    EXPECT_TRUE(html.ends_with("<footer class=\"angle60\">Written by angulon-chart 1.2.</footer>\n</body>\n</html>\n"));
 }
 INSTANTIATE_TEST_SUITE_P(
     ChartHtml, Page,
     testing::Values(
-        PageRow{"title", "<title>Angulon chart: thickness 1 to 3 by 1 in, angles 45\u00b0, 70\u00b0, 60\u00b0</title>",
+        PageRow{"title", "<title>Angulon chart: thickness 1 to 7 by 1 in, angles 45\u00b0, 70\u00b0, 60\u00b0</title>",
                 1},
         PageRow{"no_script", "<script", 0}, PageRow{"no_source", "src=", 0}, PageRow{"no_link", "href=", 0},
         PageRow{"no_url", "url(", 0}, PageRow{"no_import", "@import", 0}, PageRow{"no_link_element", "<link", 0},
-        PageRow{"tables", "<table>", 3}, PageRow{"headers", "<th>Half skip (in)</th>", 3},
-        PageRow{"drawings", "<svg ", 3}, PageRow{"rows", "<tr><td>", 9},
+        PageRow{"paper_and_top_of_every_page",
+                "@page { size: letter; @top-left { content: \"Angulon chart: thickness 1 to 7 by 1 in, angles "
+                "45\\B0 , 70\\B0 , 60\\B0 \"; } }",
+                1},
+        PageRow{"page_of_pages", "content: \"page \" counter(page) \" of \" counter(pages);", 1},
+        PageRow{"angle_at_the_top", "@page angle70 { @top-right { content: \"70\\B0  probe\"; } }", 1},
+        PageRow{"angle_pages", " { page: angle", 3}, PageRow{"tables_on_their_pages", "<section class=\"angle", 3},
+        PageRow{"header_on_the_first_angle_page", "<header class=\"angle45\">", 1},
+        PageRow{"technique_block",
+                "<table class=\"technique\">\n<tr><th>Procedure</th><td></td><th>Inspector</th><td></td></tr>\n"
+                "<tr><th>Probe and serial</th><td></td><th>Date</th><td></td></tr>\n<tr><th>Instrument</th><td></td>"
+                "<th>Signature</th><td></td></tr>\n</table>",
+                1},
+        PageRow{"abc_note", "A-B-C is the Sound Path panel's own result", 1},
+        PageRow{"tables", "<table class=\"chart\">", 3}, PageRow{"headers", "<th>Half skip (in)</th>", 3},
+        PageRow{"drawings", "<svg ", 3}, PageRow{"rows", "<tr><td>", 21}, PageRow{"row_groups", "<tbody>", 6},
+        PageRow{"groups_of_three", "</tbody>\n<tbody>\n<tr><td>4</td>", 3},
+        PageRow{"last_group_takes_the_rest", "</tr>\n<tr><td>7</td>", 3},
+        PageRow{"groups_unbroken", "tr, tbody { break-inside: avoid; }", 1},
         PageRow{"header_repeats", "thead { display: table-header-group; }", 1},
         PageRow{"table_per_page", "section + section { break-before: page; }", 1},
         PageRow{"first_table_ends_at_its_last_row",
-                "<td>3</td><td>45</td><td>4,243</td><td>8,485</td><td>3,000</td><td>6,000</td></tr>\n</tbody>\n</"
-                "table>\n</section>\n<section>\n<h2>70\u00b0 probe</h2>",
+                "<td>7</td><td>45</td><td>9,900</td><td>19,799</td><td>7,000</td><td>14,000</td></tr>\n</tbody>\n</"
+                "table>\n</section>\n<section class=\"angle70\">\n<h2>70\u00b0 probe</h2>",
                 1},
         PageRow{"row_of_70", "<tr><td>1</td><td>70</td><td>2,924</td><td>5,848</td><td>2,747</td><td>5,495</td></tr>",
                 1},

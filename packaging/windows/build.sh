@@ -1,19 +1,19 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds Angulon for 64-bit Windows on Debian and tests it under Wine:
-# installs the cross tools, builds Qt for Windows once from Debian's source
-# package into a cache outside the tree, cross-builds the program and its
+# installs the cross tools, builds Qt and libxlsxwriter for Windows once from
+# Debian's source packages into a cache outside the tree, cross-builds the program and its
 # tests in build/windows, runs the tests through Wine, makes the zip and the
 # installer with CPack and smoke-tests both.
 #
 #   packaging/windows/build.sh             all of it
-#   packaging/windows/build.sh qt          only the Qt cache
+#   packaging/windows/build.sh qt          only the caches (Qt, libxlsxwriter)
 #   packaging/windows/build.sh qt-prefix   prints where the cache is, and
 #                                          does nothing else
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/../../scripts/setup.sh"
 
-packages=(cmake ninja-build g++ qt6-base-dev dpkg-dev g++-mingw-w64-x86-64-posix wine wine64 nsis
+packages=(cmake ninja-build g++ qt6-base-dev dpkg-dev g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 nsis
     libgtest-dev xvfb xdotool imagemagick openbox unzip tesseract-ocr icoutils binutils)
 
 # Qt for Windows from the Debian source package whose binaries are
@@ -24,6 +24,13 @@ cache_root="${XDG_CACHE_HOME:-$HOME/.cache}/angulon"
 windows_qt="$cache_root/qt-$qt_version-mingw64"
 # Where the toolchain file looks for it.
 export ANGULON_WINDOWS_QT="$windows_qt"
+# libxlsxwriter, which angulon-chart writes spreadsheets with, the same way
+# from Debian's source: a static library with its bundled minizip, linked
+# with Debian's zlib for MinGW, so the program needs no DLL more.
+xlsxwriter_source_version=1.1.4-2
+xlsxwriter_version=${xlsxwriter_source_version%%-*}
+windows_xlsxwriter="$cache_root/libxlsxwriter-$xlsxwriter_version-mingw64"
+export ANGULON_WINDOWS_XLSXWRITER="$windows_xlsxwriter"
 if [ "${1:-}" = qt-prefix ]; then
     echo "$windows_qt"
     exit 0
@@ -48,7 +55,8 @@ qt_configure_options=(
 
 # The source comes through a private apt configuration holding only the
 # deb-src entry, so the machine's own apt sources and lists stay as they were.
-fetch_qt_source() {
+# fetch_source APT_DIR PACKAGE=VERSION: unpacks the source in APT_DIR.
+fetch_source() {
     local apt_dir="$1"
     mkdir -p "$apt_dir/sources.list.d" "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
     cat >"$apt_dir/sources.list.d/debian-source.sources" <<'SOURCES'
@@ -63,7 +71,7 @@ SOURCES
     # As root, apt would hand the download to its own user, who cannot write here.
     [ "$(id -u)" -ne 0 ] || apt_options+=(-o APT::Sandbox::User=root)
     apt-get "${apt_options[@]}" update -qq
-    (cd "$apt_dir" && apt-get "${apt_options[@]}" source -qq "qt6-base=$qt_source_version" >/dev/null)
+    (cd "$apt_dir" && apt-get "${apt_options[@]}" source -qq "$2" >/dev/null)
 }
 
 # Builds nothing when the cache holds a finished build of the same options;
@@ -83,7 +91,7 @@ build_qt() {
     cp "$here/mingw-w64-x86_64.cmake" "$windows_qt/"
     echo "angulon: building Qt $qt_version for Windows in $work (about 40 minutes on two cores)"
     local started=$SECONDS
-    fetch_qt_source "$work/apt"
+    fetch_source "$work/apt" "qt6-base=$qt_source_version"
     local source_dir="$work/apt/qt6-base-$qt_version+dfsg"
     mkdir -p "$work/build"
     (cd "$work/build" && "$source_dir/configure" -prefix "$windows_qt" "${qt_configure_options[@]}" >"$work/configure.log") || {
@@ -99,6 +107,36 @@ build_qt() {
     echo "Qt $qt_version (QtCore, QtGui, QtWidgets and the Windows platform and style plugins), built with MinGW-w64 from Debian's source package qt6-base $qt_source_version (apt-get source qt6-base=$qt_source_version; Debian 12), configured with: ${qt_configure_options[*]}" \
         >"$windows_qt/licenses/QT-SOURCE.txt"
     echo "angulon: Qt for Windows built in $(((SECONDS - started) / 60)) minutes"
+    rm -rf "$work"
+    printf '%s\n' "$wanted" >"$stamp"
+}
+
+build_xlsxwriter() {
+    local stamp="$windows_xlsxwriter/angulon-xlsxwriter-build.txt"
+    local options=(-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF)
+    local wanted
+    wanted=$(printf '%s\n' "libxlsxwriter $xlsxwriter_source_version" "${options[@]}")
+    if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$wanted" ]; then
+        return 0
+    fi
+    local work="$windows_xlsxwriter-work"
+    rm -rf "$work" "$windows_xlsxwriter"
+    mkdir -p "$work"
+    echo "angulon: building libxlsxwriter $xlsxwriter_version for Windows in $work"
+    fetch_source "$work/apt" "libxlsxwriter=$xlsxwriter_source_version"
+    local source_dir="$work/apt/libxlsxwriter-$xlsxwriter_version"
+    cmake -S "$source_dir" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64-x86_64.cmake" \
+        -DCMAKE_INSTALL_PREFIX="$windows_xlsxwriter" "${options[@]}" >"$work/configure.log" || {
+        tail -40 "$work/configure.log" >&2
+        exit 1
+    }
+    cmake --build "$work/build" >/dev/null
+    cmake --install "$work/build" >/dev/null
+    mkdir -p "$windows_xlsxwriter/licenses"
+    cp "$source_dir/License.txt" "$windows_xlsxwriter/licenses/License.txt"
+    cp "$source_dir/debian/copyright" "$windows_xlsxwriter/licenses/debian-copyright.txt"
+    echo "libxlsxwriter $xlsxwriter_version, linked into angulon-chart.exe, built with MinGW-w64 from Debian's source package libxlsxwriter $xlsxwriter_source_version (apt-get source libxlsxwriter=$xlsxwriter_source_version; Debian 12), configured with: ${options[*]}" \
+        >"$windows_xlsxwriter/licenses/SOURCE.txt"
     rm -rf "$work"
     printf '%s\n' "$wanted" >"$stamp"
 }
@@ -125,6 +163,7 @@ start_display() {
 
 install_missing
 build_qt
+build_xlsxwriter
 [ "${1:-}" = qt ] && exit 0
 
 cmake -S "$root" --preset windows >/dev/null

@@ -80,6 +80,11 @@ install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 # Qt's licence texts and which source the DLLs were built from, as the LGPL
 # asks; build.sh puts both beside the Qt it builds.
 install(DIRECTORY ${qt_prefix}/licenses/ DESTINATION licenses/Qt)
+# libxlsxwriter and zlib are linked into angulon-chart.exe: their licences
+# and libxlsxwriter's source, which build.sh puts beside the library.
+cmake_path(GET ANGULON_XLSXWRITER_INCLUDE_DIR PARENT_PATH xlsxwriter_prefix)
+install(DIRECTORY ${xlsxwriter_prefix}/licenses/ DESTINATION licenses/libxlsxwriter)
+install(FILES /usr/share/doc/libz-mingw-w64-dev/copyright DESTINATION licenses/zlib RENAME copyright.txt)
 install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright DESTINATION licenses/MinGW RENAME gcc-runtime.txt)
 install(FILES /usr/share/doc/mingw-w64-x86-64-dev/copyright DESTINATION licenses/MinGW RENAME mingw-w64.txt)
 

@@ -26,7 +26,8 @@ top="$scratch/$(basename "$zip" .zip)"
 [ -d "$top" ] || fail "the zip does not unpack into one folder named $(basename "$zip" .zip)"
 
 expected="angulon.exe angulon-chart.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll $* platforms/qwindows.dll
-styles/qwindowsvistastyle.dll LICENSE.txt licenses/Qt/QT-SOURCE.txt licenses/Qt/LGPL-3.0-only.txt licenses/MinGW/gcc-runtime.txt licenses/MinGW/mingw-w64.txt"
+styles/qwindowsvistastyle.dll LICENSE.txt licenses/Qt/QT-SOURCE.txt licenses/Qt/LGPL-3.0-only.txt licenses/MinGW/gcc-runtime.txt licenses/MinGW/mingw-w64.txt
+licenses/libxlsxwriter/License.txt licenses/libxlsxwriter/SOURCE.txt licenses/zlib/copyright.txt"
 for file in $expected; do
     [ -f "$top/$file" ] || fail "the zip has no $file"
 done

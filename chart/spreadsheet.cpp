@@ -6,12 +6,15 @@
 
 #include <xlsxwriter.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <memory>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 #ifdef _WIN32
 #include <windows.h>
 #else

@@ -128,6 +128,7 @@ constexpr char style[] = R"(
 @page {
     @top-left { font: 8pt "Liberation Sans", Arial, sans-serif; vertical-align: bottom; padding-bottom: 3mm; }
     @top-right { font: 8pt "Liberation Sans", Arial, sans-serif; vertical-align: bottom; padding-bottom: 3mm; }
+    @bottom-left { font: 8pt "Liberation Sans", Arial, sans-serif; vertical-align: top; padding-top: 3mm; }
     @bottom-right {
         content: "page " counter(page) " of " counter(pages);
         font: 8pt "Liberation Sans", Arial, sans-serif; vertical-align: top; padding-top: 3mm;
@@ -157,6 +158,9 @@ th, td { border: 0.5pt solid #555; padding: 1pt 6pt; }
 th { background: #eee; font-weight: bold; }
 td { text-align: right; font-variant-numeric: tabular-nums; }
 footer { margin-top: 10pt; font-size: 8pt; }
+@media print {
+    footer { display: none; }
+}
 @media screen and (max-width: 640px) {
     body { margin: 0 4px; font-size: 9pt; }
     svg { max-width: 100%; height: auto; }
@@ -165,12 +169,17 @@ footer { margin-top: 10pt; font-size: 8pt; }
 }
 )";
 
+std::string footerText(const Sheet &sheet) { return "Written by angulon-chart " + std::string(sheet.version) + "."; }
+
 // A page named after each angle, so that the margin box names the angle of
 // the table under it; the header goes on the first angle's page.
 std::string pageRules(const Sheet &sheet)
 {
+    // On paper the footer moves to the foot of every page, where it cannot
+    // spill onto a page of its own.
     std::string rules = std::string("@page { size: ") + (sheet.paper == Paper::A4 ? "A4" : "letter")
-                        + "; @top-left { content: \"Angulon chart: " + rangeText(sheet, "\\B0 ") + "\"; } }\n";
+                        + "; @top-left { content: \"Angulon chart: " + rangeText(sheet, "\\B0 ")
+                        + "\"; } @bottom-left { content: \"" + footerText(sheet) + "\"; } }\n";
     for (const std::string &angle : sheet.chart.angles) {
         rules += "@page angle" + angle + " { @top-right { content: \"" + angle + "\\B0  probe\"; } }\n";
         rules += ".angle" + angle + " { page: angle" + angle + "; }\n";
@@ -282,9 +291,7 @@ std::string writeHtml(const Sheet &sheet)
         }
         html += "</tbody>\n</table>\n</section>\n";
     }
-    // On the last table's page: a page of another name would start a new one.
-    html += "<footer class=\"angle" + angles.back() + "\">Written by angulon-chart " + htmlEscaped(sheet.version)
-            + ".</footer>\n</body>\n</html>\n";
+    html += "<footer>" + htmlEscaped(footerText(sheet)) + "</footer>\n</body>\n</html>\n";
     return html;
 }
 

@@ -116,6 +116,10 @@ if [ ${#program[@]} -eq 1 ]; then
     done
     cmp -s "$work/target.csv" "$work/expected" && cmp -s "$work/new.csv" "$work/expected" ||
         fault "-o through a link: its target holds $(head -c 100 "$work/target.csv")"
+    # A spreadsheet is made in the temporary folder first; without one, nothing is written.
+    TMPDIR=$work/missing run no_temporary "${program[@]}" --from 1 --to 2 --step 1 --format xlsx -o target.csv
+    [ "$status" -eq 1 ] && cmp -s "$work/target.csv" "$work/expected" ||
+        fault "xlsx without a temporary folder: status $status, said '$(cat "$work/err.lines")'"
 fi
 
 # A spreadsheet read back by unzip and printf, not by the program: one sheet

@@ -3,9 +3,9 @@
 # Prints angulon-chart's HTML page to PDF with a real browser (Chromium,
 # headless) on A4 and on Letter, and reads the pages back: the paper asked
 # for; every row of the chart whole and present once; on every page the
-# chart's title and range at the top, the angle of the table on it, and
-# "page N of M" at the foot; the header and at least three rows on every
-# page with rows; nothing cut off at a page's edge; the drawings kept as
+# chart's title and range at the top, the angle of the table on it, and the
+# program and "page N of M" at the foot; the header and at least three rows
+# on every page; nothing cut off at a page's edge; the drawings kept as
 # vectors (sharp at any size) with their labels as text. Then shows the page
 # on a phone's width and checks that nothing runs off its right edge.
 # Usage: chart_prints.sh ANGULON_CHART
@@ -43,8 +43,9 @@ prints() {
             tr -s ' ')
         echo "$text" | head -1 | grep -q "^Angulon chart: $title  .*probe$" ||
             fault "$name: page $page is headed '$(echo "$text" | head -1)'"
-        echo "$text" | grep -q "  page $page of $pages$" || fault "$name: page $page is not numbered $page of $pages"
-        [ -n "$rows" ] || continue
+        echo "$text" | grep -q "^Written by angulon-chart .*  page $page of $pages$" ||
+            fault "$name: page $page does not end with the program and 'page $page of $pages'"
+        [ -n "$rows" ] || { fault "$name: page $page holds no row"; continue; }
         echo "$rows" >>"$work/rows"
         angles=$(echo "$rows" | cut -d' ' -f2 | sort -u)
         echo "$text" | head -1 | grep -q " ${angles}° probe$" ||

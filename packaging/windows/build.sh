@@ -74,15 +74,16 @@ SOURCES
     (cd "$apt_dir" && apt-get "${apt_options[@]}" source -qq "$2" >/dev/null)
 }
 
-# Builds nothing when the cache holds a finished build of the same options;
-# the stamp is written last, so an interrupted build is started over.
+# is_built STAMP WANTED: whether a cache holds a finished build of what
+# WANTED names (source and options). Each build writes its stamp last, so an
+# interrupted one is started over.
+is_built() { [ -f "$1" ] && [ "$(cat "$1")" = "$2" ]; }
+
 build_qt() {
     local stamp="$windows_qt/angulon-qt-build.txt"
     local wanted
     wanted=$(printf '%s\n' "qt6-base $qt_source_version" "${qt_configure_options[@]}")
-    if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$wanted" ]; then
-        return 0
-    fi
+    is_built "$stamp" "$wanted" && return 0
     local work="$cache_root/qt-$qt_version-mingw64-work"
     rm -rf "$work" "$windows_qt"
     mkdir -p "$work" "$windows_qt"
@@ -116,9 +117,7 @@ build_xlsxwriter() {
     local options=(-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF)
     local wanted
     wanted=$(printf '%s\n' "libxlsxwriter $xlsxwriter_source_version" "${options[@]}")
-    if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$wanted" ]; then
-        return 0
-    fi
+    is_built "$stamp" "$wanted" && return 0
     local work="$windows_xlsxwriter-work"
     rm -rf "$work" "$windows_xlsxwriter"
     mkdir -p "$work"

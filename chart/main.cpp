@@ -66,16 +66,17 @@ int main(int argc, char **argv)
         if (const auto *refusal = std::get_if<core::ChartRefusal>(&result))
             return refuse(optionOf(refusal->input), refusal->problem);
         const chart::Sheet sheet{options.request, std::get<core::Chart>(result), angulon::version, options.paper};
-        switch (options.format) {
-        case chart::Format::Text: output = chart::writeText(sheet); break;
-        case chart::Format::Csv: output = chart::writeCsv(sheet); break;
-        case chart::Format::Html: output = chart::writeHtml(sheet); break;
-        case chart::Format::Xlsx: try { output = chart::writeXlsx(sheet);
-            } catch (const std::runtime_error &error) {
-                std::fprintf(stderr, "angulon-chart: %s\n", error.what());
-                return 1;
+        // Only the spreadsheet library can fail here, when it cannot make its file.
+        try {
+            switch (options.format) {
+            case chart::Format::Text: output = chart::writeText(sheet); break;
+            case chart::Format::Csv: output = chart::writeCsv(sheet); break;
+            case chart::Format::Html: output = chart::writeHtml(sheet); break;
+            case chart::Format::Xlsx: output = chart::writeXlsx(sheet); break;
             }
-            break;
+        } catch (const std::runtime_error &error) {
+            std::fprintf(stderr, "angulon-chart: %s\n", error.what());
+            return 1;
         }
         break;
     }

@@ -33,11 +33,14 @@ thickness from A to B by S, each cell as the Angulon window shows it.
   --version         show the version and exit
 
 Numbers are read as the window reads them: "6,5" with the decimal comma,
-"6.5 mm" as 6.5, "1/4" as 0.25; a unit typed must be the one --unit names. Thicknesses are
-above zero, with at most six decimals. A-B-C is the Sound Path panel's own
-result, twice the unrounded A-B, so it can differ from twice the A-B shown
-in the last decimal. Exit status: 0 when the chart was written,
-1 when it could not be written, 2 when the command line was refused.
+"6.5 mm" as 6.5, "1/4" as 0.25; a unit typed must be the one --unit names.
+Thicknesses are above zero, with at most six decimals.
+
+A-B-C is the Sound Path panel's own result, twice the unrounded A-B, so it
+can differ in the last decimal from twice the A-B shown.
+
+Exit status: 0 when the chart was written, 1 when it could not be written,
+2 when the command line was refused.
 )";
 
 namespace {

@@ -194,7 +194,7 @@ grep -q '^0.5,60,1.000,2.000,0.866,1.732' "$work/out" || fault "C locale: printe
 run version "${program[@]}" --version
 [ "$(tr -d '\r' <"$work/out")" = "angulon-chart $version" ] || fault "--version printed $(cat "$work/out")"
 run help "${program[@]}" --help
-[ "$status" -eq 0 ] || fault "--help: exit status $status"
+[ "$status" -eq 0 ] || fault "--help: exit status $status: $(cat "$work/err.lines")"
 helped=$(tr -d '\r' <"$work/out" | sed -n 's/^  \(-[-a-z]*\).*/\1/p' | tr '\n' ' ')
 documented=$(sed -n '/^\.SH OPTIONS/,/^\.SH /p' "$manual" | sed -n 's/^\.BI\{0,1\} \(\\-[-\\a-z]*\).*/\1/p' |
     sed 's/\\-/-/g' | tr '\n' ' ')

@@ -52,7 +52,8 @@ std::optional<Prompt> unitMismatch(const Number &number, std::string_view name, 
     if (!number.unit || *number.unit == selected)
         return std::nullopt;
     std::string prompt;
-    prompt.append("The ").append(name).append(" Is in ").append(unitSuffix(*number.unit).substr(1));
+    // Units named as words: "Is in in" reads like a typo.
+    prompt.append("The ").append(name).append(" Is in ").append(*number.unit == Unit::Inch ? "Inches" : "Millimeters");
     prompt.append(" but ").append(selected == Unit::Inch ? "Inch" : "Millimeter").append(" Is Selected");
     return Prompt{prompt};
 }

@@ -57,7 +57,7 @@ refused() {
 
 refused not_a_number "--from: not a number the window reads" --from abc --to 2 --step 1 --decimal .
 refused point_under_comma "--to: not a number the window reads" --from 1 --to 2.5 --step 1 --decimal ,
-refused unit_contradicts "--from: The Material Thickness Is in in but Millimeter Is Selected" \
+refused unit_contradicts "--from: The Material Thickness Is in Inches but Millimeter Is Selected" \
     --from '1 in' --to '50 mm' --step 10 --unit mm --decimal .
 refused thickness_zero "--from: a thickness must be greater than zero" --from 0 --to 1 --step 1 --format xlsx
 refused thickness_negative "--from: a thickness must be greater than zero" --from -1 --to 1 --step 1 --decimal .

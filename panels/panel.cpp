@@ -76,6 +76,8 @@ QLineEdit *Panel::addField(const char *name, FieldRole role, const QString &tool
     field->installEventFilter(this);
     focusOrder_.emplace_back(tabIndex, field);
     fields_.push_back(field);
+    if (role == FieldRole::Input && !firstInput_)
+        firstInput_ = field;
     return field;
 }
 
@@ -220,13 +222,10 @@ bool Panel::eventFilter(QObject *watched, QEvent *event)
     // Return in a field or an angle box presses CALCULATE. The key is taken
     // here, before an angle box could act on it, so its list never grows; a
     // held key calculates once, as on the button.
-    if (event->type() == QEvent::KeyPress && calculate_) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            if (!key->isAutoRepeat())
-                calculate_->click();
-            return true;
-        }
+    switch (returnKey_.take(event)) {
+    case ui::ReturnKey::Press::Act: calculate_->click(); return true;
+    case ui::ReturnKey::Press::Skip: return true;
+    case ui::ReturnKey::Press::None: break;
     }
     return CaptionFrame::eventFilter(watched, event);
 }

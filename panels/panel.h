@@ -61,6 +61,8 @@ public:
     void setPrompter(ui::Prompter prompter) { prompter_ = std::move(prompter); }
     // Controls that take the focus, each with its place in the window's order.
     const std::vector<std::pair<int, QWidget *>> &focusOrder() const { return focusOrder_; }
+    // The field a user types into first: thickness or sound path.
+    QLineEdit *firstInput() const { return firstInput_; }
 
 protected:
     // Binds CALCULATE and CLEAR to the panel's fields: each reads the fields
@@ -120,6 +122,8 @@ private:
     std::vector<QLineEdit *> fields_;
     ui::Prompter prompter_;
     QAbstractButton *calculate_ = nullptr;
+    QLineEdit *firstInput_ = nullptr;
+    ui::ReturnKey returnKey_;
     const char decimal_;
 };
 

@@ -12,6 +12,7 @@
 #include "ui/window.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTabBar>
@@ -160,15 +161,13 @@ void MainWindow::showSelectedPanel()
 
 void MainWindow::showAdjacentPanel(int step)
 {
-    // As in a tab widget: a user at work in a panel goes on in the next one,
-    // at its first control in the tab order; one on the strip stays there.
-    QWidget *focus = focusWidget();
-    const bool inPanel = focus && focus != tabStrip_->tabBar() && centralWidget()->isAncestorOf(focus);
+    // Whatever had the focus, typing goes on in the panel shown: its first
+    // control in the tab order may be a unit button or an angle box, which
+    // would lose the digits or take them for an angle.
     tabStrip_->selectAdjacent(step);
-    if (inPanel) {
-        tabStrip_->setFocus(Qt::TabFocusReason);
-        focusNextChild();
-    }
+    QLineEdit *field = panels_[tabStrip_->selectedIndex()]->firstInput();
+    field->setFocus(Qt::ShortcutFocusReason);
+    field->selectAll();
 }
 
 void MainWindow::exitProgram()

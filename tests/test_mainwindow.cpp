@@ -78,11 +78,13 @@ constexpr Case cases[] = {
      "12.7000 mm | TabStrip1Tabs"},
     // Ctrl+Tab and Ctrl+PgDn show the next panel, Ctrl+Shift+Tab (Backtab)
     // and Ctrl+PgUp the previous one, wrapping round, from any control; the
-    // focus goes on into the panel shown, or stays on the strip.
-    {"Ctrl+Tab in a field", "", "Ctrl+Tab@T", "tab focus", "1 | ANGLE_BOX_2"},
-    {"Ctrl+PgDn on the strip", "TabStrip1=2", "Ctrl+PgDown@TabStrip1Tabs", "tab focus", "0 | TabStrip1Tabs"},
-    {"Ctrl+Shift+Tab in an angle box", "", "Ctrl+Shift+Backtab@ANGLE_BOX", "tab focus", "2 | opt_INCH3"},
-    {"Ctrl+PgUp on a button", "TabStrip1=1", "Ctrl+PgUp@Command2", "tab focus", "0 | T"}};
+    // focus goes to the panel's first input, its text selected for typing.
+    {"Ctrl+Tab, then typing", "TabStrip1=1, SP_TEXT=7, TabStrip1=0, Ctrl+Tab@T, keys=10", "Return@SP_TEXT",
+     "tab SURFACE_TRAVEL ANGLE_BOX_2", "1 | 9.396 in | 70"},
+    {"Ctrl+PgDn on the strip", "TabStrip1=2", "Ctrl+PgDown@TabStrip1Tabs", "tab focus selected", "0 | T | "},
+    {"Ctrl+Shift+Tab in an angle box", "TabStrip1=2, MAT_T=20, TabStrip1=0", "Ctrl+Shift+Backtab@ANGLE_BOX",
+     "tab focus selected", "2 | MAT_T | 20"},
+    {"Ctrl+PgUp on a button", "T=25, TabStrip1=1", "Ctrl+PgUp@Command2", "tab focus selected", "0 | T | 25"}};
 
 } // namespace
 
@@ -109,6 +111,11 @@ class MainWindowTest : public QObject {
         return box ? box->objectName() : control->objectName();
     }
     static QString focusedName() { return nameOf(QApplication::focusWidget()); }
+    static void sendKey(QWidget *to, QEvent::Type type, int key, bool repeat)
+    {
+        QKeyEvent event(type, key, Qt::NoModifier, QString(), repeat);
+        QApplication::sendEvent(to, &event);
+    }
     // Every field and angle box by name, with its text.
     QMap<QString, QString> fieldTexts() const
     {
@@ -118,7 +125,7 @@ class MainWindowTest : public QObject {
         return texts;
     }
     // A step, by the design's names: "T=25" types as an input method commits
-    // text, "TabStrip1=2" clicks that tab, "clipboard=7*3" copies 777 in
+    // text, "keys=10" types at the focus, "TabStrip1=2" clicks that tab, "clipboard=7*3" copies 777 in
     // another program, "leave@T" leaves a field for a moment (a context menu,
     // another window), "Ctrl+PgUp@T" focuses a control and presses the key
     // (Return and Enter held down), "MILLI" clicks a button or unit caption.
@@ -131,6 +138,8 @@ class MainWindowTest : public QObject {
         if (name == "clipboard") {
             const int times = value.section('*', 1).toInt();
             QApplication::clipboard()->setText(times ? value.section('*', 0, 0).repeated(times) : localised(value));
+        } else if (name == "keys") {
+            QTest::keyClicks(QApplication::focusWidget(), value);
         } else if (name == "TabStrip1") {
             QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(value.toInt()).center());
         } else if (step.contains('=')) {
@@ -152,10 +161,8 @@ class MainWindowTest : public QObject {
             target->setFocus();
             const QKeyCombination key = QKeySequence(step.section('@', 0, 0))[0];
             QTest::keyPress(target, key.key(), key.keyboardModifiers());
-            for (int i = 0; i < 3 && (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter); ++i) {
-                QKeyEvent repeat(QEvent::KeyPress, key.key(), key.keyboardModifiers(), QString(), true);
-                QApplication::sendEvent(target, &repeat);
-            }
+            for (int i = 0; i < 6 && (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter); ++i)
+                sendKey(target, i % 2 ? QEvent::KeyPress : QEvent::KeyRelease, key.key(), true); // as X11 repeats
             QTest::keyRelease(target, key.key(), key.keyboardModifiers());
         } else if (auto *caption = find<QLabel>(step)) {
             QTest::mouseClick(caption, Qt::LeftButton);
@@ -168,11 +175,15 @@ class MainWindowTest : public QObject {
     }
     // What a row reads: a field's or angle box's text ("^T": also that it
     // shows its start), the "prompt"s, the selected "tab", the control with
-    // the "focus", or the "walk" of Tab from the strip round to it again.
+    // the "focus" and its "selected" text, or the "walk" of Tab from the
+    // strip round to it again.
     QString read(const QString &token) const
     {
-        const QMap<QString, QString> state{
-            {"prompt", prompts.join('\n')}, {"tab", QString::number(tabs()->currentIndex())}, {"focus", focusedName()}};
+        const auto *focused = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        const QMap<QString, QString> state{{"prompt", prompts.join('\n')},
+                                           {"tab", QString::number(tabs()->currentIndex())},
+                                           {"focus", focusedName()},
+                                           {"selected", focused ? focused->selectedText() : "(no field)"}};
         if (state.contains(token))
             return state[token];
         if (token == "walk") {
@@ -288,23 +299,43 @@ private slots:
     }
 
     // A prompt is a modal message box with the information icon, one button
-    // and the prompt title.
+    // and the prompt title. The repeats of the Return held since it was asked
+    // for leave it up, a new press closes it; the next Return calculates even
+    // flagged as a repeat, as under Wine, which loses the closing release.
+    void promptIsAMessageBox_data()
+    {
+        QTest::addColumn<QString>("at");
+        QTest::newRow("Return in a field") << "T";
+        QTest::newRow("Return on CALCULATE") << "Command1";
+    }
     void promptIsAMessageBox()
     {
+        QFETCH(QString, at);
         MainWindow plain; // it shows its prompts itself
         plain.show();
+        QApplication::setActiveWindow(&plain);
+        QVERIFY(QTest::qWaitForWindowActive(&plain));
+        auto *target = plain.findChild<QWidget *>(at);
+        target->setFocus();
         QString seen = "nothing";
         QTimer::singleShot(0, [&seen] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                seen = QStringLiteral("%1|%2|%3|%4")
+                QAbstractButton *ok = box->buttons().constFirst();
+                for (int i = 0; i < 6; ++i)
+                    sendKey(ok, i % 2 ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_Return, true);
+                seen = QStringLiteral("%1|%2|%3|%4|%5")
                            .arg(box->windowTitle(), box->text())
                            .arg(box->icon())
-                           .arg(box->buttons().size());
-                box->buttons().constFirst()->click();
+                           .arg(box->buttons().size())
+                           .arg(box->isVisible());
+                QTest::keyPress(ok, Qt::Key_Return);
             }
         });
-        QTest::keyClick(plain.findChild<QLineEdit *>("T"), Qt::Key_Return);
-        QCOMPARE(seen, "Refrax|Please Enter the Material Thickness|1|1");
+        QTest::keyPress(target, Qt::Key_Return);
+        QCOMPARE(seen, "Refrax|Please Enter the Material Thickness|1|1|1");
+        plain.findChild<QLineEdit *>("T")->setText("1");
+        sendKey(target, QEvent::KeyPress, Qt::Key_Return, true);
+        QCOMPARE(plain.findChild<QLineEdit *>("A_B")->text(), localised("2.924 in"));
     }
     void informationWindows_data()
     {

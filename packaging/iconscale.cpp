@@ -1,11 +1,20 @@
 // SPDX-License-Identifier: MIT
 
-// Build-time tool that turns the 32 x 32 program picture into icons: a PNG of
-// one size for a desktop theme, or a Windows .ico holding several sizes.
-// Larger sizes repeat each pixel (nearest neighbour) so the pixel art stays
-// sharp instead of being smoothed into a blur. With --check it writes nothing
-// and tells whether an existing .ico still holds what it would write, which
-// keeps the committed Windows icon in step with the picture.
+// Build-time tool that turns the program picture, as drawn for a few sizes,
+// into icons: a PNG of one size for a desktop theme, or a Windows .ico
+// holding several sizes.
+//
+//   angulon_iconscale PICTURES OUTPUT.png SIZE
+//   angulon_iconscale PICTURES OUTPUT.ico SIZE...
+//   angulon_iconscale --check PICTURES ICON.ico SIZE...
+//
+// PICTURES names the drawings, separated by commas, each a square of its own
+// size. A size takes the largest drawing whose side divides it: the one drawn
+// at that size as it is, else one enlarged by repeating each pixel, so the
+// pixel art stays sharp; a size that is neither is refused rather than
+// smoothed into a blur. With --check the tool writes nothing and tells
+// whether an existing .ico still holds what it would write, which keeps the
+// committed Windows icon in step with the drawings.
 #include <QBuffer>
 #include <QByteArray>
 #include <QDataStream>
@@ -89,13 +98,14 @@ int main(int argc, char *argv[])
     const int first = check ? 2 : 1;
     if (argc - first < 3) {
         std::fprintf(stderr,
-                     "usage: %s PICTURE OUTPUT.png SIZE\n"
-                     "       %s PICTURE OUTPUT.ico SIZE...\n"
-                     "       %s --check PICTURE ICON.ico SIZE...\n",
+                     "usage: %s PICTURES OUTPUT.png SIZE\n"
+                     "       %s PICTURES OUTPUT.ico SIZE...\n"
+                     "       %s --check PICTURES ICON.ico SIZE...\n"
+                     "PICTURES: drawings of the picture at their sizes, separated by commas\n",
                      program, program, program);
         return 2;
     }
-    const char *pictureFile = argv[first];
+    const QString pictureFiles = QString::fromLocal8Bit(argv[first]);
     const QString output = QString::fromLocal8Bit(argv[first + 1]);
     const bool icoOutput = output.endsWith(QLatin1String(".ico"), Qt::CaseInsensitive);
     const int sizeCount = argc - first - 2;
@@ -103,25 +113,33 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s: only an .ico holds more than one size or can be checked\n", program);
         return 2;
     }
-    const QImage picture(QString::fromLocal8Bit(pictureFile));
-    if (picture.isNull()) {
-        std::fprintf(stderr, "%s: cannot read %s\n", program, pictureFile);
-        return 1;
+    QList<QImage> pictures;
+    for (const QString &name : pictureFiles.split(QLatin1Char(','))) {
+        pictures.append(QImage(name).convertToFormat(QImage::Format_ARGB32));
+        if (pictures.last().isNull() || pictures.last().width() != pictures.last().height()) {
+            std::fprintf(stderr, "%s: cannot read %s as a square picture\n", program, qPrintable(name));
+            return 1;
+        }
     }
     QList<QImage> icons;
     for (int i = first + 2; i < argc; ++i) {
         const int size = std::atoi(argv[i]);
-        // Only whole multiples keep every source pixel the same square.
-        if (size <= 0 || size % picture.width() != 0 || size % picture.height() != 0) {
-            std::fprintf(stderr, "%s: %s is not a whole multiple of the picture's size\n", program, argv[i]);
+        // Only whole multiples keep every pixel of the drawing the same
+        // square; the largest drawing keeps the most detail.
+        const QImage *picture = nullptr;
+        for (const QImage &drawn : pictures) {
+            if (size > 0 && size % drawn.width() == 0 && (!picture || drawn.width() > picture->width()))
+                picture = &drawn;
+        }
+        if (!picture) {
+            std::fprintf(stderr, "%s: %s is not a whole multiple of a picture's size\n", program, argv[i]);
             return 2;
         }
         if (icoOutput && size > 256) {
             std::fprintf(stderr, "%s: an .ico holds images of at most 256 x 256, not %d\n", program, size);
             return 2;
         }
-        icons.append(picture.convertToFormat(QImage::Format_ARGB32)
-                         .scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        icons.append(picture->scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     }
 
     if (check) {
@@ -129,7 +147,7 @@ int main(int argc, char *argv[])
         if (found.isEmpty())
             return 0;
         std::fprintf(stderr, "%s: %s does not hold what %s makes now: %s.\nWrite it anew with:\n   ", program,
-                     argv[first + 1], pictureFile, qPrintable(found.join(QLatin1String("; "))));
+                     argv[first + 1], qPrintable(pictureFiles), qPrintable(found.join(QLatin1String("; "))));
         for (int i = 0; i < argc; ++i) {
             if (i != 1)
                 std::fprintf(stderr, " %s", argv[i]);

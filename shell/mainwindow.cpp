@@ -38,7 +38,12 @@ MainWindow::MainWindow()
 {
     setObjectName(QLatin1String(designName::window));
     setWindowTitle(QStringLiteral("Angulon"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/frame3.xpm")));
+    // The title bar and the taskbar take the drawing made for their size as
+    // it is; the 32 x 32 one shrunk would blur.
+    QIcon icon;
+    for (const char *const picture : {"frame3_16", "frame3_24", "frame3", "frame3_48"})
+        icon.addFile(QStringLiteral(":/pictures/%1.xpm").arg(QLatin1String(picture)));
+    setWindowIcon(icon);
     setFont(ui::windowFont());
 
     createActions();

@@ -437,6 +437,16 @@ private slots:
         }
     }
 
+    // The title bar and the taskbar show each size as drawn, not shrunk.
+    void windowIconAsDrawn()
+    {
+        for (const QString picture : {"frame3_16", "frame3_24", "frame3", "frame3_48"}) {
+            const QImage drawn = QImage(":/pictures/" + picture + ".xpm").convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(window->windowIcon().pixmap(drawn.size(), 1.0).toImage().convertToFormat(QImage::Format_ARGB32),
+                     drawn);
+        }
+    }
+
     // The 32 x 32 pixel art, on a screen scaled by a whole factor (CTest runs
     // this again with QT_SCALE_FACTOR=2), shows each pixel as a solid square
     // of its colour, never a smoothed blur.

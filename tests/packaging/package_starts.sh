@@ -31,7 +31,7 @@ for file in usr/bin/angulon usr/bin/angulon-chart usr/share/man/man1/angulon-cha
     [ -f "$root/$file" ] || fail "the package has no /$file"
 done
 icon=$(sed -n 's/^Icon=//p' "$entry")
-for size in 32 64 128 256; do
+for size in 16 24 32 48 64 128 256; do
     [ -f "$root/usr/share/icons/hicolor/${size}x${size}/apps/$icon.png" ] || fail "no ${size}x${size} icon named $icon"
 done
 # Nothing else rides along (test programs, libraries of the build tools).

@@ -222,11 +222,8 @@ bool Panel::eventFilter(QObject *watched, QEvent *event)
     // Return in a field or an angle box presses CALCULATE. The key is taken
     // here, before an angle box could act on it, so its list never grows; a
     // held key calculates once, as on the button.
-    switch (returnKey_.take(event)) {
-    case ui::ReturnKey::Press::Act: calculate_->click(); return true;
-    case ui::ReturnKey::Press::Skip: return true;
-    case ui::ReturnKey::Press::None: break;
-    }
+    if (calculate_ && returnKey_.press(event, calculate_))
+        return true;
     return CaptionFrame::eventFilter(watched, event);
 }
 

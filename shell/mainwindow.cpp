@@ -168,11 +168,10 @@ void MainWindow::showAdjacentPanel(int step)
 {
     // Whatever had the focus, typing goes on in the panel shown: its first
     // control in the tab order may be a unit button or an angle box, which
-    // would lose the digits or take them for an angle.
+    // would lose the digits or take them for an angle. Focused by a
+    // shortcut, a line edit selects its text, so the digits replace it.
     tabStrip_->selectAdjacent(step);
-    QLineEdit *field = panels_[tabStrip_->selectedIndex()]->firstInput();
-    field->setFocus(Qt::ShortcutFocusReason);
-    field->selectAll();
+    panels_[tabStrip_->selectedIndex()]->firstInput()->setFocus(Qt::ShortcutFocusReason);
 }
 
 void MainWindow::exitProgram()

@@ -13,10 +13,9 @@ namespace ui {
 // comes flagged as a repeat.
 class ReturnKey {
 public:
-    enum class Press { None, Act, Skip };
-    // What an event to the control means: a press of Return or Enter to act
-    // on or to skip, or nothing of the kind.
-    Press take(const QEvent *event);
+    // For each event to the control: true when it is a press of Return or
+    // Enter, which then clicks the button unless it repeats one.
+    bool press(const QEvent *event, QAbstractButton *button);
 
 private:
     bool held_ = false;

@@ -36,21 +36,23 @@ prints() {
     echo "$size" | grep -qi "($paper)" || fault "$name: printed on $size, not $paper"
 
     : >"$work/rows"
-    local page text rows angles
+    local page text top rows angles
     for page in $(seq "$pages"); do
         text=$(pdftotext -layout -f "$page" -l "$page" "$work/$name.pdf" -)
-        rows=$(echo "$text" | sed -n 's/^ *\([0-9][0-9.]* \+\(70\|60\|45\)\( \+[0-9]\+\.[0-9]\{3\}\)\{4\}\) *$/\1/p' |
+        rows=$(sed -n 's/^ *\([0-9][0-9.]* \+\(70\|60\|45\)\( \+[0-9]\+\.[0-9]\{3\}\)\{4\}\) *$/\1/p' <<<"$text" |
             tr -s ' ')
-        echo "$text" | head -1 | grep -q "^Angulon chart: $title  .*probe$" ||
-            fault "$name: page $page is headed '$(echo "$text" | head -1)'"
-        echo "$text" | grep -q "^Written by angulon-chart .*  page $page of $pages$" ||
+        # Here-strings, not pipes: under pipefail, a grep -q or head that is
+        # done early would fail the check by the writer's broken pipe.
+        top=${text%%$'\n'*}
+        grep -q "^Angulon chart: $title  .*probe$" <<<"$top" || fault "$name: page $page is headed '$top'"
+        grep -q "^Written by angulon-chart .*  page $page of $pages$" <<<"$text" ||
             fault "$name: page $page does not end with the program and 'page $page of $pages'"
         [ -n "$rows" ] || { fault "$name: page $page holds no row"; continue; }
         echo "$rows" >>"$work/rows"
         angles=$(echo "$rows" | cut -d' ' -f2 | sort -u)
-        echo "$text" | head -1 | grep -q " ${angles}° probe$" ||
-            fault "$name: page $page with rows at $angles degrees is headed '$(echo "$text" | head -1)'"
-        echo "$text" | grep -q "Thickness ($unit) \+Angle \+A-B ($unit) \+A-B-C ($unit) \+Half skip ($unit) \+Full skip ($unit)" ||
+        grep -q " ${angles}° probe$" <<<"$top" ||
+            fault "$name: page $page with rows at $angles degrees is headed '$top'"
+        grep -q "Thickness ($unit) \+Angle \+A-B ($unit) \+A-B-C ($unit) \+Half skip ($unit) \+Full skip ($unit)" <<<"$text" ||
             fault "$name: page $page has rows but no header"
         [ "$(echo "$rows" | wc -l)" -ge 3 ] || fault "$name: page $page holds only $(echo "$rows" | wc -l) row(s)"
     done

@@ -46,6 +46,8 @@ VH = 'cmake/version.h.in'
 IS = 'packaging/iconscale.cpp'
 NSIS = 'packaging/windows/NSIS.template.in'
 WIN = 'packaging/windows/windows.cmake'
+RC = 'packaging/windows/angulon.rc.in'
+MF = 'packaging/windows/angulon.manifest.in'
 
 MUTANTS = [
     # --- the portable conversion, taken where the standard library has no
@@ -952,6 +954,10 @@ INSTALLER_MUTANTS = [
      "        RMDir $0\n",
      "",
      "Removing the only per-user installation leaves an empty Programs folder in the user's profile."),
+    ('installer-product-version-numbers', NSIS,
+     'VIAddVersionKey /LANG=${LANG_ENGLISH} ProductVersion "@CPACK_PACKAGE_VERSION@"',
+     'VIAddVersionKey /LANG=${LANG_ENGLISH} ProductVersion "@CPACK_ANGULON_FILE_VERSION@"',
+     "The setup's and the uninstaller's properties give the version as 1.0.3.0, not as Angulon names it."),
     ('installer-update-forgets-mode', NSIS,
      "!define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_KEY",
      "!define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_KEY_UNUSED",
@@ -995,7 +1001,35 @@ WINDOWS_MUTANTS = [
      'install(DIRECTORY ${qt_prefix}/licenses/ DESTINATION licenses/Qt)',
      '',
      "The packages ship Qt's DLLs without Qt's licences."),
-    ('windows-product-version', 'packaging/windows/angulon.rc.in',
+    ('windows-chart-no-resources', WIN,
+     'add_windows_resources(angulon_chart angulon-chart',
+     '# add_windows_resources(angulon_chart angulon-chart',
+     "angulon-chart.exe has no icon, no version in its properties and no manifest."),
+    ('windows-no-manifest', RC,
+     '1 24 "@rc_manifest@"\n',
+     "",
+     'Windows runs both programs without a manifest: blurred on a scaled monitor, in the old look of the controls.'),
+    ('windows-manifest-broken', MF,
+     '    </security>\n',
+     "",
+     "Windows refuses to start either program: its manifest is not well-formed."),
+    ('windows-dpi-per-monitor-v1', MF,
+     '>PerMonitorV2</dpiAwareness>',
+     '>PerMonitor</dpiAwareness>',
+     "Angulon's title bar and menus stay at the first monitor's scale when the window moves to another."),
+    ('windows-no-common-controls-6', MF,
+     'version="6.0.0.0" processorArchitecture="*"',
+     'version="5.82.0.0" processorArchitecture="*"',
+     "Windows' own dialogs and controls in Angulon take the look of Windows 2000."),
+    ('windows-copyright-not-licence', RC,
+     'VALUE "LegalCopyright", "@ANGULON_COPYRIGHT@\\0"',
+     'VALUE "LegalCopyright", "MIT licence\\0"',
+     "The programs' properties give no copyright holder."),
+    ('windows-one-description', WIN,
+     '"Sound-path charts of Angulon for the command line"',
+     '"Angle-beam ultrasonic inspection calculator"',
+     "In the Task Manager angulon-chart.exe calls itself the calculator."),
+    ('windows-product-version', RC,
      'VALUE "ProductVersion", "@PROJECT_VERSION@\\0"',
      'VALUE "ProductVersion", "@PROJECT_VERSION_MAJOR@\\0"',
      "The program's properties on Windows give the wrong version."),

@@ -93,6 +93,6 @@ for exe in "$program" "$chart"; do
         'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"'; do
         echo "$manifest" | grep -qF "$part" || fault "$name's manifest lacks $part"
     done
-    say "$name: manifest of $(echo "$manifest" | wc -c) bytes"
+    say "$name: manifest of ${#manifest} characters"
 done
 finish "$(basename "$program") a Windows GUI program, $(basename "$chart") a console program without Qt, both with icon and manifest; they and $(basename "$setup") carry version $version"

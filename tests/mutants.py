@@ -20,6 +20,7 @@ and the Windows ones, once packaging/windows/build.sh has built Qt for
 Windows, on an X display with a window manager (the tests use Windows' own
 platform):
     ANGULON_MUTATE_WINDOWS=1 ANGULON_WINDOWS_QT=$(packaging/windows/build.sh qt-prefix) \
+    ANGULON_WINDOWS_XLSXWRITER=$(dirname "$ANGULON_WINDOWS_QT")/libxlsxwriter-1.1.4-mingw64 \
     CMAKE_TOOLCHAIN_FILE=$PWD/packaging/windows/mingw-w64-x86_64.cmake \
     QT_QPA_PLATFORM=windows MUTATE_EXCLUDE='desktop_entry|metainfo' DISPLAY=... \
     python3 ../shared/tools/mutate.py tests/mutants.py '^(windows|installer)-'

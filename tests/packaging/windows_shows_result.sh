@@ -71,11 +71,12 @@ for expected in 70 "2.924 in" "5.848 in"; do
 done
 [ -n "$caption" ] || finish "the screen shows 2.924 in and 5.848 in for a thickness of 1 at 70 degrees"
 # The thickness is the field furthest left, the upper of two; its caption
-# ends at its left edge, as wide as the longest caption of the design.
+# ends before the field's frame (4 pixels with the focus on it), as wide as
+# the longest caption of the design.
 # shellcheck disable=SC2046 # width, height, x and y
 set -- $(echo "$fields" | tr 'x+' '  ' | sort -n -k3 -k4 | head -n 1)
-first=$(read_field "160x$2+$(($3 - 160))+$4" Triangle 300%)
-second=$(read_field "160x$2+$(($3 - 160))+$4" Lanczos 400%)
+first=$(read_field "156x$2+$(($3 - 160))+$4" Triangle 300%)
+second=$(read_field "156x$2+$(($3 - 160))+$4" Lanczos 400%)
 say "the caption left of the thickness: \"$first\" and \"$second\""
 [ "$first" = "$caption" ] && [ "$second" = "$caption" ] || fail "the thickness's caption does not read $caption"
 finish "the screen shows 2.924 in and 5.848 in for a thickness of 1 at 70 degrees, captioned $caption"

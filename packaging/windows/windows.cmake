@@ -1,10 +1,10 @@
 # SPDX-License-Identifier: MIT
 # Everything the Windows build (made on Linux with mingw-w64-x86_64.cmake
 # beside this file) adds to the program's: Wine as the way the build's
-# programs run, the version resource and icon, one folder that runs as it is
-# (installed or unpacked from the zip) and how CPack packages it. Included by
-# packaging/CMakeLists.txt once the programs are defined, before
-# include(CPack).
+# programs run, the programs' icon, version resource and manifest, one
+# folder that runs as it is (installed or unpacked from the zip) and how
+# CPack packages it. Included by packaging/CMakeLists.txt once the programs
+# are defined, before include(CPack).
 
 # MinGW's C++ runtime, as the compiler itself locates it. The tests get the
 # names, as what the program may import and the zip must hold.
@@ -45,14 +45,26 @@ set(ANGULON_WINEPREFIX_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/wineprefix.sh)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/wine.sh.in ${CMAKE_BINARY_DIR}/wine.sh @ONLY)
 set(CMAKE_CROSSCOMPILING_EMULATOR sh ${CMAKE_BINARY_DIR}/wine.sh PARENT_SCOPE)
 
-# Windows shows these fields in the executable's properties; resource
-# versions are four plain numbers, so the zero padding goes.
-set(ANGULON_RC_VERSION "${angulon_version_major},${angulon_version_minor},${angulon_version_patch},0")
-configure_file(${CMAKE_CURRENT_LIST_DIR}/angulon.rc.in ${CMAKE_CURRENT_BINARY_DIR}/angulon.rc @ONLY)
-target_sources(angulon PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/angulon.rc)
-# The resource compiler does not report the icon it reads as a dependency.
-set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/angulon.rc TARGET_DIRECTORY angulon
-    PROPERTIES OBJECT_DEPENDS ${ANGULON_ICO})
+# Windows shows a program's icon, version resource and manifest, which
+# angulon.rc.in and angulon.manifest.in give both programs. Resource
+# versions are four plain numbers, so the zero padding goes; the copyright is
+# the licence's.
+set(ANGULON_FILE_VERSION "${angulon_version_major}.${angulon_version_minor}.${angulon_version_patch}.0")
+string(REPLACE . , ANGULON_RC_VERSION "${ANGULON_FILE_VERSION}")
+file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE ANGULON_COPYRIGHT REGEX "^Copyright " LIMIT_COUNT 1)
+set(windows_dir ${CMAKE_CURRENT_LIST_DIR})
+function(add_windows_resources target rc_name rc_description)
+    set(rc_manifest ${CMAKE_CURRENT_BINARY_DIR}/${rc_name}.manifest)
+    set(rc ${CMAKE_CURRENT_BINARY_DIR}/${rc_name}.rc)
+    configure_file(${windows_dir}/angulon.manifest.in ${rc_manifest} @ONLY)
+    configure_file(${windows_dir}/angulon.rc.in ${rc} @ONLY)
+    target_sources(${target} PRIVATE ${rc})
+    # The resource compiler does not report the files it reads as dependencies.
+    set_source_files_properties(${rc} TARGET_DIRECTORY ${target}
+        PROPERTIES OBJECT_DEPENDS "${ANGULON_ICO};${rc_manifest}")
+endfunction()
+add_windows_resources(angulon angulon "Angle-beam ultrasonic inspection calculator")
+add_windows_resources(angulon_chart angulon-chart "Sound-path charts of Angulon for the command line")
 
 # One folder that runs as it is, unpacked from the zip or installed: the
 # program with Qt's DLLs and MinGW's runtime beside it, the platform and
@@ -112,3 +124,6 @@ set(CPACK_NSIS_MUI_ICON "${ANGULON_ICO}")
 set(CPACK_NSIS_MUI_UNIICON "${ANGULON_ICO}")
 set(CPACK_NSIS_URL_INFO_ABOUT "${ANGULON_HOMEPAGE}")
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+# The installer's version resource, which its uninstaller carries too.
+set(CPACK_ANGULON_FILE_VERSION "${ANGULON_FILE_VERSION}")
+set(CPACK_ANGULON_COPYRIGHT "${ANGULON_COPYRIGHT}")

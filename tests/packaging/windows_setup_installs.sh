@@ -2,12 +2,15 @@
 # SPDX-License-Identifier: MIT
 # Checks the Windows installer under Wine, in a Wine prefix of its own. Run
 # silently, it installs for the current user and for all users, each into
-# the folder, Start-menu entry and uninstall registry entry of its mode; run
-# again without a mode, it updates an installation where it is, uninstalling
-# it first; a folder given with /D= is taken. Each uninstaller, started as Windows starts it,
-# removes its own installation and not the other one, and once both are gone
-# the prefix's files and registry (temporary folders aside) are as they were
-# before the first installation.
+# the folder, Start-menu entries (the program, and a command prompt in the
+# folder for angulon-chart) and uninstall registry entry of its mode, with
+# an uninstaller carrying the installer's version resource; run again
+# without a mode, it updates an installation where it is, uninstalling it
+# first; a folder given with /D= is taken. Each uninstaller, started as
+# Windows starts it, removes its own installation and not the other one, and
+# the folders the installer made, but not one that was there before; once
+# both are gone the prefix's files and registry (temporary folders aside)
+# are as they were before the first installation.
 # With ANGULON_INSTALLED_CHECK set, that command runs after each installation
 # with the installed program's Unix path as its argument and WINEPREFIX set;
 # if it fails, the check fails. What it leaves in the prefix is its own.
@@ -86,6 +89,15 @@ mode_places() {
         hive=HKCU menu=$user_menu
     fi
     link="$menu\\$name.lnk"
+    prompt_link="$menu\\$name chart command prompt.lnk"
+}
+
+# link_holds LINK TEXT: one of the UTF-16 strings of the shortcut LINK is
+# TEXT (strings may show the character count before it as a letter; awk
+# takes TEXT from the environment, as -v would read its backslashes).
+link_holds() {
+    strings -a -el "$(unix_path "$1")" |
+        text="$2" awk '$0 == ENVIRON["text"] || substr($0, 2) == ENVIRON["text"] { n++ } END { exit !n }'
 }
 
 # installed MODE FOLDER: an installation of MODE is in FOLDER
@@ -126,8 +138,15 @@ installed() {
     [ -f "$(unix_path "$link")" ] || fail "no Start-menu entry $link"
     # The target is stored as a plain string, the icon's place as UTF-16.
     strings -a "$(unix_path "$link")" | grep -qxF "$folder\\$program" || fail "$link does not start $program"
-    strings -a -el "$(unix_path "$link")" | grep -qF "$folder\\$program" || fail "$link does not show $program's icon"
+    link_holds "$link" "$folder\\$program" || fail "$link does not show $program's icon"
     ok "Start-menu entry $link"
+    [ -f "$(unix_path "$prompt_link")" ] || fail "no Start-menu entry $prompt_link"
+    strings -a "$(unix_path "$prompt_link")" | grep -qix 'C:\\windows\\system32\\cmd.exe' ||
+        fail "$prompt_link does not open a command prompt"
+    link_holds "$prompt_link" "$folder" || fail "$prompt_link does not open in $folder"
+    ok "Start-menu entry $prompt_link"
+    wrestool -x --raw --type=version "$(unix_path "$uninstaller")" | cmp -s - "$work/setup-version" ||
+        fail "the uninstaller does not carry the installer's version resource"
 }
 
 # not_installed MODE: MODE has no registry key and no Start-menu entry
@@ -135,6 +154,7 @@ not_installed() {
     mode_places "$1"
     ! registry_values "$hive\\$key" >/dev/null || fail "there is a registry key $hive\\$key"
     [ ! -e "$(unix_path "$link")" ] || fail "there is a Start-menu entry $link"
+    [ ! -e "$(unix_path "$prompt_link")" ] || fail "there is a Start-menu entry $prompt_link"
     ok "nothing installed for $1"
 }
 
@@ -191,6 +211,10 @@ run_setup() {
 
 user_folder="$local_programs\\$name"
 machine_folder="$program_files\\$name"
+wrestool -x --raw --type=version "$setup" >"$work/setup-version"
+# A folder that was there before is not the uninstaller's to remove, even
+# when it is empty.
+mkdir "$WINEPREFIX/drive_c/Tools"
 snapshot >"$work/before"
 : >"$work/left_by_check"
 
@@ -218,12 +242,13 @@ installed AllUsers "$machine_folder"
 uninstall AllUsers "$machine_folder"
 as_before
 
-# An administrator's default is all users. (Wine quotes a folder with a
-# blank, which /D= does not take.)
-run_setup "/D=C:\\$name"
-installed AllUsers "C:\\$name"
+# An administrator's default is all users. The installer makes two folders
+# in C:\Tools, and the uninstaller removes them but leaves C:\Tools. (Wine
+# quotes a folder with a blank, which /D= does not take.)
+run_setup "/D=C:\\Tools\\Inspection\\$name"
+installed AllUsers "C:\\Tools\\Inspection\\$name"
 not_installed CurrentUser
-uninstall AllUsers "C:\\$name"
+uninstall AllUsers "C:\\Tools\\Inspection\\$name"
 as_before
 
 finish "all checks passed"

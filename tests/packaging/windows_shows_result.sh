@@ -5,11 +5,14 @@
 # thickness, types 1, leaves the angle at 70 and presses Return) and reads
 # both sound paths off the screen with OCR: what counts is what is drawn,
 # not what a field holds. Keeps the screenshot it read.
-# The angle box is read too: it must still show 70.
-# Usage: windows_shows_result.sh SCREENSHOT.png PROGRAM.exe
+# The angle box is read too: it must still show 70. With CAPTION given, the
+# caption left of the thickness must read CAPTION, whole: a face wider than
+# Tahoma cuts it on the left.
+# Usage: windows_shows_result.sh SCREENSHOT.png PROGRAM.exe [CAPTION]
 set -eu
 shot=$1
 program=$2
+caption=${3:-}
 . "$(dirname "$0")/../lib.sh"
 
 wine "$program" >/dev/null 2>&1 &
@@ -66,4 +69,14 @@ done
 for expected in 70 "2.924 in" "5.848 in"; do
     printf '%s' "$shown" | grep -qx "$expected" || fail "no field shows \"$expected\""
 done
-finish "the screen shows 2.924 in and 5.848 in for a thickness of 1 at 70 degrees"
+[ -n "$caption" ] || finish "the screen shows 2.924 in and 5.848 in for a thickness of 1 at 70 degrees"
+# The thickness is the field furthest left, the upper of two; its caption
+# ends before the field's frame (4 pixels with the focus on it), as wide as
+# the longest caption of the design.
+# shellcheck disable=SC2046 # width, height, x and y
+set -- $(echo "$fields" | tr 'x+' '  ' | sort -n -k3 -k4 | head -n 1)
+first=$(read_field "156x$2+$(($3 - 160))+$4" Triangle 300%)
+second=$(read_field "156x$2+$(($3 - 160))+$4" Lanczos 400%)
+say "the caption left of the thickness: \"$first\" and \"$second\""
+[ "$first" = "$caption" ] && [ "$second" = "$caption" ] || fail "the thickness's caption does not read $caption"
+finish "the screen shows 2.924 in and 5.848 in for a thickness of 1 at 70 degrees, captioned $caption"

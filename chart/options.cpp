@@ -153,7 +153,7 @@ std::variant<Options, UsageError> parseOptions(std::span<const std::string_view>
             return UsageError{"--format", "must be text, csv, html or xlsx"};
         options.format = named->second;
     }
-    options.paper = request.inch ? Paper::Letter : Paper::A4;
+    options.paper = defaultPaper(request.inch);
     if (const auto &paper = value(Key::Paper)) {
         if (*paper != "a4" && *paper != "letter")
             return UsageError{"--paper", "must be a4 or letter"};

@@ -14,6 +14,10 @@ namespace chart {
 // The paper a printed chart is laid out for.
 enum class Paper { A4, Letter };
 
+// The paper a chart is printed on unless asked otherwise: Letter for one in
+// inches, A4 for one in millimetres.
+inline Paper defaultPaper(bool inch) { return inch ? Paper::Letter : Paper::A4; }
+
 // A chart ready to write: what was asked for (the unit and the decimal
 // separator), the chart the core made of it, and the paper it is printed on.
 struct Sheet {

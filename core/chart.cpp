@@ -125,7 +125,7 @@ std::variant<Chart, ChartRefusal> makeChart(const ChartRequest &request)
         if (lookup.status != AngleLookup::Status::Matched)
             return refuse(Input::Angles, typed + ": " + prompts::angle);
         std::string angle(lookup.factors->text);
-        if (std::ranges::find(chart.angles, angle) != chart.angles.end())
+        if (std::find(chart.angles.begin(), chart.angles.end(), angle) != chart.angles.end())
             return refuse(Input::Angles, angle + " is given twice");
         chart.angles.push_back(std::move(angle));
     }

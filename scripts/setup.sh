@@ -10,11 +10,11 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
 
 packages=(cmake ninja-build g++ qt6-base-dev libfontconfig-dev libxlsxwriter-dev libgtest-dev fonts-liberation2
-    fonts-wine desktop-file-utils appstream dpkg-dev file locales python3-debian clang-format)
-# The fuzz run needs Clang's fuzzer runtime; without Clang it is skipped.
-if command -v clang++ >/dev/null 2>&1; then
-    packages+=(libclang-rt-dev)
-fi
+    fonts-wine desktop-file-utils appstream dpkg-dev file locales python3-debian clang-format
+    # The browser page: the core compiled to WebAssembly by Debian's clang,
+    # which also runs the fuzzer with its runtime.
+    clang-14 lld-14 wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32 libclang-rt-14-dev-wasm32
+    libclang-rt-14-dev)
 
 install_missing() {
     local missing=()

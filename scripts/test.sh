@@ -4,8 +4,9 @@
 # and runs every test.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 # The chart's printed page is checked in a real browser, its PDF read back;
-# its spreadsheet is unpacked and read back by unzip.
-packages+=(chromium poppler-utils imagemagick unzip)
+# its spreadsheet is unpacked and read back by unzip; the browser page is
+# driven in Chromium by Selenium.
+packages+=(chromium chromium-driver python3-selenium poppler-utils imagemagick unzip)
 install_missing
 
 # Every C++ file in the repository follows .clang-format; one that does not

@@ -1,0 +1,36 @@
+# SPDX-License-Identifier: MIT
+# Assembles the browser page in SITE: the page files from SOURCE and the
+# built files (the core's .wasm, the icons), with the service worker's cache
+# named after the version and what the files hold, so a changed site
+# replaces the cache a phone keeps, and an unchanged one keeps it. A file
+# left from an earlier build goes.
+file(REMOVE_RECURSE ${SITE})
+file(MAKE_DIRECTORY ${SITE})
+set(files)
+foreach(page IN LISTS PAGES)
+    if(NOT page STREQUAL "sw.js")
+        file(COPY ${SOURCE}/${page} DESTINATION ${SITE})
+        list(APPEND files ${page})
+    endif()
+endforeach()
+foreach(built IN LISTS BUILT)
+    file(COPY ${built} DESTINATION ${SITE})
+    cmake_path(GET built FILENAME name)
+    list(APPEND files ${name})
+endforeach()
+list(SORT files)
+set(contents "")
+foreach(name IN LISTS files)
+    file(SHA256 ${SITE}/${name} hash)
+    string(APPEND contents "${name} ${hash}\n")
+endforeach()
+file(READ ${SOURCE}/sw.js worker)
+string(APPEND contents "${worker}")
+string(SHA256 hash "${contents}")
+string(SUBSTRING "${hash}" 0 12 hash)
+list(TRANSFORM files PREPEND "'./")
+list(TRANSFORM files APPEND "'")
+list(JOIN files ", " list)
+string(REPLACE "@CACHE@" "angulon-${VERSION}-${hash}" worker "${worker}")
+string(REPLACE "@FILES@" "'./', ${list}" worker "${worker}")
+file(WRITE ${SITE}/sw.js "${worker}")

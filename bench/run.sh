@@ -2,11 +2,12 @@
 # SPDX-License-Identifier: MIT
 # Builds Angulon with its benchmarks (installing what they need) and runs them
 # under a private Xvfb display with openbox: start-up beside the reference
-# window, idle and animation CPU, then the calculator core. Prints a Markdown
-# report and keeps a copy in the build folder as report.md.
+# window, idle and animation CPU, the calculator core, angulon-chart and the
+# browser page (bench/web.py). Prints a Markdown report and keeps a copy in
+# the build folder as report.md.
 #
 #   ./bench/run.sh            # 20 counted launches each, 3 idle runs
-#   RUNS=40 IDLE_RUNS=5 ./bench/run.sh
+#   RUNS=40 IDLE_RUNS=5 WEB_RUNS=20 ./bench/run.sh
 #   ANGULON_BENCH_BUILD=/tmp/b ./bench/run.sh   # build somewhere else than build/perf
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/setup.sh"
 
@@ -15,14 +16,15 @@ runs=${RUNS:-20}
 idle_runs=${IDLE_RUNS:-3}
 bench_build=${ANGULON_BENCH_BUILD:-$root/build/perf}
 
-packages+=(libbenchmark-dev libx11-dev libxdamage-dev libxtst-dev xvfb xauth openbox x11-utils)
+packages+=(libbenchmark-dev libx11-dev libxdamage-dev libxtst-dev xvfb xauth openbox x11-utils chromium chromium-driver
+    python3-selenium)
 install_missing
 
 # An optimised build of its own, so the figures do not depend on how build/
 # was last configured.
 cmake -S "$root" --preset perf -B "$bench_build" >&2
 cmake --build "$bench_build" --target angulon angulon_reference angulon_xbench angulon_corebench angulon_longlife \
-    angulon_chart >&2
+    angulon_chart angulon_web >&2
 
 angulon="$bench_build/shell/angulon"
 reference="$bench_build/bench/angulon_reference"
@@ -102,4 +104,7 @@ report="$bench_build/report.md"
     done | sort -n | sed -n 5p)
     awk -v ns="$median" -v rows="$(($(wc -l <"$work/chart.csv") - 1))" \
         'BEGIN { printf "| 1 to 1000 by 0.1, three angles, CSV (%d rows) | %.1f ms |\n", rows, ns / 1e6 }'
+    echo
+    # The browser page: its size, its start and a CALCULATE, in headless Chromium.
+    /usr/bin/python3 "$root/bench/web.py" "$bench_build/web" "${WEB_RUNS:-10}"
 } | tee "$report"

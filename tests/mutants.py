@@ -8,7 +8,9 @@ info- (About and Help windows), ui- (shared widgets), version- (the
 version header cmake/version.cmake writes from the project's version),
 icon- (the icon tool and the committed Windows icon), installer- (the Windows
 installer), windows- (the Windows program and its zip), chart- (the chart's
-rows in the core), cli- (angulon-chart, the command-line program).
+rows in the core), cli- (angulon-chart, the command-line program), web- (the
+browser page: its script, its service worker, the functions it calls in the
+core and how they are built).
 
 The installer's and the Windows program's faults show only in a Windows
 cross build; they join MUTANTS only when ANGULON_MUTATE_WINDOWS is set, so a
@@ -49,6 +51,9 @@ NSIS = 'packaging/windows/NSIS.template.in'
 WIN = 'packaging/windows/windows.cmake'
 RC = 'packaging/windows/angulon.rc.in'
 MF = 'packaging/windows/angulon.manifest.in'
+APP = 'web/app.js'
+SW = 'web/sw.js'
+EX = 'web/exports.cpp'
 
 MUTANTS = [
     # --- the portable conversion, taken where the standard library has no
@@ -1132,5 +1137,73 @@ WINDOWS_MUTANTS = [
      'set_target_properties(angulon_chart PROPERTIES OUTPUT_NAME angulon-chart WIN32_EXECUTABLE ON)',
      'angulon-chart.exe started from a command prompt prints nothing there.'),
 ]
+WEB_MUTANTS = [
+    ('web-decimal-point-always', APP,
+     "export const decimal = new Intl.NumberFormat(navigator.language)",
+     "export const decimal = '.' || new Intl.NumberFormat(navigator.language)",
+     'In a German browser the page refuses "1,5" and takes "1.5" as one and a half.'),
+    ('web-inch-inverted', APP,
+     "byId(panel.inch).checked ? '1' : '0'",
+     "byId(panel.inch).checked ? '0' : '1'",
+     'With Inch chosen the page shows results in mm.'),
+    ('web-chart-inch-inverted', APP,
+     "byId('chart-inch').checked ? '1' : '0'",
+     "byId('chart-inch').checked ? '0' : '1'",
+     "The page's chart in inches is headed in millimetres."),
+    ('web-results-swapped', APP,
+     "fields: ['T', 'ANGLE_BOX', 'A_B', 'A_B_C'],",
+     "fields: ['T', 'ANGLE_BOX', 'A_B_C', 'A_B'],",
+     'A-B shows the A-B-C sound path and the other way round.'),
+    ('web-clear-calculates', APP,
+     "clear: ['Command3', 'angulon_sound_path_clear'],",
+     "clear: ['Command3', 'angulon_sound_path_calculate'],",
+     'CLEAR on Sound Path calculates instead of emptying the fields.'),
+    ('web-held-return-repeats', APP,
+     "if (!event.repeat) byId(calculateId).click();",
+     "byId(calculateId).click();",
+     'A held Return calculates again and again, and a prompt comes back as soon as it closes.'),
+    ('web-return-not-in-angle', APP,
+     "!event.target.matches('input, select')",
+     "!event.target.matches('input')",
+     'Return on the angle list does not calculate.'),
+    ('web-prompt-closed-by-held-key', APP,
+     "    if (event.repeat) event.preventDefault();\n",
+     "",
+     'A held Return closes the prompt it brought up before it can be read.'),
+    ('web-prompt-focus-lost', APP,
+     "prompt.addEventListener('close', () => focused && focused.focus(), { once: true });",
+     "",
+     'After a prompt the cursor is no longer in the field, so typing goes nowhere.'),
+    ('web-chart-kept-after-refusal', APP,
+     "page.hidden = !made;",
+     "page.hidden = false;",
+     "A refused chart leaves the last chart on screen under the problem, as if it were the new one."),
+    ('web-separator-comma', APP,
+     "const separator = 0xff;",
+     "const separator = 0x2c;",
+     'A fraction typed with its inch mark, or any text with a comma, reaches the core cut in pieces.'),
+    ('web-worker-claims-nothing', SW,
+     ".then(() => self.clients.claim())",
+     "",
+     'The first visit is not kept for offline use until the page is opened again.'),
+    ('web-file-message-never', 'web/index.html',
+     "if (location.protocol === 'file:')",
+     "if (location.protocol === 'files:')",
+     'Opened as a file the page sits at "Starting the calculator" without saying why.'),
+    ('web-core-inch-dropped', EX,
+     "    fields.inch = read->inch;\n",
+     "",
+     'Every result in the page ends in " in", with Millimeter chosen too.'),
+    ('web-chart-paper-a4', EX,
+     "chart::defaultPaper(chartRequest.inch)",
+     "chart::Paper::A4",
+     "The page's chart in inches prints on A4 where angulon-chart prints Letter."),
+    ('web-chart-input-named', EX,
+     'case core::ChartRefusal::Input::From: return "From";',
+     'case core::ChartRefusal::Input::From: return "Start";',
+     'A refused chart names a field the page does not have.'),
+]
+MUTANTS += WEB_MUTANTS
+
 if os.environ.get('ANGULON_MUTATE_WINDOWS'):
     MUTANTS += INSTALLER_MUTANTS + WINDOWS_MUTANTS

@@ -84,11 +84,7 @@ function runPanel(panel, command) {
         showPrompt(texts[0]);
         return;
     }
-    controls.forEach((control, index) => {
-        if (control.value !== texts[index]) control.value = texts[index];
-        // A field not being edited shows the start of its text.
-        if (control !== document.activeElement) control.scrollLeft = 0;
-    });
+    controls.forEach((control, index) => (control.value = texts[index]));
 }
 
 function bindPanel(panel) {
@@ -165,6 +161,7 @@ async function start() {
     bindChart(angles);
     byId('status').textContent = `Version ${call('angulon_version', [])[1]}`;
     document.body.classList.add('ready');
+    performance.mark('ready');
     if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
 }
 

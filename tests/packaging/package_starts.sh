@@ -4,13 +4,15 @@
 # touches the system) and checks what an installation would give a desktop:
 # the package's version and library dependencies, the files its menu needs,
 # that the command of its desktop entry starts the program and brings up
-# the main window, and that the chart program and its manual page work.
-# Usage: package_starts.sh PACKAGE_DIR VERSION APP_ID LICENSE
+# the main window, that the chart program and its manual page work, and that
+# the browser page is there as built.
+# Usage: package_starts.sh PACKAGE_DIR VERSION APP_ID LICENSE SITE
 set -eu
 package_dir=$1
 version=$2
 app_id=$3
 license=$4
+site=$5
 . "$(dirname "$0")/../lib.sh"
 
 deb=$(ls "$package_dir"/angulon_"$version"_*.deb 2>/dev/null | head -n 1)
@@ -38,8 +40,10 @@ done
 extra=$(cd "$root" && find . ! -type d | sed 's|^\./||' | grep -v -x -e usr/bin/angulon \
     -e usr/bin/angulon-chart -e usr/share/man/man1/angulon-chart.1.gz \
     -e "usr/share/applications/$app_id.desktop" -e "usr/share/metainfo/$app_id.metainfo.xml" \
-    -e usr/share/doc/angulon/LICENSE -e usr/share/doc/angulon/copyright -e "usr/share/icons/hicolor/[0-9]*x[0-9]*/apps/$icon.png") || true
+    -e usr/share/doc/angulon/LICENSE -e usr/share/doc/angulon/copyright -e "usr/share/icons/hicolor/[0-9]*x[0-9]*/apps/$icon.png" \
+    -e 'usr/share/angulon/web/.*') || true
 [ -z "$extra" ] || fail "the package holds files it should not: $extra"
+diff -r "$site" "$root/usr/share/angulon/web" || fail "the package's /usr/share/angulon/web is not the site as built"
 
 # The copyright file parses as Debian's machine-readable format (python3-debian
 # refuses anything else) and carries LICENSE's notice and text.

@@ -52,9 +52,7 @@ CORE_ROWS = [
 CHARTS = [('6', '60', '2', ['70', '60', '45'], False, '.'), ('1/4', '2', '1/16', ['45'], True, '.'), ('0,1', '0,3', '0,1', ['70', '60'], True, ',')]
 
 
-class Quiet(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
+http.server.SimpleHTTPRequestHandler.log_message = lambda *args: None
 
 
 def ready(driver):
@@ -81,7 +79,7 @@ class Site(unittest.TestCase):
 
     @classmethod
     def serve(cls):
-        server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), functools.partial(Quiet, directory=cls.folder))
+        server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), functools.partial(http.server.SimpleHTTPRequestHandler, directory=cls.folder))
         threading.Thread(target=server.serve_forever, daemon=True).start()
         return server, f'http://127.0.0.1:{server.server_address[1]}/'
 

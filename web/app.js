@@ -64,12 +64,10 @@ export function call(command, texts) {
 }
 
 // The window's prompt: a modal box titled as the window's, with one OK; the
-// focus goes back where it was when it closes.
+// browser puts the focus back where it was when it closes.
 const prompt = byId('prompt');
 function showPrompt(text) {
-    const focused = document.activeElement;
     byId('prompt-text').textContent = text;
-    prompt.addEventListener('close', () => focused && focused.focus(), { once: true });
     prompt.showModal();
 }
 // A held Return closes no prompt: only a fresh press does.

@@ -62,7 +62,7 @@ def ready(driver):
 
 def held_return(driver):
     """Return as a key held down sends it: a trusted press flagged as repeated."""
-    driver.execute_cdp_cmd('Input.dispatchKeyEvent', {'type': 'keyDown', 'key': 'Enter', 'code': 'Enter', 'windowsVirtualKeyCode': 13, 'autoRepeat': True})
+    driver.execute_cdp_cmd('Input.dispatchKeyEvent', {'type': 'keyDown', 'key': 'Enter', 'code': 'Enter', 'text': '\r', 'windowsVirtualKeyCode': 13, 'autoRepeat': True})
 
 
 class Site(unittest.TestCase):

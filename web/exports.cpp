@@ -125,10 +125,7 @@ std::size_t angulon_sound_path_clear()
     return run<core::SoundPathFields>(clearing<core::SoundPathFields, core::clearSoundPath>);
 }
 
-std::size_t angulon_surface_travel_calculate()
-{
-    return run<core::SurfaceTravelFields>(core::calculateSurfaceTravel);
-}
+std::size_t angulon_surface_travel_calculate() { return run<core::SurfaceTravelFields>(core::calculateSurfaceTravel); }
 std::size_t angulon_surface_travel_clear()
 {
     return run<core::SurfaceTravelFields>(clearing<core::SurfaceTravelFields, core::clearSurfaceTravel>);
@@ -148,8 +145,8 @@ std::size_t angulon_chart_html()
     const auto all = requestTexts();
     if (all.size() < 5)
         return respondPrompt(malformed);
-    core::ChartRequest chartRequest{std::string(all[2]), std::string(all[3]), std::string(all[4]),
-                                    {all.begin() + 5, all.end()}, all[1] == "1", core::decimalSeparator(all[0])};
+    core::ChartRequest chartRequest{std::string(all[2]),          std::string(all[3]), std::string(all[4]),
+                                    {all.begin() + 5, all.end()}, all[1] == "1",       core::decimalSeparator(all[0])};
     const auto made = core::makeChart(chartRequest);
     if (const auto *refusal = std::get_if<core::ChartRefusal>(&made))
         return respondPrompt(std::string(inputName(refusal->input)) + ": " + refusal->problem);

@@ -1139,8 +1139,8 @@ WINDOWS_MUTANTS = [
 ]
 WEB_MUTANTS = [
     ('web-decimal-point-always', APP,
-     "export const decimal = new Intl.NumberFormat(navigator.language)",
-     "export const decimal = '.' || new Intl.NumberFormat(navigator.language)",
+     "decimal = new Intl.NumberFormat(navigator.language)",
+     "decimal = '.' || new Intl.NumberFormat(navigator.language)",
      'In a German browser the page refuses "1,5" and takes "1.5" as one and a half.'),
     ('web-inch-inverted', APP,
      "byId(panel.inch).checked ? '1' : '0'",

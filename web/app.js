@@ -32,11 +32,10 @@ const decoder = new TextDecoder();
 // UTF-8 never uses this byte; the core splits texts at it.
 const separator = 0xff;
 
+let core;
 // The decimal separator of the browser's language, as its own number
 // format writes it; the core decides what it accepts.
-export const decimal = new Intl.NumberFormat(navigator.language).formatToParts(0.5).find((part) => part.type === 'decimal').value;
-
-let core;
+let decimal;
 
 // Calls an exported command with the texts given: answers its kind
 // ("fields", "prompt", ...) and its texts.
@@ -147,8 +146,10 @@ function bindChart(angles) {
 }
 
 async function start() {
-    const bytes = await (await fetch('angulon.wasm')).arrayBuffer();
-    const { instance } = await WebAssembly.instantiate(bytes, {});
+    // The language's number format takes a while to load: it does, while the core arrives.
+    const download = fetch('angulon.wasm');
+    decimal = new Intl.NumberFormat(navigator.language).formatToParts(0.5).find((part) => part.type === 'decimal').value;
+    const { instance } = await WebAssembly.instantiate(await (await download).arrayBuffer(), {});
     core = instance.exports;
     core._initialize();
     const [, ...angles] = call('angulon_angles', []);

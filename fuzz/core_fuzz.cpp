@@ -9,13 +9,11 @@
 #include "core/anglefactors.h"
 #include "core/fieldrules.h"
 #include "core/indicationdepth.h"
-#include "core/number.h"
 #include "core/soundpath.h"
 #include "core/surfacetravel.h"
 
 #include <array>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <regex>
@@ -45,26 +43,22 @@ void checkRaw(double value, char decimal)
     require(std::fabs(*stored - value) <= 1e-14 * std::fabs(value), "reads back to another value", field);
 }
 
-// Three decimals with this click's separator and unit, and a zero unsigned.
-bool isFresh(const std::string &text, char decimal, bool inch)
-{
-    static const std::regex shape(R"(-?[0-9]+[.,][0-9]{3} (in|mm))");
-    return std::regex_match(text, shape) && text[text.size() - 7] == decimal && text.ends_with(inch ? "in" : "mm")
-           && (text[0] != '-' || text.find_first_of("123456789") != text.npos);
-}
-
-// A CALCULATE either prompts, every field staying as it was, or writes a fresh
-// result into each result field and changes no other. A CLEAR empties the
-// results and leaves nothing to calculate.
-template <class Fields>
+// A CALCULATE either prompts, every field staying as it was, or writes into
+// each result field three decimals with the click's separator and unit, a
+// zero unsigned, and changes no other field. After a CLEAR the results are
+// empty and there is nothing to calculate.
+template <class Fields, class... Results>
 std::optional<Fields> click(Fields in, bool clear, char decimal, Outcome<Fields> (*calculate)(Fields, char),
-                            Fields (*clearPanel)(Fields))
+                            Fields (*clearPanel)(Fields), Results... results)
 {
-    if (clear) {
+    static const std::regex shape(R"((-(?=.*[1-9]))?[0-9]+[.,][0-9]{3} (in|mm))");
+    const auto fresh = [&](const std::string &text) {
+        return std::regex_match(text, shape) && text[text.size() - 7] == decimal
+               && text.ends_with(in.inch ? "in" : "mm");
+    };
+    if (clear)
         in = clearPanel(in);
-        for (const auto &[member, role] : Fields::texts)
-            require(role == Role::Angle || (in.*member).empty(), "CLEAR left a field", in.*member);
-    }
+    require(!clear || ((in.*results).empty() && ...), "CLEAR left a result");
     const auto outcome = calculate(in, decimal);
     if (const auto *prompt = std::get_if<Prompt>(&outcome)) {
         require(!prompt->text.empty(), "empty prompt");
@@ -72,21 +66,9 @@ std::optional<Fields> click(Fields in, bool clear, char decimal, Outcome<Fields>
     }
     require(!clear, "CALCULATE after CLEAR wrote a result");
     const Fields &out = std::get<Fields>(outcome);
-    for (const auto &[member, role] : Fields::texts)
-        require(role != Role::Result || isFresh(out.*member, decimal, in.inch), "not a fresh result", out.*member);
+    (require(fresh(out.*results), "not a fresh result", out.*results), ...);
     require(changesOnlyResults(in, out), "CALCULATE changed a field it does not write");
     return out;
-}
-
-// A result never stands under the unit other than the one typed in an input
-// it was computed from.
-void requireOneUnit(std::initializer_list<std::string_view> inputs, bool inch, char decimal)
-{
-    for (const std::string_view text : inputs) {
-        const auto input = readInput(text, decimal);
-        require(!input || !input->unit || *input->unit == (inch ? Unit::Inch : Unit::Millimetre),
-                "a result under the other unit", text);
-    }
 }
 
 } // namespace
@@ -106,26 +88,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         rest.remove_prefix(cut == rest.npos ? rest.size() : cut + 1);
     }
 
+    // How many of the first fields a result was computed from: with no angle
+    // matched, Sound Path and Surface Travel read none.
     const bool matched = lookupAngle(f[1], decimal).status == AngleLookup::Status::Matched;
+    std::size_t inputs = 0;
+    using SP = SoundPathFields;
+    using ST = SurfaceTravelFields;
+    using ID = IndicationDepthFields;
     if (panel == 0) {
-        if (click(SoundPathFields{f[0], f[1], f[2], f[3], inch}, clear, decimal, calculateSoundPath, clearSoundPath)
-            && matched)
-            requireOneUnit({f[0]}, inch, decimal);
+        const SP in{f[0], f[1], f[2], f[3], inch};
+        inputs = click(in, clear, decimal, calculateSoundPath, clearSoundPath, &SP::abSoundPath, &SP::abcSoundPath)
+                 && matched;
     } else if (panel == 1) {
-        if (click(SurfaceTravelFields{f[0], f[1], f[2], inch}, clear, decimal, calculateSurfaceTravel,
-                  clearSurfaceTravel)
-            && matched)
-            requireOneUnit({f[0]}, inch, decimal);
-    } else if (const auto out = click(IndicationDepthFields{f[0], f[1], f[2], f[3], inch}, clear, decimal,
-                                      calculateIndicationDepth, clearIndicationDepth)) {
-        requireOneUnit({f[0], f[1], f[2]}, inch, decimal);
+        const ST in{f[0], f[1], f[2], inch};
+        inputs = click(in, clear, decimal, calculateSurfaceTravel, clearSurfaceTravel, &ST::surfaceTravel) && matched;
+    } else if (const auto out = click(ID{f[0], f[1], f[2], f[3], inch}, clear, decimal, calculateIndicationDepth,
+                                      clearIndicationDepth, &ID::depth)) {
+        inputs = 3;
         // Folded at the back wall and the scanning surface, the depth stays in
         // a real plate, up to the raw text's 15 digits and the rounding.
         const double t = readInput(f[0], decimal)->value, p = readInput(f[1], decimal)->value,
-                     s = readInput(f[2], decimal)->value;
-        const auto depth = readInput(out->depth, decimal);
-        require(!(t > 0 && p > 0 && s >= 0) || (depth && depth->value >= 0 && depth->value <= t * (1 + 1e-14) + 0.0005),
+                     s = readInput(f[2], decimal)->value, depth = readInput(out->depth, decimal)->value;
+        require(!(t > 0 && p > 0 && s >= 0) || (depth >= 0 && depth <= t * (1 + 1e-14) + 0.0005),
                 "depth outside the plate", out->depth);
+    }
+    // A result never stands under the unit other than the one typed in an input.
+    for (std::size_t i = 0; i < inputs; ++i) {
+        const auto input = readInput(f[i], decimal);
+        require(!input || !input->unit || *input->unit == (inch ? Unit::Inch : Unit::Millimetre),
+                "a result under the other unit", f[i]);
     }
 
     // Every number a field holds, pasted with a unit and as each panel

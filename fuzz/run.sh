@@ -11,11 +11,10 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 seconds=${1:-60}
 build="${ANGULON_FUZZ_BUILD:-$root/build/fuzz}"
 
-clang=$(command -v clang++ || command -v clang++-14 || true)
-if [ -z "$clang" ]; then
+clang=$(command -v clang++ || command -v clang++-14) || {
     echo "angulon: clang++ not found; skipping the fuzz run"
     exit 0
-fi
+}
 
 cmake -S "$root/fuzz" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER="$clang" >/dev/null

@@ -8,19 +8,12 @@
 . "$(dirname "$0")/lib.sh"
 for program in "$@"; do
     path=$(readelf -d "$program" | sed -n 's/.*(R\(UN\)\{0,1\}PATH).*\[\(.*\)\]$/\2/p')
-    [ -n "$path" ] || continue
-    old_ifs=$IFS
-    IFS=:
-    # A trailing colon is an empty entry too.
-    for entry in $path""; do
-        case $entry in
-        /* | '$ORIGIN'*) ;;
-        *)
-            fault "$program searches '$entry' for libraries (path '$path')"
-            break
-            ;;
-        esac
-    done
-    IFS=$old_ifs
+    # Between colons, an entry that is empty or starts neither with / nor $ORIGIN.
+    case ":$path:" in
+    ::) ;;
+    *::* | *:[!/\$]* | *:\$[!O]* | *:\$O[!R]*)
+        fault "$program searches a relative or empty entry for libraries (path '$path')"
+        ;;
+    esac
 done
 finish "no program searches a relative or empty path for libraries"

@@ -75,11 +75,11 @@ std::string writeDecimal(long long mantissa, int scale, char decimal)
     return negative ? '-' + digits : digits;
 }
 
-// A result as its field shows it, less the unit suffix.
-std::string shownNumber(const std::string &field, bool inch)
+// A cell of its text, read by the window's number rules.
+ChartCell cell(std::string text, char decimal)
 {
-    const std::string_view suffix = unitSuffix(unitRule(inch));
-    return field.ends_with(suffix) ? field.substr(0, field.size() - suffix.size()) : field;
+    const Number number = readNumber(text, decimal).value();
+    return {std::move(text), number.value, static_cast<int>(std::max(0LL, -number.exponent))};
 }
 
 ChartRefusal refuse(ChartRefusal::Input input, std::string problem) { return ChartRefusal{input, std::move(problem)}; }
@@ -124,10 +124,10 @@ std::variant<Chart, ChartRefusal> makeChart(const ChartRequest &request)
         const auto lookup = lookupAngle(typed, decimal);
         if (lookup.status != AngleLookup::Status::Matched)
             return refuse(Input::Angles, typed + ": " + prompts::angle);
-        std::string angle(lookup.factors->text);
-        if (std::find(chart.angles.begin(), chart.angles.end(), angle) != chart.angles.end())
-            return refuse(Input::Angles, angle + " is given twice");
-        chart.angles.push_back(std::move(angle));
+        const AngleFactors &angle = *lookup.factors;
+        if (std::ranges::find(chart.angles, angle.text, &AngleFactors::text) != chart.angles.end())
+            return refuse(Input::Angles, std::string(angle.text) + " is given twice");
+        chart.angles.push_back(angle);
     }
 
     // Everything in whole units of the finest scale the three are typed in;
@@ -149,25 +149,33 @@ std::variant<Chart, ChartRefusal> makeChart(const ChartRequest &request)
     long long unit = 1;
     for (int s = written; s < scale; ++s)
         unit *= 10;
+    const std::size_t suffix = unitSuffix(unitRule(request.inch)).size();
+    // A result as its field shows it, less the unit suffix.
+    const auto shown = [&](const std::string &field) { return cell(field.substr(0, field.size() - suffix), decimal); };
     std::vector<ChartRow> &rows = chart.rows;
     rows.reserve(static_cast<std::size_t>(count) * chart.angles.size());
     for (long long k = 0; k < count; ++k) {
-        const std::string thickness = writeDecimal((*first + k * *stride) / unit, written, decimal);
-        for (const std::string &angle : chart.angles) {
+        const ChartCell thickness = cell(writeDecimal((*first + k * *stride) / unit, written, decimal), decimal);
+        for (const AngleFactors &factors : chart.angles) {
+            const std::string angle(factors.text);
             const auto soundPath =
-                calculateSoundPath({.thickness = thickness, .angle = angle, .inch = request.inch}, decimal);
+                calculateSoundPath({.thickness = thickness.text, .angle = angle, .inch = request.inch}, decimal);
             if (const auto *prompt = std::get_if<Prompt>(&soundPath))
-                return refuse(Input::Row, thickness + ": " + prompt->text);
+                return refuse(Input::Row, thickness.text + ": " + prompt->text);
             const auto &paths = std::get<SoundPathFields>(soundPath);
             const auto half = surfaceTravel(paths.abSoundPath, angle, request.inch, decimal);
             const auto full = surfaceTravel(paths.abcSoundPath, angle, request.inch, decimal);
             for (const auto *skip : {&half, &full}) {
                 if (const auto *prompt = std::get_if<Prompt>(skip))
-                    return refuse(Input::Row, thickness + ": " + prompt->text);
+                    return refuse(Input::Row, thickness.text + ": " + prompt->text);
             }
-            const auto shown = [&request](const std::string &field) { return shownNumber(field, request.inch); };
-            rows.push_back({thickness, angle, shown(paths.abSoundPath), shown(paths.abcSoundPath),
-                            shown(std::get<std::string>(half)), shown(std::get<std::string>(full))});
+            ChartRow &row = rows.emplace_back();
+            row.thickness = thickness;
+            row.angle = {angle, factors.degrees, 0};
+            row.abSoundPath = shown(paths.abSoundPath);
+            row.abcSoundPath = shown(paths.abcSoundPath);
+            row.halfSkip = shown(std::get<std::string>(half));
+            row.fullSkip = shown(std::get<std::string>(full));
         }
     }
     return chart;

@@ -238,6 +238,7 @@ std::string writeCsv(const Sheet &sheet)
     // the cells hold digits, a sign and the decimal separator.
     const char separator = sheet.request.decimal == ',' ? ';' : ',';
     std::string csv;
+    csv.reserve(64 * (sheet.chart.rows.size() + 1));
     const auto record = [&](const auto &texts) {
         for (std::size_t i = 0; i < columnCount; ++i)
             csv.append(i ? 1 : 0, separator).append(*texts[i]);

@@ -169,13 +169,9 @@ std::variant<Chart, ChartRefusal> makeChart(const ChartRequest &request)
                 if (const auto *prompt = std::get_if<Prompt>(skip))
                     return refuse(Input::Row, thickness.text + ": " + prompt->text);
             }
-            ChartRow &row = rows.emplace_back();
-            row.thickness = thickness;
-            row.angle = {angle, factors.degrees, 0};
-            row.abSoundPath = shown(paths.abSoundPath);
-            row.abcSoundPath = shown(paths.abcSoundPath);
-            row.halfSkip = shown(std::get<std::string>(half));
-            row.fullSkip = shown(std::get<std::string>(full));
+            rows.emplace_back(thickness, ChartCell{angle, factors.degrees, 0}, shown(paths.abSoundPath),
+                              shown(paths.abcSoundPath), shown(std::get<std::string>(half)),
+                              shown(std::get<std::string>(full)));
         }
     }
     return chart;

@@ -4,8 +4,6 @@
 
 #include "core/anglefactors.h"
 #include "core/fieldrules.h"
-#include "core/soundpath.h"
-#include "core/surfacetravel.h"
 
 #include <algorithm>
 #include <array>
@@ -84,16 +82,6 @@ ChartCell cell(std::string text, char decimal)
 
 ChartRefusal refuse(ChartRefusal::Input input, std::string problem) { return ChartRefusal{input, std::move(problem)}; }
 
-// Surface Travel with a sound path pasted in as shown.
-std::variant<std::string, Prompt> surfaceTravel(const std::string &soundPath, const std::string &angle, bool inch,
-                                                char decimal)
-{
-    const auto outcome = calculateSurfaceTravel({.soundPath = soundPath, .angle = angle, .inch = inch}, decimal);
-    if (const auto *prompt = std::get_if<Prompt>(&outcome))
-        return *prompt;
-    return std::get<SurfaceTravelFields>(outcome).surfaceTravel;
-}
-
 } // namespace
 
 std::variant<Chart, ChartRefusal> makeChart(const ChartRequest &request)
@@ -149,29 +137,31 @@ std::variant<Chart, ChartRefusal> makeChart(const ChartRequest &request)
     long long unit = 1;
     for (int s = written; s < scale; ++s)
         unit *= 10;
-    const std::size_t suffix = unitSuffix(unitRule(request.inch)).size();
-    // A result as its field shows it, less the unit suffix.
-    const auto shown = [&](const std::string &field) { return cell(field.substr(0, field.size() - suffix), decimal); };
+    const Unit results = unitRule(request.inch);
+    const std::size_t suffix = unitSuffix(results).size();
+    // A raw result as its field shows it, less the unit suffix.
+    const auto shown = [&](const std::string &raw) {
+        const std::string field = formatResult(raw, results, decimal);
+        return cell(field.substr(0, field.size() - suffix), decimal);
+    };
+    // The window's steps for a row, each from the number its field reads as:
+    // Sound Path stores A-B from the thickness typed and A-B-C from what A-B
+    // stores; Surface Travel reads each sound path pasted as shown. A range
+    // of at most 19 digits keeps every result far below the largest double,
+    // so none is refused as too large to show.
+    std::string ab, abc, half, full;
     std::vector<ChartRow> &rows = chart.rows;
     rows.reserve(static_cast<std::size_t>(count) * chart.angles.size());
     for (long long k = 0; k < count; ++k) {
         const ChartCell thickness = cell(writeDecimal((*first + k * *stride) / unit, written, decimal), decimal);
         for (const AngleFactors &factors : chart.angles) {
-            const std::string angle(factors.text);
-            const auto soundPath =
-                calculateSoundPath({.thickness = thickness.text, .angle = angle, .inch = request.inch}, decimal);
-            if (const auto *prompt = std::get_if<Prompt>(&soundPath))
-                return refuse(Input::Row, thickness.text + ": " + prompt->text);
-            const auto &paths = std::get<SoundPathFields>(soundPath);
-            const auto half = surfaceTravel(paths.abSoundPath, angle, request.inch, decimal);
-            const auto full = surfaceTravel(paths.abcSoundPath, angle, request.inch, decimal);
-            for (const auto *skip : {&half, &full}) {
-                if (const auto *prompt = std::get_if<Prompt>(skip))
-                    return refuse(Input::Row, thickness.text + ": " + prompt->text);
-            }
-            rows.emplace_back(thickness, ChartCell{angle, factors.degrees, 0}, shown(paths.abSoundPath),
-                              shown(paths.abcSoundPath), shown(std::get<std::string>(half)),
-                              shown(std::get<std::string>(full)));
+            const double b = storeRaw(ab, thickness.value / factors.soundPathDivisor, decimal).value();
+            storeRaw(abc, b + b, decimal).value();
+            ChartCell abShown = shown(ab), abcShown = shown(abc);
+            storeRaw(half, abShown.value * factors.surfaceTravelMultiplier, decimal).value();
+            storeRaw(full, abcShown.value * factors.surfaceTravelMultiplier, decimal).value();
+            rows.emplace_back(thickness, ChartCell{std::string(factors.text), factors.degrees, 0}, std::move(abShown),
+                              std::move(abcShown), shown(half), shown(full));
         }
     }
     return chart;

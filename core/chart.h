@@ -61,9 +61,10 @@ struct Chart {
     const ChartRow &row(std::size_t n, std::size_t a) const { return rows[n * angles.size() + a]; }
 };
 
-// Why no chart: the input at fault and what is wrong with it (for a row the
-// window refuses, the window's own prompt after the thickness, and for an
-// angle not in the table, its prompt after the angle).
+// Why no chart: the input at fault and what is wrong with it (for an angle
+// not in the table, the window's prompt after the angle). No row is refused:
+// a range of at most 19 digits keeps every result far below the largest
+// double; Row stays for the callers that name it.
 struct ChartRefusal {
     enum class Input { From, To, Step, Angles, Row };
     Input input;

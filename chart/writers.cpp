@@ -50,7 +50,8 @@ void eachLine(const Sheet &sheet, Write write)
     write(headerCells);
     for (const ChartRow &row : sheet.chart.rows) {
         std::array<const std::string *, columnCount> texts{};
-        std::ranges::transform(cells(row), texts.begin(), [](const core::ChartCell *cell) { return &cell->text; });
+        for (std::size_t i = 0; i < columnCount; ++i)
+            texts[i] = &cells(row)[i]->text;
         write(texts);
     }
 }

@@ -113,7 +113,8 @@ std::variant<Chart, ChartRefusal> makeChart(const ChartRequest &request)
         if (lookup.status != AngleLookup::Status::Matched)
             return refuse(Input::Angles, typed + ": " + prompts::angle);
         const AngleFactors &angle = *lookup.factors;
-        if (std::ranges::find(chart.angles, angle.text, &AngleFactors::text) != chart.angles.end())
+        const auto same = [&angle](const AngleFactors &given) { return given.text == angle.text; };
+        if (std::find_if(chart.angles.begin(), chart.angles.end(), same) != chart.angles.end())
             return refuse(Input::Angles, std::string(angle.text) + " is given twice");
         chart.angles.push_back(angle);
     }
@@ -160,8 +161,13 @@ std::variant<Chart, ChartRefusal> makeChart(const ChartRequest &request)
             ChartCell abShown = shown(ab), abcShown = shown(abc);
             storeRaw(half, abShown.value * factors.surfaceTravelMultiplier, decimal).value();
             storeRaw(full, abcShown.value * factors.surfaceTravelMultiplier, decimal).value();
-            rows.emplace_back(thickness, ChartCell{std::string(factors.text), factors.degrees, 0}, std::move(abShown),
-                              std::move(abcShown), shown(half), shown(full));
+            ChartRow &row = rows.emplace_back();
+            row.thickness = thickness;
+            row.angle = {std::string(factors.text), factors.degrees, 0};
+            row.abSoundPath = std::move(abShown);
+            row.abcSoundPath = std::move(abcShown);
+            row.halfSkip = shown(half);
+            row.fullSkip = shown(full);
         }
     }
     return chart;

@@ -33,9 +33,8 @@ refused() {
             "2||angulon-chart: $message|${kept:+chart.out }|$kept"
     done
 }
-refused "--from: not a number the window reads" --from abc --to 2 --step 1 --decimal .
+refused "--from: not a number the window reads" --from abc --to 2 --step 1 --format xlsx
 refused "--to: not a number the window reads" --from 1 --to 2.5 --step 1 --decimal ,
-refused "--from: a thickness must be greater than zero" --from 0 --to 1 --step 1 --format xlsx
 refused "--step: the step must be greater than zero" --from 1 --to 2 --step 0 --decimal .
 refused "--angles: 70 is given twice" --from 1 --to 2 --step 1 --angles 70,070
 refused "--format: must be text, csv, html or xlsx (see angulon-chart --help)" --from 1 --to 2 --step 1 --format pdf

@@ -2,8 +2,6 @@
 
 #include "chart/writers.h"
 
-#include "core/number.h"
-
 #include <xlsxwriter.h>
 
 #include <algorithm>
@@ -60,19 +58,11 @@ private:
     std::string folder_;
 };
 
-// A cell's number, as the shown text reads, and the format that shows it
-// with that text's decimals ("6.50" gives 6.5 shown as 0.00).
-struct Cell {
-    double value;
-    std::string format;
-};
-Cell numberCell(const std::string &text, char decimal)
+// The number format that shows a cell with its decimals (2 gives 0.00).
+std::string numberFormat(const core::ChartCell &cell)
 {
-    const auto number = core::readNumber(text, decimal);
-    if (!number)
-        throw std::runtime_error("a cell is not a number: " + text);
-    const auto decimals = static_cast<std::size_t>(std::max(0LL, -number->exponent));
-    return {number->value, decimals ? "0." + std::string(decimals, '0') : "0"};
+    const auto decimals = static_cast<std::size_t>(cell.decimals);
+    return decimals ? "0." + std::string(decimals, '0') : "0";
 }
 
 void check(lxw_error error)
@@ -119,10 +109,9 @@ std::string writeXlsx(const Sheet &sheet)
     };
 
     const auto names = headers(sheet.request);
-    const std::vector<std::string> &angles = sheet.chart.angles;
-    const std::vector<core::ChartRow> &rows = sheet.chart.rows;
-    for (std::size_t angle = 0; angle < angles.size(); ++angle) {
-        const std::string name = angles[angle] + "\u00b0";
+    const core::Chart &chart = sheet.chart;
+    for (std::size_t angle = 0; angle < chart.angles.size(); ++angle) {
+        const std::string name = std::string(chart.angles[angle].text) + "\u00b0";
         lxw_worksheet *worksheet = workbook_add_worksheet(workbook.get(), name.c_str());
         if (!worksheet)
             throw std::runtime_error("cannot add the sheet " + name);
@@ -131,12 +120,12 @@ std::string writeXlsx(const Sheet &sheet)
             check(worksheet_write_string(worksheet, 0, column, names[column].c_str(), bold));
         }
         worksheet_freeze_panes(worksheet, 1, 0);
-        lxw_row_t line = 1;
-        for (std::size_t i = angle; i < rows.size(); i += angles.size(), ++line) {
-            const auto texts = cells(rows[i]);
+        for (std::size_t k = 0; k < chart.thicknesses(); ++k) {
+            const auto line = static_cast<lxw_row_t>(k + 1);
+            const auto row = cells(chart.row(k, angle));
             for (lxw_col_t column = 0; column < columnCount; ++column) {
-                const Cell cell = numberCell(*texts[column], sheet.request.decimal);
-                check(worksheet_write_number(worksheet, line, column, cell.value, formatOf(cell.format)));
+                const core::ChartCell &cell = *row[column];
+                check(worksheet_write_number(worksheet, line, column, cell.value, formatOf(numberFormat(cell))));
             }
         }
     }

@@ -20,7 +20,7 @@ std::array<std::string, columnCount> headers(const core::ChartRequest &request)
     return {"Thickness" + unit, "Angle", "A-B" + unit, "A-B-C" + unit, "Half skip" + unit, "Full skip" + unit};
 }
 
-std::array<const std::string *, columnCount> cells(const ChartRow &row)
+std::array<const core::ChartCell *, columnCount> cells(const ChartRow &row)
 {
     return {&row.thickness, &row.angle, &row.abSoundPath, &row.abcSoundPath, &row.halfSkip, &row.fullSkip};
 }
@@ -31,7 +31,7 @@ std::string rangeText(const Sheet &sheet, std::string_view degree)
     std::string text = "thickness " + chart.from + " to " + chart.to + " by " + chart.step
                        + std::string(core::unitSuffix(core::unitRule(sheet.request.inch))) + ", angles ";
     for (std::size_t i = 0; i < chart.angles.size(); ++i)
-        text += (i ? ", " : "") + chart.angles[i] + std::string(degree);
+        text.append(i ? ", " : "").append(chart.angles[i].text).append(degree);
     return text;
 }
 
@@ -48,8 +48,12 @@ void eachLine(const Sheet &sheet, Write write)
     for (std::size_t i = 0; i < columnCount; ++i)
         headerCells[i] = &names[i];
     write(headerCells);
-    for (const ChartRow &row : sheet.chart.rows)
-        write(cells(row));
+    for (const ChartRow &row : sheet.chart.rows) {
+        std::array<const std::string *, columnCount> texts{};
+        for (std::size_t i = 0; i < columnCount; ++i)
+            texts[i] = &cells(row)[i]->text;
+        write(texts);
+    }
 }
 
 // Drawing coordinates, written the same in every locale.
@@ -180,7 +184,8 @@ std::string pageRules(const Sheet &sheet)
     std::string rules = std::string("@page { size: ") + (sheet.paper == Paper::A4 ? "A4" : "letter")
                         + "; @top-left { content: \"Angulon chart: " + rangeText(sheet, "\\B0 ")
                         + "\"; } @bottom-left { content: \"" + footerText(sheet) + "\"; } }\n";
-    for (const std::string &angle : sheet.chart.angles) {
+    for (const core::AngleFactors &factors : sheet.chart.angles) {
+        const std::string angle(factors.text);
         rules += "@page angle" + angle + " { @top-right { content: \"" + angle + "\\B0  probe\"; } }\n";
         rules += ".angle" + angle + " { page: angle" + angle + "; }\n";
     }
@@ -213,7 +218,7 @@ std::string writeText(const Sheet &sheet)
     for (const ChartRow &row : sheet.chart.rows) {
         const auto texts = cells(row);
         for (std::size_t i = 0; i < columnCount; ++i)
-            widths[i] = std::max(widths[i], texts[i]->size());
+            widths[i] = std::max(widths[i], texts[i]->text.size());
     }
     std::string text = "Angulon chart: " + rangeText(sheet, "") + " degrees\n" + abcNote + "\n\n";
     const auto line = [&](const auto &texts) {
@@ -234,6 +239,7 @@ std::string writeCsv(const Sheet &sheet)
     // the cells hold digits, a sign and the decimal separator.
     const char separator = sheet.request.decimal == ',' ? ';' : ',';
     std::string csv;
+    csv.reserve(64 * (sheet.chart.rows.size() + 1));
     const auto record = [&](const auto &texts) {
         for (std::size_t i = 0; i < columnCount; ++i)
             csv.append(i ? 1 : 0, separator).append(*texts[i]);
@@ -246,12 +252,12 @@ std::string writeCsv(const Sheet &sheet)
 std::string writeHtml(const Sheet &sheet)
 {
     const core::ChartRequest &request = sheet.request;
-    const std::vector<std::string> &angles = sheet.chart.angles;
+    const core::Chart &chart = sheet.chart;
     const std::string range = htmlEscaped(rangeText(sheet, "\u00b0"));
     std::string html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<meta name=\"viewport\" "
                        "content=\"width=device-width, initial-scale=1\">\n<title>Angulon chart: "
                        + range + "</title>\n<style>" + pageRules(sheet) + style
-                       + "</style>\n</head>\n<body>\n<header class=\"angle" + angles.front()
+                       + "</style>\n</head>\n<body>\n<header class=\"angle" + std::string(chart.angles.front().text)
                        + "\">\n<h1>Angulon chart</h1>\n<p>For " + range
                        + ". Each cell is what the Angulon window shows for its row: A-B and A-B-C on Sound Path with "
                          "the thickness typed; the half and full skip on Surface Travel with A-B and A-B-C pasted "
@@ -264,12 +270,11 @@ std::string writeHtml(const Sheet &sheet)
         html += std::string("<tr><th>") + left + "</th><td></td><th>" + right + "</th><td></td></tr>\n";
     html += "</table>\n</header>\n";
     const auto names = headers(request);
-    const std::size_t angleCount = angles.size();
-    const std::size_t thicknesses = sheet.chart.rows.size() / angleCount;
-    for (std::size_t angle = 0; angle < angleCount; ++angle) {
-        const auto lookup = core::lookupAngle(angles[angle], request.decimal);
-        html += "<section class=\"angle" + angles[angle] + "\">\n<h2>" + angles[angle] + "\u00b0 probe</h2>\n<figure>\n"
-                + beamDrawing(*lookup.factors)
+    const std::size_t thicknesses = chart.thicknesses();
+    for (std::size_t angle = 0; angle < chart.angles.size(); ++angle) {
+        const std::string degrees(chart.angles[angle].text);
+        html += "<section class=\"angle" + degrees + "\">\n<h2>" + degrees + "\u00b0 probe</h2>\n<figure>\n"
+                + beamDrawing(chart.angles[angle])
                 + "<figcaption>A: the beam enters the scanning surface; B: it meets the back wall; C: it is back "
                   "on the surface. A-B is one leg, A-B-C the full skip; the half and full skip are measured on "
                   "the surface from A.</figcaption>\n</figure>\n<table class=\"chart\">\n<thead>\n<tr>";
@@ -285,8 +290,8 @@ std::string writeHtml(const Sheet &sheet)
             else if (k == 0)
                 html += "<tbody>\n";
             html += "<tr>";
-            for (const std::string *cell : cells(sheet.chart.rows[k * angleCount + angle]))
-                html += "<td>" + htmlEscaped(*cell) + "</td>";
+            for (const core::ChartCell *cell : cells(chart.row(k, angle)))
+                html += "<td>" + htmlEscaped(cell->text) + "</td>";
             html += "</tr>\n";
         }
         html += "</tbody>\n</table>\n</section>\n";

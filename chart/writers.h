@@ -31,7 +31,7 @@ inline constexpr std::size_t columnCount = 6;
 
 // The columns' headers, naming the unit, and a row's cells, in that order.
 std::array<std::string, columnCount> headers(const core::ChartRequest &request);
-std::array<const std::string *, columnCount> cells(const core::ChartRow &row);
+std::array<const core::ChartCell *, columnCount> cells(const core::ChartRow &row);
 
 // The chart's range and angles in words ("thickness 1 to 2 by 1 mm, angles
 // 70, 45" with degree after each angle).

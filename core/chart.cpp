@@ -4,8 +4,6 @@
 
 #include "core/anglefactors.h"
 #include "core/fieldrules.h"
-#include "core/soundpath.h"
-#include "core/surfacetravel.h"
 
 #include <algorithm>
 #include <array>
@@ -75,24 +73,14 @@ std::string writeDecimal(long long mantissa, int scale, char decimal)
     return negative ? '-' + digits : digits;
 }
 
-// A result as its field shows it, less the unit suffix.
-std::string shownNumber(const std::string &field, bool inch)
+// A cell of its text, read by the window's number rules.
+ChartCell cell(std::string text, char decimal)
 {
-    const std::string_view suffix = unitSuffix(unitRule(inch));
-    return field.ends_with(suffix) ? field.substr(0, field.size() - suffix.size()) : field;
+    const Number number = readNumber(text, decimal).value();
+    return {std::move(text), number.value, static_cast<int>(std::max(0LL, -number.exponent))};
 }
 
 ChartRefusal refuse(ChartRefusal::Input input, std::string problem) { return ChartRefusal{input, std::move(problem)}; }
-
-// Surface Travel with a sound path pasted in as shown.
-std::variant<std::string, Prompt> surfaceTravel(const std::string &soundPath, const std::string &angle, bool inch,
-                                                char decimal)
-{
-    const auto outcome = calculateSurfaceTravel({.soundPath = soundPath, .angle = angle, .inch = inch}, decimal);
-    if (const auto *prompt = std::get_if<Prompt>(&outcome))
-        return *prompt;
-    return std::get<SurfaceTravelFields>(outcome).surfaceTravel;
-}
 
 } // namespace
 
@@ -124,10 +112,11 @@ std::variant<Chart, ChartRefusal> makeChart(const ChartRequest &request)
         const auto lookup = lookupAngle(typed, decimal);
         if (lookup.status != AngleLookup::Status::Matched)
             return refuse(Input::Angles, typed + ": " + prompts::angle);
-        std::string angle(lookup.factors->text);
-        if (std::find(chart.angles.begin(), chart.angles.end(), angle) != chart.angles.end())
-            return refuse(Input::Angles, angle + " is given twice");
-        chart.angles.push_back(std::move(angle));
+        const AngleFactors &angle = *lookup.factors;
+        const auto same = [&angle](const AngleFactors &given) { return given.text == angle.text; };
+        if (std::find_if(chart.angles.begin(), chart.angles.end(), same) != chart.angles.end())
+            return refuse(Input::Angles, std::string(angle.text) + " is given twice");
+        chart.angles.push_back(angle);
     }
 
     // Everything in whole units of the finest scale the three are typed in;
@@ -149,25 +138,36 @@ std::variant<Chart, ChartRefusal> makeChart(const ChartRequest &request)
     long long unit = 1;
     for (int s = written; s < scale; ++s)
         unit *= 10;
+    const Unit results = unitRule(request.inch);
+    const std::size_t suffix = unitSuffix(results).size();
+    // A raw result as its field shows it, less the unit suffix.
+    const auto shown = [&](const std::string &raw) {
+        const std::string field = formatResult(raw, results, decimal);
+        return cell(field.substr(0, field.size() - suffix), decimal);
+    };
+    // The window's steps for a row, each from the number its field reads as:
+    // Sound Path stores A-B from the thickness typed and A-B-C from what A-B
+    // stores; Surface Travel reads each sound path pasted as shown. A range
+    // of at most 19 digits keeps every result far below the largest double,
+    // so none is refused as too large to show.
+    std::string ab, abc, half, full;
     std::vector<ChartRow> &rows = chart.rows;
     rows.reserve(static_cast<std::size_t>(count) * chart.angles.size());
     for (long long k = 0; k < count; ++k) {
-        const std::string thickness = writeDecimal((*first + k * *stride) / unit, written, decimal);
-        for (const std::string &angle : chart.angles) {
-            const auto soundPath =
-                calculateSoundPath({.thickness = thickness, .angle = angle, .inch = request.inch}, decimal);
-            if (const auto *prompt = std::get_if<Prompt>(&soundPath))
-                return refuse(Input::Row, thickness + ": " + prompt->text);
-            const auto &paths = std::get<SoundPathFields>(soundPath);
-            const auto half = surfaceTravel(paths.abSoundPath, angle, request.inch, decimal);
-            const auto full = surfaceTravel(paths.abcSoundPath, angle, request.inch, decimal);
-            for (const auto *skip : {&half, &full}) {
-                if (const auto *prompt = std::get_if<Prompt>(skip))
-                    return refuse(Input::Row, thickness + ": " + prompt->text);
-            }
-            const auto shown = [&request](const std::string &field) { return shownNumber(field, request.inch); };
-            rows.push_back({thickness, angle, shown(paths.abSoundPath), shown(paths.abcSoundPath),
-                            shown(std::get<std::string>(half)), shown(std::get<std::string>(full))});
+        const ChartCell thickness = cell(writeDecimal((*first + k * *stride) / unit, written, decimal), decimal);
+        for (const AngleFactors &factors : chart.angles) {
+            const double b = storeRaw(ab, thickness.value / factors.soundPathDivisor, decimal).value();
+            storeRaw(abc, b + b, decimal).value();
+            ChartCell abShown = shown(ab), abcShown = shown(abc);
+            storeRaw(half, abShown.value * factors.surfaceTravelMultiplier, decimal).value();
+            storeRaw(full, abcShown.value * factors.surfaceTravelMultiplier, decimal).value();
+            ChartRow &row = rows.emplace_back();
+            row.thickness = thickness;
+            row.angle = {std::string(factors.text), factors.degrees, 0};
+            row.abSoundPath = std::move(abShown);
+            row.abcSoundPath = std::move(abcShown);
+            row.halfSkip = shown(half);
+            row.fullSkip = shown(full);
         }
     }
     return chart;

@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include "core/anglefactors.h"
+
 #include <string>
 #include <variant>
 #include <vector>
@@ -24,33 +26,45 @@ struct ChartRequest {
     char decimal = '.';
 };
 
-// One thickness at one angle; each result as its field shows it, without
-// the unit suffix.
+// A cell of the chart: the text its field shows, without the unit suffix,
+// the number that text reads as, and its count of decimals.
+struct ChartCell {
+    std::string text = {};
+    double value = 0.0;
+    int decimals = 0;
+    bool operator==(const ChartCell &) const = default;
+};
+
+// One thickness at one angle.
 struct ChartRow {
-    std::string thickness = {}; // the text typed into the thickness field
-    std::string angle = {};
-    std::string abSoundPath = {};
-    std::string abcSoundPath = {};
-    std::string halfSkip = {};
-    std::string fullSkip = {};
+    ChartCell thickness = {}; // the text typed into the thickness field
+    ChartCell angle = {};
+    ChartCell abSoundPath = {};
+    ChartCell abcSoundPath = {};
+    ChartCell halfSkip = {};
+    ChartCell fullSkip = {};
     bool operator==(const ChartRow &) const = default;
 };
 
 // A chart to write: the range as its rows step it ("6.50 mm" gives "6.50",
-// "1/2" gives "0.5"), the angles as the table writes them ("070" gives
-// "70"), and the rows, ordered by thickness, then by angle in the order
-// asked for.
+// "1/2" gives "0.5"), the angles in the order asked for, and the rows,
+// ordered by thickness, then by angle.
 struct Chart {
     std::string from = {};
     std::string to = {};
     std::string step = {};
-    std::vector<std::string> angles = {};
+    std::vector<AngleFactors> angles = {};
     std::vector<ChartRow> rows = {};
+
+    std::size_t thicknesses() const { return angles.empty() ? 0 : rows.size() / angles.size(); }
+    // The row of the n-th thickness at the a-th angle.
+    const ChartRow &row(std::size_t n, std::size_t a) const { return rows[n * angles.size() + a]; }
 };
 
-// Why no chart: the input at fault and what is wrong with it (for a row the
-// window refuses, the window's own prompt after the thickness, and for an
-// angle not in the table, its prompt after the angle).
+// Why no chart: the input at fault and what is wrong with it (for an angle
+// not in the table, the window's prompt after the angle). No row is refused:
+// a range of at most 19 digits keeps every result far below the largest
+// double; Row stays for the callers that name it.
 struct ChartRefusal {
     enum class Input { From, To, Step, Angles, Row };
     Input input;

@@ -12,78 +12,56 @@
 set -euo pipefail
 chart=$1
 . "$(dirname "$0")/lib.sh"
-work=$scratch
+cd "$scratch"
 
 browser() {
     timeout 120 chromium --headless --no-sandbox --disable-gpu --disable-background-networking --no-first-run \
-        --no-default-browser-check --user-data-dir="$work/profile" "$@" >"$work/chromium.log" 2>&1 ||
-        { cat "$work/chromium.log" >&2; fail "chromium did not finish: $*"; }
+        --no-default-browser-check --user-data-dir="$scratch/profile" "$@" >chromium.log 2>&1 ||
+        { cat chromium.log >&2; fail "chromium did not finish: $*"; }
 }
 
 # prints NAME PAPER UNIT TITLE CHART_OPTION...: prints the chart to NAME.pdf
 # and checks its pages; PAPER is the size the PDF must have.
 prints() {
-    local name=$1 paper=$2 unit=$3 title=$4
+    local name=$1 paper=$2 unit=$3 title=$4 page text rows angles width height box
     shift 4
-    "$chart" "$@" --unit "$unit" --decimal . --format html -o "$work/$name.html"
-    "$chart" "$@" --unit "$unit" --decimal . --format csv | tr -d '\r' | tail -n +2 | tr ',' ' ' | sort >"$work/expected"
-    browser --no-pdf-header-footer --print-to-pdf="$work/$name.pdf" "file://$work/$name.html"
-    local info pages size
-    info=$(pdfinfo "$work/$name.pdf")
-    pages=$(echo "$info" | sed -n 's/^Pages: *//p')
-    size=$(echo "$info" | sed -n 's/^Page size: *//p')
-    echo "$name: $pages pages of $size"
-    echo "$size" | grep -qi "($paper)" || fault "$name: printed on $size, not $paper"
-
-    : >"$work/rows"
-    local page text top rows angles
+    "$chart" "$@" --unit "$unit" --decimal . --format html -o "$name.html"
+    browser --no-pdf-header-footer --print-to-pdf="$scratch/$name.pdf" "file://$scratch/$name.html"
+    local pages size header="Thickness ($unit) \+Angle \+A-B ($unit) \+A-B-C ($unit) \+Half skip ($unit) \+Full skip ($unit)"
+    pages=$(pdfinfo "$name.pdf" | sed -n 's/^Pages: *//p')
+    size=$(pdfinfo "$name.pdf" | sed -n 's/^Page size: .*(\(.*\))$/\1/p')
+    expect "$name: paper" "${size,,}" "${paper,,}"
+    : >rows
     for page in $(seq "$pages"); do
-        text=$(pdftotext -layout -f "$page" -l "$page" "$work/$name.pdf" -)
+        text=$(pdftotext -layout -f "$page" -l "$page" "$name.pdf" -)
         rows=$(sed -n 's/^ *\([0-9][0-9.]* \+\(70\|60\|45\)\( \+[0-9]\+\.[0-9]\{3\}\)\{4\}\) *$/\1/p' <<<"$text" |
             tr -s ' ')
+        echo "$rows" >>rows
         # Here-strings, not pipes: under pipefail, a grep -q or head that is
         # done early would fail the check by the writer's broken pipe.
-        top=${text%%$'\n'*}
-        grep -q "^Angulon chart: $title  .*probe$" <<<"$top" || fault "$name: page $page is headed '$top'"
-        grep -q "^Written by angulon-chart .*  page $page of $pages$" <<<"$text" ||
-            fault "$name: page $page does not end with the program and 'page $page of $pages'"
-        [ -n "$rows" ] || { fault "$name: page $page holds no row"; continue; }
-        echo "$rows" >>"$work/rows"
-        angles=$(echo "$rows" | cut -d' ' -f2 | sort -u)
-        grep -q " ${angles}° probe$" <<<"$top" ||
-            fault "$name: page $page with rows at $angles degrees is headed '$top'"
-        grep -q "Thickness ($unit) \+Angle \+A-B ($unit) \+A-B-C ($unit) \+Half skip ($unit) \+Full skip ($unit)" <<<"$text" ||
-            fault "$name: page $page has rows but no header"
-        [ "$(echo "$rows" | wc -l)" -ge 3 ] || fault "$name: page $page holds only $(echo "$rows" | wc -l) row(s)"
+        angles=$(cut -d' ' -f2 <<<"$rows" | sort -u | tr '\n' ' ')
+        expect "$name: page $page (top, header, foot, three rows or more)" \
+            "$(tr -s ' ' <<<"${text%%$'\n'*}")|$(grep -c "$header" <<<"$text")|$(grep -c "^Written by angulon-chart .*  page $page of $pages$" <<<"$text")|$(($(grep -c . <<<"$rows") >= 3))" \
+            "Angulon chart: $title ${angles% }° probe|1|1|1"
     done
-    sort "$work/rows" >"$work/printed"
-    if ! cmp -s "$work/printed" "$work/expected"; then
-        fault "$name: the printed rows differ from the chart's (< printed, > chart):"
-        diff "$work/printed" "$work/expected" | head -20 >&2
-    fi
-    echo "$name: $(wc -l <"$work/printed") whole rows, each once"
+    expect "$name: the rows printed (<) against the chart's (>)" \
+        "$(sort rows | diff - <(csv_rows "$chart" "$@" --unit "$unit" --decimal . | tr ',' ' ' | sort) | head -20)" ""
 
     # Everything drawn keeps at least 5 mm from every edge of its page.
-    pdftoppm -r 50 -png "$work/$name.pdf" "$work/$name-page"
-    local margin=$((5 * 50 * 10 / 254)) image width height box
-    for image in "$work/$name"-page-*.png; do
+    pdftoppm -r 50 -png "$name.pdf" "$name-page"
+    local margin=$((5 * 50 * 10 / 254)) image
+    for image in "$name"-page-*.png; do
         read -r width height box <<<"$(convert "$image" -format '%w %h %@' info:)"
-        if [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]]; then
-            local w=${BASH_REMATCH[1]} h=${BASH_REMATCH[2]} x=${BASH_REMATCH[3]} y=${BASH_REMATCH[4]}
-            if [ "$x" -lt "$margin" ] || [ "$y" -lt "$margin" ] || [ $((x + w)) -gt $((width - margin)) ] ||
-                [ $((y + h)) -gt $((height - margin)) ]; then
-                fault "$name: $(basename "$image") is drawn to its edge ($box on ${width}x${height})"
-            fi
-        fi
+        [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || continue
+        local w=${BASH_REMATCH[1]} h=${BASH_REMATCH[2]} x=${BASH_REMATCH[3]} y=${BASH_REMATCH[4]}
+        expect "$name: $image, $box on ${width}x${height}, within its margins" \
+            "$((x >= margin && y >= margin && x + w <= width - margin && y + h <= height - margin))" 1
     done
 
     # No picture was turned into pixels: the drawings are vectors with text.
-    local images labels drawings
-    images=$(pdfimages -list "$work/$name.pdf" | tail -n +3 | wc -l)
-    [ "$images" -eq 0 ] || fault "$name: $images raster images in the PDF"
-    labels=$(pdftotext "$work/$name.pdf" - | grep -c "^B-C$") || true
-    drawings=$(grep -c "<svg " "$work/$name.html")
-    [ "$labels" -eq "$drawings" ] || fault "$name: $labels of $drawings drawings with their labels as text"
+    expect "$name: raster images, drawings with their labels as text" \
+        "$(pdfimages -list "$name.pdf" | tail -n +3 | wc -l) $(pdftotext "$name.pdf" - | grep -c "^B-C$" || true)" \
+        "0 $(grep -c "<svg " "$name.html")"
 }
 
 range=(--from 1 --to 100 --step 0.5)
@@ -96,9 +74,9 @@ prints one-angle A4 mm "thickness 1 to 33 by 1 mm, angles 70°" --from 1 --to 33
 
 # On a phone 390 pixels wide nothing reaches past the page's right edge: the
 # page is held to that width in a wider window, whose rest must stay blank.
-sed 's|</head>|<style>html { width: 390px; }</style></head>|' "$work/mm-a4.html" >"$work/phone.html"
-browser --hide-scrollbars --window-size=600,1400 --screenshot="$work/phone.png" "file://$work/phone.html"
-past=$(convert "$work/phone.png" -crop 205x1400+395+0 +repage -format '%@' info: 2>/dev/null)
-[ "$past" = "0x0+205+1400" ] || fault "on a phone's width the page runs past its right edge ($past)"
+sed 's|</head>|<style>html { width: 390px; }</style></head>|' mm-a4.html >phone.html
+browser --hide-scrollbars --window-size=600,1400 --screenshot="$scratch/phone.png" "file://$scratch/phone.html"
+expect "on a phone's width, what is drawn past its right edge" \
+    "$(convert phone.png -crop 205x1400+395+0 +repage -format '%@' info: 2>/dev/null)" "0x0+205+1400"
 
 finish "every paper prints every row whole under a header, each page named and numbered"

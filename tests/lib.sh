@@ -33,3 +33,17 @@ trap 'eval "$exit_commands"; rm -rf "$scratch"' EXIT
 # at_exit COMMAND: runs COMMAND too when the script ends, before the scratch
 # folder goes.
 at_exit() { exit_commands="$1; $exit_commands"; }
+
+# The chart's scripts.
+# run COMMAND...: runs COMMAND with no input, leaving its exit status in
+# status, its standard error in err (Wine's console line ends dropped) and its
+# standard output in the scratch folder's .out.
+run() {
+    "$@" >"$scratch/.out" 2>"$scratch/.err" </dev/null
+    status=$?
+    err=$(tr -d '\r' <"$scratch/.err")
+}
+# expect WHAT GOT WANTED: a check that GOT is WANTED.
+expect() { [ "$2" = "$3" ] || fault "$1: '$2', not '$3'"; }
+# csv_rows CHART ARGUMENT...: the rows CHART writes as CSV, without the header.
+csv_rows() { "$@" --format csv | tr -d '\r' | tail -n +2; }

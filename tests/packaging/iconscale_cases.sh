@@ -9,8 +9,7 @@
 # pictures that are not square, are refused.
 # Usage: iconscale_cases.sh TOOL ASSETS_DIR
 set -u
-tool=$1
-assets=$2
+tool=$1 assets=$2
 . "$(dirname "$0")/../lib.sh"
 cp "$assets"/frame2.xpm "$assets"/frame3*.xpm "$scratch"
 cd "$scratch" || exit 1

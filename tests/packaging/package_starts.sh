@@ -30,6 +30,7 @@ entry=usr/share/applications/$app_id.desktop
 metainfo="$root/usr/share/metainfo/$app_id.metainfo.xml"
 icon=$(sed -n 's/^Icon=//p' "$root/$entry") || fail "the package has no /$entry"
 # Nothing else rides along (test programs, libraries of the build tools).
+# shellcheck disable=SC2046 # a pattern for each icon size
 only_files "$root" usr/bin/angulon usr/bin/angulon-chart usr/share/man/man1/angulon-chart.1.gz "$entry" \
     "${metainfo#"$root/"}" usr/share/doc/angulon/LICENSE usr/share/doc/angulon/copyright 'usr/share/angulon/web/*' \
     $(for size in 16 24 32 48 64 128 256; do echo "usr/share/icons/hicolor/${size}x$size/apps/$icon.png"; done)
@@ -51,6 +52,7 @@ EOF
 
 # The menu runs the entry's Exec line with the installed programs on PATH.
 command=$(sed -n 's/^Exec=//p' "$root/$entry")
+# shellcheck disable=SC2086 # the command line is split as the menu splits it
 output=$(PATH="$root/usr/bin:$PATH" QT_QPA_PLATFORM=offscreen ANGULON_EXIT_WHEN_SHOWN=1 timeout 60 $command) ||
     fault "'$command' from the unpacked package failed (exit $?)"
 echo "$output" | grep -qx "angulon $version: main window \"Angulon\" shown" || fault "'$command' printed: $output"

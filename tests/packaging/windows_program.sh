@@ -17,18 +17,6 @@ program=$1 chart=$2 setup=$3 objdump=$4 version=$5 license=$6 windows="$7;KERNEL
 shift 7
 . "$(dirname "$0")/../lib.sh"
 
-# Each row: a program, its subsystem (2 GUI, 3 console) and what it may import.
-while read -r exe subsystem allowed; do
-    headers=$("$objdump" -p "$exe")
-    expect "$exe's subsystem" "$(echo "$headers" | sed -n 's/^Subsystem[[:space:]]*\([0-9]*\).*/\1/p')" "0000000$subsystem"
-    for dll in $(echo "$headers" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr '[:upper:]' '[:lower:]'); do
-        case ";$allowed;" in *";$dll;"*) ;; *) fault "$exe imports $dll, which neither Windows nor the packages provide" ;; esac
-    done
-done <<EOF
-$program 2 $(printf '%s;' "$windows" USER32.dll SHELL32.dll "$@" | tr '[:upper:]' '[:lower:]')
-$chart 3 $(echo "$windows" | tr '[:upper:]' '[:lower:]')
-EOF
-
 # The four numbers Windows shows as the file and product version: the
 # project's version without its zero padding, and a fourth 0.
 four=$(echo "$version" | awk -F. '{ printf "%d.%d.%d.0", $1, $2, $3 }')
@@ -38,7 +26,29 @@ version_string() {
     wrestool -x --raw --type=version "$1" | iconv -f UTF-16LE -t UTF-8 -c |
         perl -0777 -ne "print \$1 if /\\Q$2\\E\\0+([^\\0]+)/"
 }
-descriptions=
+
+# Each row: a program, its subsystem (2 GUI, 3 console) and what it may import.
+while read -r exe subsystem allowed; do
+    headers=$("$objdump" -p "$exe")
+    expect "$exe's subsystem" "$(echo "$headers" | sed -n 's/^Subsystem[[:space:]]*\([0-9]*\).*/\1/p')" "0000000$subsystem"
+    for dll in $(echo "$headers" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr '[:upper:]' '[:lower:]'); do
+        case ";$allowed;" in *";$dll;"*) ;; *) fault "$exe imports $dll, which neither Windows nor the packages provide" ;; esac
+    done
+    expect "$exe's OriginalFilename" "$(version_string "$exe" OriginalFilename)" "$(basename "$exe")"
+    wrestool -l --type=group_icon "$exe" | grep -q . || fault "$exe has no icon"
+    # A manifest Windows cannot parse stops the program from starting.
+    manifest=$(wrestool -x --raw --type=24 --name=1 "$exe" | tr -s ' \n' ' ')
+    echo "$manifest" | python3 -c 'import sys, xml.dom.minidom; xml.dom.minidom.parse(sys.stdin)' ||
+        fault "$exe has no manifest Windows can read"
+    for part in "version=\"$four\"" 'level="asInvoker"' 'supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"' \
+        '>PerMonitorV2</dpiAwareness>' '>true/pm</dpiAware>' 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"'; do
+        echo "$manifest" | grep -qF "$part" || fault "$exe's manifest lacks $part"
+    done
+done <<EOF
+$program 2 $(printf '%s;' "$windows" USER32.dll SHELL32.dll "$@" | tr '[:upper:]' '[:lower:]')
+$chart 3 $(echo "$windows" | tr '[:upper:]' '[:lower:]')
+EOF
+
 for exe in "$program" "$chart" "$setup"; do
     while read -r key expected; do
         expect "$exe's $key" "$(version_string "$exe" "$key")" "$expected"
@@ -53,21 +63,7 @@ EOF
     expect "$exe's fixed versions" "$(wrestool -x --raw --type=version "$exe" | perl -0777 -ne '/\xbd\x04\xef\xfe.{4}(.{16})/s and
         printf "%d.%d.%d.%d %d.%d.%d.%d", map { ($_ >> 16, $_ & 0xffff) } unpack "V4", $1')" "$four $four"
     [ -n "$(version_string "$exe" CompanyName)" ] || fault "$exe names no company"
-    descriptions="$descriptions$(version_string "$exe" FileDescription)
-"
+    { version_string "$exe" FileDescription && echo; } >>"$scratch/descriptions"
 done
-expect "the number of descriptions, each its own" "$(printf %s "$descriptions" | sort -u | grep -c .)" 3
-
-for exe in "$program" "$chart"; do
-    expect "$exe's OriginalFilename" "$(version_string "$exe" OriginalFilename)" "$(basename "$exe")"
-    wrestool -l --type=group_icon "$exe" | grep -q . || fault "$exe has no icon"
-    # A manifest Windows cannot parse stops the program from starting.
-    manifest=$(wrestool -x --raw --type=24 --name=1 "$exe" | tr -s ' \n' ' ')
-    echo "$manifest" | python3 -c 'import sys, xml.dom.minidom; xml.dom.minidom.parse(sys.stdin)' ||
-        fault "$exe has no manifest Windows can read"
-    for part in "version=\"$four\"" 'level="asInvoker"' 'supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"' \
-        '>PerMonitorV2</dpiAwareness>' '>true/pm</dpiAware>' 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"'; do
-        echo "$manifest" | grep -qF "$part" || fault "$exe's manifest lacks $part"
-    done
-done
+expect "the number of descriptions, each its own" "$(sort -u "$scratch/descriptions" | grep -c .)" 3
 finish "$(basename "$program") a Windows GUI program, $(basename "$chart") a console program without Qt, both with icon and manifest; they and $(basename "$setup") carry version $version"

@@ -34,6 +34,7 @@ user_folder="$(windows_variable LOCALAPPDATA)\\Programs\\$name"
 machine_folder="$(windows_variable ProgramFiles)\\$name"
 # An installation for the current user has its registry key in HKCU, one
 # for all users in HKLM, each with a Start menu of its own.
+# shellcheck disable=SC2034 # read by state through eval
 menu_HKCU="$(windows_variable APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs"
 menu_HKLM="$(windows_variable ProgramData)\\Microsoft\\Windows\\Start Menu\\Programs"
 key="Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$name"
@@ -61,13 +62,12 @@ state() {
     eval "menu=\$menu_$1"
     if [ -z "$folder" ]; then
         ! wine reg query "$hive\\$key" </dev/null >/dev/null 2>&1 || fault "there is a registry key $hive\\$key"
-        for link in "$name.lnk" "$name chart command prompt.lnk"; do
-            [ ! -e "$(unix_path "$menu\\$link")" ] || fault "there is a Start-menu entry $menu\\$link"
-        done
+        find "$(unix_path "$menu")" -iname "*$name*" | grep . && fault "there are Start-menu entries of $name in $menu"
         return 0
     fi
     unix=$(unix_path "$folder")
     [ -f "$unix/$program" ] || fail "no $folder\\$program"
+    # shellcheck disable=SC2046 # one word a file
     say "files in $folder:" $(cd "$unix" && find . -type f | LC_ALL=C sort)
     values=$(wine reg query "$hive\\$key" </dev/null 2>/dev/null) || fail "no registry key $hive\\$key"
     uninstaller="$folder\\Uninstall.exe"
@@ -103,17 +103,14 @@ $name chart command prompt.lnk|l|$folder
 EOF
 }
 
-# uninstall HIVE: runs the QuietUninstallString of HIVE's registry key. The
-# uninstaller copies itself to a temporary folder, starts the copy and
-# returns; the copy is done once the prefix's wineserver has nothing left.
+# uninstall HIVE: runs the QuietUninstallString of HIVE's registry key as
+# Windows would. The uninstaller copies itself to a temporary folder, starts
+# the copy and returns; the copy is done once the prefix's wineserver has
+# nothing left to run.
 uninstall() {
     values=$(wine reg query "$1\\$key" </dev/null 2>/dev/null) || fail "no registry key $1\\$key"
-    quiet=$(value QuietUninstallString)
-    uninstaller=${quiet#\"}
-    uninstaller=${uninstaller%%\"*}
-    # shellcheck disable=SC2086 # the switches are split on purpose
-    timeout 300 wine "$uninstaller" ${quiet#\""$uninstaller"\"} </dev/null || fail "$quiet failed (exit $?)"
-    timeout 300 wineserver -w || fail "$quiet did not finish"
+    eval "timeout 300 wine $(value QuietUninstallString)" </dev/null || fail "$(value QuietUninstallString) failed (exit $?)"
+    timeout 300 wineserver -w || fail "$(value QuietUninstallString) did not finish"
 }
 
 # Runs ANGULON_INSTALLED_CHECK on the program in FOLDER and notes what it
@@ -141,11 +138,12 @@ snapshot "$work/before"
 # (Wine quotes a folder with a blank, which /D= does not take.) A value
 # only the earlier installation's key holds goes if an update, as it
 # should, first runs the earlier installation's uninstaller.
-user= machine=
+user='' machine=''
 while IFS='|' read -r step new_user new_machine <&3; do
     printf '\n=== %s\n' "$step"
     [ "$step" != setup ] || wine reg add "HKCU\\$key" /v EarlierVersion /d 0 /f </dev/null >/dev/null 2>&1 ||
         fail "cannot add to HKCU\\$key"
+    # shellcheck disable=SC2086 # the switches are split on purpose
     case $step in
     setup*) timeout 300 wine "$setup" /S ${step#setup} </dev/null || fail "$step failed (exit $?)" ;;
     *) uninstall "${step#uninstall }" ;;

@@ -36,6 +36,7 @@ machine_folder="$(windows_variable ProgramFiles)\\$name"
 # for all users in HKLM, each with a Start menu of its own.
 # shellcheck disable=SC2034 # read by state through eval
 menu_HKCU="$(windows_variable APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs"
+# shellcheck disable=SC2034
 menu_HKLM="$(windows_variable ProgramData)\\Microsoft\\Windows\\Start Menu\\Programs"
 key="Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$name"
 # reg query prints each value of a key as "    NAME    REG_TYPE    DATA".

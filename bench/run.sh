@@ -16,9 +16,7 @@ runs=${RUNS:-20}
 idle_runs=${IDLE_RUNS:-3}
 bench_build=${ANGULON_BENCH_BUILD:-$root/build/perf}
 
-packages+=(libbenchmark-dev libx11-dev libxdamage-dev libxtst-dev xvfb xauth openbox x11-utils chromium chromium-driver
-    python3-selenium)
-install_missing
+install_missing build linux web fonts bench
 
 # An optimised build of its own, so the figures do not depend on how build/
 # was last configured.

@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 # Shared by run.sh, test.sh, packaging/windows/build.sh and bench/run.sh:
-# installs the Debian packages the build needs (only those missing) and
+# installs the Debian packages each needs (only those missing) and
 # configures and builds the project in build/, as the preset "default" of
 # CMakePresets.json says; the other builds have presets there too, each in a
 # folder of build/.
@@ -9,16 +9,15 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
 
-packages=(cmake ninja-build g++ qt6-base-dev libfontconfig-dev libxlsxwriter-dev libgtest-dev fonts-liberation2
-    fonts-wine desktop-file-utils appstream dpkg-dev file locales python3-debian clang-format
-    # The browser page: the core compiled to WebAssembly by Debian's clang,
-    # which also runs the fuzzer with its runtime.
-    clang-14 lld-14 wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32 libclang-rt-14-dev-wasm32
-    libclang-rt-14-dev)
-
+# install_missing GROUP...: installs the Debian packages of the groups named in
+# packages.txt (one list for every script) that are not installed yet.
 install_missing() {
-    local missing=()
-    for package in "${packages[@]}"; do
+    local list missing=()
+    list=$(awk -v groups="$*" 'BEGIN { for (i = split(groups, names); i > 0; i--) wanted[names[i]] }
+        $1 in wanted { seen[$1]; for (i = 2; i <= NF; i++) print $i }
+        END { for (name in wanted) if (!(name in seen)) { print "angulon: packages.txt has no group " name >"/dev/stderr"; exit 1 } }' \
+        "$root/scripts/packages.txt") || exit 1
+    for package in $list; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$package")
         fi

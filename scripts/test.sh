@@ -3,11 +3,7 @@
 # Checks the code's formatting, builds Angulon (installing what it needs)
 # and runs every test.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
-# The chart's printed page is checked in a real browser, its PDF read back;
-# its spreadsheet is unpacked and read back by unzip; the browser page is
-# driven in Chromium by Selenium.
-packages+=(chromium chromium-driver python3-selenium poppler-utils imagemagick unzip)
-install_missing
+install_missing build linux web fonts test
 
 # Every C++ file in the repository follows .clang-format; one that does not
 # fails the run before anything is built. Outside a git checkout, every

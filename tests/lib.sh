@@ -27,6 +27,53 @@ finish() {
     exit 0
 }
 
+# The packages' checks share these.
+# expect WHAT ACTUAL EXPECTED: a fault naming WHAT unless ACTUAL is EXPECTED.
+expect() { [ "$2" = "$3" ] || fault "$1 is '$2', not '$3'"; }
+# retry COUNT PAUSE COMMAND...: runs COMMAND until it succeeds, at most COUNT
+# times, PAUSE seconds apart; fails if it never did.
+retry() {
+    retries=$1 pause=$2
+    shift 2
+    until "$@"; do
+        [ "$((retries -= 1))" -gt 0 ] || return 1
+        sleep "$pause"
+    done
+}
+# only_files DIR PATTERN...: DIR holds a file for each shell PATTERN (a path
+# in DIR) and nothing that no PATTERN matches.
+only_files() {
+    only_dir=$1
+    shift
+    for pattern in "$@"; do
+        # shellcheck disable=SC2086 # the pattern is expanded on purpose
+        (cd "$only_dir" && set -- $pattern && [ -e "$1" ]) || fault "$only_dir has no $pattern"
+    done
+    extra=$(cd "$only_dir" && find . ! -type d | sed 's|^\./||' | while read -r file; do
+        for pattern in "$@"; do
+            # shellcheck disable=SC2254 # matched as a pattern on purpose
+            case $file in $pattern) continue 2 ;; esac
+        done
+        echo "$file"
+    done)
+    [ -z "$extra" ] || fault "$only_dir holds what it should not: $extra"
+}
+# focus NAME: the last visible window whose name matches NAME takes the
+# focus, its id left in window.
+focus() {
+    window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1)
+    [ -n "$window" ] && timeout 5 xdotool windowactivate --sync "$window" 2>/dev/null &&
+        [ "$(xdotool getactivewindow 2>/dev/null)" = "$window" ]
+}
+# wine_prefix DIR: Wine runs in a new prefix DIR (made on first use) with no
+# search path but Windows' own, its programs ended when the script ends.
+wine_prefix() {
+    export WINEPREFIX="$1" WINEDEBUG=-all
+    unset WINEPATH
+    rm -rf "$WINEPREFIX"
+    at_exit 'wineserver -k 2>/dev/null || true'
+}
+
 scratch=$(mktemp -d)
 exit_commands=:
 trap 'eval "$exit_commands"; rm -rf "$scratch"' EXIT

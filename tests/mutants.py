@@ -6,7 +6,8 @@ exact_old_text occurs exactly once in its file. Ids are prefixed by area:
 core- (core/), panel- (panels/), shell- (main window and tab strip),
 info- (About and Help windows), ui- (shared widgets), version- (the
 version header cmake/version.cmake writes from the project's version),
-icon- (the icon tool and the committed Windows icon), installer- (the Windows
+icon- (the icon tool and the committed Windows icon), package- (the Debian
+package and what it installs), installer- (the Windows
 installer), windows- (the Windows program and its zip), chart- (the chart's
 rows in the core), cli- (angulon-chart, the command-line program), web- (the
 browser page: its script, its service worker, the functions it calls in the
@@ -667,6 +668,15 @@ MUTANTS = [
      '"[Angulon @PROJECT_VERSION@]"',
      'The About and Help windows call the program [Angulon 1.00.0003].'),
     # --- icons ---
+    ('package-manual-date-stale', 'chart/angulon-chart.1',
+     '.TH ANGULON-CHART 1 @ANGULON_RELEASE_DATE@ ',
+     '.TH ANGULON-CHART 1 2026-11-30 ',
+     "man angulon-chart dates the page before the release it describes."),
+    ('package-no-recommended-fonts', 'packaging/CMakeLists.txt',
+     'REGEX "^fonts ")',
+     'REGEX "^font ")',
+     'Installed from the Debian package on a bare system, the windows fall back to faces wider than Arial and '
+     'Tahoma, and captions are cut.'),
     ('icon-smoothed', IS,
      "Qt::IgnoreAspectRatio, Qt::FastTransformation)",
      "Qt::IgnoreAspectRatio, Qt::SmoothTransformation)",
@@ -1108,13 +1118,17 @@ WINDOWS_MUTANTS = [
      'set_target_properties(angulon PROPERTIES WIN32_EXECUTABLE OFF)',
      'A console window opens beside Angulon on Windows.'),
     ('windows-platform-plugin-misplaced', WIN,
-     'install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)',
-     'install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION plugins/platforms)',
+     ' platforms/QWindowsIntegrationPlugin ',
+     ' plugins/platforms/QWindowsIntegrationPlugin ',
      'Angulon from the zip or the installer does not start: Qt finds no platform plugin.'),
     ('windows-no-style-plugin', WIN,
-     'install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)',
-     '',
+     ' styles/QWindowsVistaStylePlugin)',
+     ')',
      'Angulon on Windows draws its buttons in the old Windows 95 style.'),
+    ('windows-no-qt-widgets', WIN,
+     'foreach(entry Core Gui Widgets ',
+     'foreach(entry Core Gui ',
+     'Angulon from the zip or the installer does not start: Qt6Widgets.dll is not beside it.'),
     ('windows-no-winpthread', WIN,
      'set(ANGULON_MINGW_RUNTIME libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)',
      'set(ANGULON_MINGW_RUNTIME libstdc++-6.dll libgcc_s_seh-1.dll)',

@@ -13,11 +13,6 @@
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/../../scripts/setup.sh"
 
-# fonts-wine and fonts-liberation, which Wine only recommends, hold the twins
-# of Tahoma and Arial that the Wine prefixes of the tests use.
-packages=(cmake ninja-build g++ qt6-base-dev dpkg-dev g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 nsis
-    fonts-wine fonts-liberation libgtest-dev xvfb xdotool imagemagick openbox unzip tesseract-ocr icoutils binutils)
-
 # Qt for Windows from the Debian source package whose binaries are
 # installed, so the host's moc, rcc and uic match the libraries exactly.
 qt_source_version=6.4.2+dfsg-10
@@ -162,7 +157,9 @@ start_display() {
     openbox_pid=$!
 }
 
-install_missing
+# The fonts, which Wine only recommends, hold the twins of Tahoma and Arial
+# that the Wine prefixes of the tests use.
+install_missing build fonts windows
 build_qt
 build_xlsxwriter
 [ "${1:-}" = qt ] && exit 0

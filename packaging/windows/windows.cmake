@@ -84,10 +84,22 @@ foreach(dll IN LISTS runtime_dlls)
     list(APPEND stripped_dlls ${stripped})
 endforeach()
 add_custom_target(angulon_runtime_dlls ALL DEPENDS ${stripped_dlls})
-install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets> ${stripped_dlls}
-    DESTINATION .)
-install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
-install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+install(FILES ${stripped_dlls} DESTINATION .)
+# Qt's part, the one list of it: each Qt target in the folder Qt looks in
+# for it (its DLLs beside the program, the plugins in a subfolder named
+# after their kind). The tests get the files' places in the folder as
+# ANGULON_QT_DLLS.
+set(qt_dlls)
+foreach(entry Core Gui Widgets platforms/QWindowsIntegrationPlugin styles/QWindowsVistaStylePlugin)
+    cmake_path(GET entry PARENT_PATH folder)
+    cmake_path(GET entry FILENAME target)
+    install(FILES $<TARGET_FILE:Qt6::${target}> DESTINATION ./${folder})
+    if(folder)
+        string(APPEND folder /)
+    endif()
+    list(APPEND qt_dlls ${folder}$<TARGET_FILE_NAME:Qt6::${target}>)
+endforeach()
+set(ANGULON_QT_DLLS ${qt_dlls} PARENT_SCOPE)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 # Qt's licence texts and which source the DLLs were built from, as the LGPL
 # asks; build.sh puts both beside the Qt it builds.

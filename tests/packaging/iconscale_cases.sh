@@ -9,8 +9,7 @@
 # pictures that are not square, are refused.
 # Usage: iconscale_cases.sh TOOL ASSETS_DIR
 set -u
-tool=$1
-assets=$2
+tool=$1 assets=$2
 . "$(dirname "$0")/../lib.sh"
 cp "$assets"/frame2.xpm "$assets"/frame3*.xpm "$scratch"
 cd "$scratch" || exit 1
@@ -25,12 +24,9 @@ while IFS='|' read -r expected arguments text; do
     # shellcheck disable=SC2086 # the arguments are split on purpose
     "$tool" $arguments >output 2>&1
     status=$?
-    if [ "$status" -eq "$expected" ] && { [ -z "$text" ] || grep -qF -e "$text" output; }; then
-        echo "ok      $status  $arguments${text:+  ($text)}"
-    else
-        fault "$status (expected $expected, with \"$text\"):  $arguments"
-        sed 's/^/        /' output >&2
-    fi
+    [ "$status" -eq "$expected" ] && { [ -z "$text" ] || grep -qF -e "$text" output; } && continue
+    fault "$status (expected $expected, with \"$text\"):  $arguments"
+    sed 's/^/        /' output >&2
 done <<EOF
 0|$all icon.ico 16 24 32 48 64 128 256|
 0|--check $all icon.ico 16 24 32 48 64 128 256|
@@ -62,18 +58,14 @@ EOF
 /usr/bin/python3 - icon.ico <<'EOF' || fault 'the header and entries of icon.ico'
 import struct, sys
 data = open(sys.argv[1], 'rb').read()
-header = struct.unpack_from('<3H', data)
 sides = (16, 24, 32, 48, 64, 128, 0)
-assert header == (0, 1, len(sides)), header
+assert struct.unpack_from('<3H', data) == (0, 1, len(sides)), data[:6]
 start = 6 + 16 * len(sides)
 for i, side in enumerate(sides):
     *fields, length, offset = struct.unpack_from('<4B2H2I', data, 6 + 16 * i)
-    assert fields == [side, side, 0, 0, 1, 32], (i, fields)
-    assert offset == start, (i, offset, start)
-    assert data[offset:offset + 8] == b'\x89PNG\r\n\x1a\n', (i, data[offset:offset + 8])
+    assert (fields, offset, data[offset:offset + 8]) == ([side, side, 0, 0, 1, 32], start, b'\x89PNG\r\n\x1a\n'), i
     start += length
 assert start == len(data), (start, len(data))
-print('ok         the header and entries of icon.ico')
 EOF
 
 finish "every case passed"

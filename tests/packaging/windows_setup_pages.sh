@@ -8,71 +8,47 @@
 # Keeps screenshots of the welcome page, the question and the finish page.
 # Usage: windows_setup_pages.sh SETUP.exe PREFIX_SCRIPT SCRATCH_DIR SHOT_DIR
 set -eu
-setup=$1
-prefix_script=$2
-work=$(realpath -m "$3")
-shots=$4
+setup=$1 prefix_script=$2 work=$(realpath -m "$3") shots=$4
 . "$(dirname "$0")/../lib.sh"
 
-export WINEPREFIX="$work/wineprefix" WINEDEBUG=-all
-rm -rf "$WINEPREFIX"
 mkdir -p "$work" "$shots"
-at_exit 'wineserver -k 2>/dev/null || true'
+wine_prefix "$work/wineprefix"
 sh "$prefix_script" "$WINEPREFIX" || fail "cannot make the Wine prefix $WINEPREFIX"
-
-# setup_windows: the installer's windows on the screen (each page's caption
-# begins with "Angulon Setup", as does that of its questions).
-setup_windows() { xdotool search --onlyvisible --name '^Angulon Setup' 2>/dev/null || true; }
-# page HEADING [SHOT]: waits until the installer's window shows HEADING,
-# read with OCR, and keeps a screenshot of the screen as SHOT.
-page() {
-    for _ in $(seq 30); do
-        window=$(setup_windows | tail -n 1)
-        # The pages' headings are small bold type, which Tesseract reads
-        # only enlarged.
-        if [ -n "$window" ] && import -window "$window" "$scratch/page.png" 2>/dev/null &&
-            convert "$scratch/page.png" -resize 200% "$scratch/large.png" &&
-            tesseract "$scratch/large.png" - 2>/dev/null | grep -qF "$1"; then
-            [ -z "${2:-}" ] || import -window root "$shots/$2"
-            say "page \"$1\"${2:+, kept as $shots/$2}"
-            return 0
-        fi
-        sleep 1
-    done
-    fail "the installer never showed \"$1\""
+# The installer's windows: each page's caption begins with "Angulon Setup",
+# as does that of its questions.
+name='^Angulon Setup'
+# shows HEADING: the installer's window shows HEADING, read with OCR (the
+# pages' headings are small bold type, which Tesseract reads only enlarged).
+shows() {
+    window=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | tail -n 1)
+    [ -n "$window" ] && import -window "$window" "$scratch/page.png" 2>/dev/null &&
+        convert "$scratch/page.png" -resize 200% "$scratch/large.png" &&
+        tesseract "$scratch/large.png" - 2>/dev/null | grep -qF "$1"
 }
-# press KEY: KEY goes to the installer's window.
-press() {
-    timeout 5 xdotool windowactivate --sync "$window" 2>/dev/null || true
-    xdotool key "$1"
-}
-# wait_windows COUNT: waits until the installer has COUNT windows open.
-wait_windows() {
-    for _ in $(seq 20); do
-        [ "$(setup_windows | wc -l)" -eq "$1" ] && return 0
-        sleep 0.5
-    done
-    return 1
-}
+# windows COUNT: the installer has COUNT windows open.
+windows() { [ "$(xdotool search --onlyvisible --name "$name" 2>/dev/null | wc -l)" -eq "$1" ]; }
 
 wine "$setup" /CurrentUser >/dev/null 2>&1 &
-page "Welcome to Angulon Setup" setup-welcome.png
-press Escape
-wait_windows 2 || fail "Cancel quit the installer without asking"
-import -window root "$shots/setup-cancel.png"
-xdotool key n
-wait_windows 1 || fail "after No, the installer is not on its own page again"
-press Return
-page "License Agreement"
-press Return
-page "Choose Users"
-press Return
-page "Choose Install Location"
-press Return
-page "Completing Angulon Setup" setup-finish.png
-press Return
-for _ in $(seq 60); do
-    xdotool search --onlyvisible --name '^Angulon$' >/dev/null 2>&1 && finish "Finish started Angulon"
-    sleep 1
-done
-fail "Finish did not start Angulon"
+# Each row: a page, the screenshot kept of it and the key then pressed in
+# its window; Escape must bring Cancel's question, and its No the page back.
+while IFS='|' read -r heading shot key; do
+    retry 30 1 shows "$heading" || fail "the installer never showed \"$heading\""
+    [ -z "$shot" ] || import -window root "$shots/$shot"
+    say "page \"$heading\"${shot:+, kept as $shots/$shot}"
+    timeout 5 xdotool windowactivate --sync "$window" 2>/dev/null || true
+    xdotool key "$key"
+    [ "$key" = Escape ] || continue
+    retry 20 0.5 windows 2 || fail "Cancel quit the installer without asking"
+    import -window root "$shots/setup-cancel.png"
+    xdotool key n
+    retry 20 0.5 windows 1 || fail "after No, the installer is not on its own page again"
+done <<EOF
+Welcome to Angulon Setup|setup-welcome.png|Escape
+Welcome to Angulon Setup||Return
+License Agreement||Return
+Choose Users||Return
+Choose Install Location||Return
+Completing Angulon Setup|setup-finish.png|Return
+EOF
+retry 60 1 xdotool search --onlyvisible --name '^Angulon$' >/dev/null 2>&1 || fail "Finish did not start Angulon"
+finish "Finish started Angulon"

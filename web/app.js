@@ -42,12 +42,14 @@ let decimal;
 export function call(command, texts) {
     const encoded = texts.map((text) => encoder.encode(text));
     const size = encoded.reduce((total, bytes) => total + bytes.length, Math.max(encoded.length - 1, 0));
-    const request = new Uint8Array(core.memory.buffer, core.angulon_request(size), size);
-    let at = 0;
+    // The request may grow the memory, which detaches the buffer held before it.
+    const at = core.angulon_request(size);
+    const request = new Uint8Array(core.memory.buffer, at, size);
+    let end = 0;
     encoded.forEach((bytes, index) => {
-        if (index) request[at++] = separator;
-        request.set(bytes, at);
-        at += bytes.length;
+        if (index) request[end++] = separator;
+        request.set(bytes, end);
+        end += bytes.length;
     });
     const length = core[command]() >>> 0;
     const response = new Uint8Array(core.memory.buffer, core.angulon_response(), length);

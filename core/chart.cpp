@@ -123,7 +123,7 @@ std::variant<Chart, ChartRefusal> makeChart(const ChartRequest &request)
             return refuse(Input::Angles, "an angle is missing between the commas");
         const auto lookup = lookupAngle(typed, decimal);
         if (lookup.status != AngleLookup::Status::Matched)
-            return refuse(Input::Angles, typed + ": " + prompts::angle);
+            return refuse(Input::Angles, typed + ": " + prompts::angle());
         std::string angle(lookup.factors->text);
         if (std::find(chart.angles.begin(), chart.angles.end(), angle) != chart.angles.end())
             return refuse(Input::Angles, angle + " is given twice");

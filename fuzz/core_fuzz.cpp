@@ -7,6 +7,7 @@
 // panel's field texts, one a line, the last taking whatever remains.
 
 #include "core/anglefactors.h"
+#include "core/description.h"
 #include "core/fieldrules.h"
 #include "core/indicationdepth.h"
 #include "core/number.h"
@@ -62,7 +63,7 @@ std::optional<Fields> click(Fields in, bool clear, char decimal, Outcome<Fields>
 {
     if (clear) {
         in = clearPanel(in);
-        for (const auto &[member, role] : Fields::texts)
+        for (const auto &[member, role] : roles<Fields>())
             require(role == Role::Angle || (in.*member).empty(), "CLEAR left a field", in.*member);
     }
     const auto outcome = calculate(in, decimal);
@@ -72,7 +73,7 @@ std::optional<Fields> click(Fields in, bool clear, char decimal, Outcome<Fields>
     }
     require(!clear, "CALCULATE after CLEAR wrote a result");
     const Fields &out = std::get<Fields>(outcome);
-    for (const auto &[member, role] : Fields::texts)
+    for (const auto &[member, role] : roles<Fields>())
         require(role != Role::Result || isFresh(out.*member, decimal, in.inch), "not a fresh result", out.*member);
     require(changesOnlyResults(in, out), "CALCULATE changed a field it does not write");
     return out;

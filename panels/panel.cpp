@@ -3,6 +3,7 @@
 #include "panels/panel.h"
 
 #include "core/anglefactors.h"
+#include "core/description.h"
 #include "core/fieldrules.h"
 
 #include "ui/fonts.h"
@@ -93,7 +94,8 @@ QComboBox *Panel::addAngleBox(const char *name, QRect geometry, int tabIndex)
     const QString tip = QStringLiteral("Choose the Refracted Angle");
     box->setToolTip(tip);
     box->setAccessibleName(tip);
-    box->setAccessibleDescription(QStringLiteral("Refracted angle of the probe in degrees: 70, 60 or 45"));
+    box->setAccessibleDescription(
+        QString::fromStdString("Refracted angle of the probe in degrees: " + core::angleChoices()));
     box->setFont(arial(9.75));
     box->setGeometry(geometry);
     useInfoBackground(box);

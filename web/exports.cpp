@@ -6,10 +6,8 @@
 #include "chart/writers.h"
 #include "core/anglefactors.h"
 #include "core/chart.h"
+#include "core/description.h"
 #include "core/fieldrules.h"
-#include "core/indicationdepth.h"
-#include "core/soundpath.h"
-#include "core/surfacetravel.h"
 
 #include <optional>
 #include <string>
@@ -67,32 +65,20 @@ std::optional<Request> readRequest(std::size_t texts)
 
 constexpr char malformed[] = "The page sent a request the calculator cannot read";
 
-// CALCULATE or CLEAR on a panel's fields, taken and given back in the
-// order the panel lists them.
-template <class Fields, class Command>
-std::size_t run(Command command)
+// CALCULATE or CLEAR on a panel's field texts, taken and given back in the
+// order of the panel's description.
+template <class Fields>
+std::size_t run(core::TextCommand core::PanelDescription::*command)
 {
-    const auto read = readRequest(Fields::texts.size());
+    const core::PanelDescription &panel = core::describe<Fields>();
+    const auto read = readRequest(panel.fields.size());
     if (!read)
         return respondPrompt(malformed);
-    Fields fields;
-    for (std::size_t i = 0; i < Fields::texts.size(); ++i)
-        fields.*Fields::texts[i].member = std::string(read->texts[i]);
-    fields.inch = read->inch;
-    core::Outcome<Fields> outcome = command(fields, read->decimal);
+    const std::vector<std::string> texts(read->texts.begin(), read->texts.end());
+    const core::TextOutcome outcome = (panel.*command)(texts, read->inch, read->decimal);
     if (const auto *prompt = std::get_if<core::Prompt>(&outcome))
         return respondPrompt(prompt->text);
-    std::vector<std::string> texts;
-    for (const auto &field : Fields::texts)
-        texts.push_back(std::get<Fields>(outcome).*field.member);
-    return respond("fields", texts);
-}
-
-// CLEAR as a command: it never prompts.
-template <class Fields, Fields (*clear)(Fields)>
-core::Outcome<Fields> clearing(Fields fields, char)
-{
-    return clear(std::move(fields));
+    return respond("fields", std::get<std::vector<std::string>>(outcome));
 }
 
 const char *inputName(core::ChartRefusal::Input input)
@@ -119,26 +105,19 @@ char *angulon_request(std::size_t size)
 
 const char *angulon_response() { return response.data(); }
 
-std::size_t angulon_sound_path_calculate() { return run<core::SoundPathFields>(core::calculateSoundPath); }
-std::size_t angulon_sound_path_clear()
+using core::PanelDescription;
+std::size_t angulon_sound_path_calculate() { return run<core::SoundPathFields>(&PanelDescription::runCalculate); }
+std::size_t angulon_sound_path_clear() { return run<core::SoundPathFields>(&PanelDescription::runClear); }
+std::size_t angulon_surface_travel_calculate()
 {
-    return run<core::SoundPathFields>(clearing<core::SoundPathFields, core::clearSoundPath>);
+    return run<core::SurfaceTravelFields>(&PanelDescription::runCalculate);
 }
-
-std::size_t angulon_surface_travel_calculate() { return run<core::SurfaceTravelFields>(core::calculateSurfaceTravel); }
-std::size_t angulon_surface_travel_clear()
-{
-    return run<core::SurfaceTravelFields>(clearing<core::SurfaceTravelFields, core::clearSurfaceTravel>);
-}
-
+std::size_t angulon_surface_travel_clear() { return run<core::SurfaceTravelFields>(&PanelDescription::runClear); }
 std::size_t angulon_indication_depth_calculate()
 {
-    return run<core::IndicationDepthFields>(core::calculateIndicationDepth);
+    return run<core::IndicationDepthFields>(&PanelDescription::runCalculate);
 }
-std::size_t angulon_indication_depth_clear()
-{
-    return run<core::IndicationDepthFields>(clearing<core::IndicationDepthFields, core::clearIndicationDepth>);
-}
+std::size_t angulon_indication_depth_clear() { return run<core::IndicationDepthFields>(&PanelDescription::runClear); }
 
 std::size_t angulon_chart_html()
 {

@@ -17,8 +17,7 @@ SITE = {'index.html', 'style.css', 'app.js', 'sw.js', 'manifest.webmanifest', 'a
 
 def native(command, texts):
     """The response of the page's function run natively to the texts."""
-    response = subprocess.run([NATIVE, command], input=b'\xff'.join(t.encode() for t in texts), capture_output=True, check=True).stdout
-    return [text.decode() for text in response.split(b'\xff')]
+    return [t.decode() for t in subprocess.run([NATIVE, command], input=b'\xff'.join(t.encode() for t in texts), capture_output=True, check=True).stdout.split(b'\xff')]
 
 
 PHONE = {'deviceMetrics': {'width': 390, 'height': 844, 'pixelRatio': 2}, 'userAgent': 'Mozilla/5.0 (Linux; Android 14) Mobile'}
@@ -111,8 +110,7 @@ class Site(unittest.TestCase):
         for name, index, inch, typed, presses, written in rows:
             with self.subTest(name):
                 panel, fields = PANELS[index], [field[0] for field in PANELS[index]['fields']]
-                ready(driver).refresh()
-                ready(driver).find_element(By.CSS_SELECTOR, f'[aria-controls={panel["name"]}]').click()
+                driver.refresh() or ready(driver).find_element(By.CSS_SELECTOR, f'[aria-controls={panel["name"]}]').click()
                 find(panel['units'][not inch][0]).click()
                 for control, text in zip(map(find, fields), typed):  # a text that long is pasted
                     Select(control).select_by_visible_text(text) if control.tag_name == 'select' else control.send_keys(text) if len(text) < 99 else paste(control, text)
@@ -127,8 +125,7 @@ class Site(unittest.TestCase):
                     self.assertEqual((find('prompt').is_displayed(), find('prompt-title').text, find('prompt-text').text), (True, TITLE, texts[0]))
                     # A held Return leaves the prompt up; a fresh press closes it, the focus back where it was.
                     self.assertTrue(held_return(driver) or find('prompt').is_displayed())
-                    driver.switch_to.active_element.send_keys(Keys.RETURN)
-                    self.assertEqual((find('prompt').is_displayed(), driver.switch_to.active_element.get_attribute('id')),
+                    self.assertEqual((driver.switch_to.active_element.send_keys(Keys.RETURN) or find('prompt').is_displayed(), driver.switch_to.active_element.get_attribute('id')),
                                      (False, command if isinstance(presses[-1], str) else fields[presses[-1]]))
                 else:
                     shown = [find(id).get_attribute('value') for id in fields]
@@ -141,14 +138,12 @@ class Site(unittest.TestCase):
 
     def test_core_as_native(self):
         driver = self.open(False)
-        wasm = driver.execute_async_script("""const [rows, done] = arguments;
-            import('./app.js').then(m => done(rows.map(([command, ...texts]) => m.call(command, texts))));""", CORE_ROWS)
+        wasm, imports, exports = driver.execute_async_script("""const [rows, done] = arguments;
+            Promise.all([import('./app.js'), fetch('angulon.wasm').then(r => r.arrayBuffer()).then(b => WebAssembly.compile(b))]).then(([app, m]) =>
+                done([rows.map(([command, ...texts]) => app.call(command, texts)), WebAssembly.Module.imports(m), WebAssembly.Module.exports(m).map(e => e.name)]));""", CORE_ROWS)
         self.assertEqual(wasm, [native(command, texts) for command, *texts in CORE_ROWS])
         self.assertEqual(''.join(answer[0][0] for answer in wasm), CORE_KINDS.replace(' ', ''))
         self.assertEqual([''.join(f[1][0].upper() if f[4] else f[1][0] for f in panel['fields']) for panel in PANELS], ROLES)
-        imports, exports = driver.execute_async_script("""const done = arguments[0];
-            fetch('angulon.wasm').then(r => r.arrayBuffer()).then(b => WebAssembly.compile(b))
-            .then(m => done([WebAssembly.Module.imports(m), WebAssembly.Module.exports(m).map(e => e.name)]));""")
         self.assertEqual((imports, sorted(exports)), ([], sorted({r[0] for r in CORE_ROWS} | {'angulon_request', 'angulon_response', '_initialize', 'memory'})))
 
     def test_chart_as_angulon_chart(self):
@@ -166,9 +161,7 @@ class Site(unittest.TestCase):
                 options = ['--from', first, '--to', last, '--step', step, '--angles', ','.join(angles), '--unit', 'in' if inch else 'mm', '--decimal', decimal]
                 printed = lambda form: subprocess.run([CHART, *options, '--format', form], capture_output=True, check=True, text=True).stdout
                 self.assertEqual(find('chart-page').get_attribute('srcdoc'), printed('html'))
-                driver.switch_to.frame(find('chart-page'))
-                cells = [td.text for td in driver.find_elements(By.CSS_SELECTOR, 'table.chart td')]
-                driver.switch_to.default_content()
+                cells = driver.execute_script("return [...arguments[0].contentDocument.querySelectorAll('table.chart td')].map(td => td.innerText)", find('chart-page'))
                 records = [line.split(';' if decimal == ',' else ',') for line in printed('csv').splitlines()[1:]]
                 self.assertEqual(sorted(cells[i:i + 6] for i in range(0, len(cells), 6)), sorted(records))
         driver.save_screenshot(f'{SHOTS}/phone-chart.png')

@@ -59,7 +59,7 @@ int main(int argc, char **argv)
 
     std::string output;
     switch (options.action) {
-    case chart::Options::Action::Help: output = chart::helpText; break;
+    case chart::Options::Action::Help: output = chart::helpText(); break;
     case chart::Options::Action::Version: output = std::string("angulon-chart ") + angulon::version + "\n"; break;
     case chart::Options::Action::Chart: {
         const auto result = core::makeChart(options.request);

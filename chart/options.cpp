@@ -3,6 +3,7 @@
 #include "chart/options.h"
 
 #include "core/anglefactors.h"
+#include "core/description.h"
 
 #include <algorithm>
 #include <array>
@@ -11,15 +12,17 @@
 
 namespace chart {
 
-const char helpText[] = R"(Usage: angulon-chart --from A --to B --step S [OPTION]...
+namespace {
+const char helpStart[] = R"(Usage: angulon-chart --from A --to B --step S [OPTION]...
 Prints the sound paths and skip distances of an angle-beam probe for every
 thickness from A to B by S, each cell as the Angulon window shows it.
 
   --from A          first thickness
   --to B            last thickness (included when the steps reach it)
   --step S          step between thicknesses, greater than zero
-  --angles LIST     refracted angles, any of 70, 60 and 45, comma-separated,
-                    in the order wanted (default: 70,60,45)
+  --angles LIST     refracted angles, any of )";
+const char helpEnd[] = R"(, comma-separated,
+                    in the order wanted (default: all, in that order)
   --unit UNIT       in or mm: names the results; nothing is converted
                     (default: in)
   --decimal SEP     . or , (default: the locale's decimal separator)
@@ -42,6 +45,9 @@ can differ in the last decimal from twice the A-B shown.
 Exit status: 0 when the chart was written, 1 when it could not be written,
 2 when the command line was refused.
 )";
+} // namespace
+
+std::string helpText() { return helpStart + core::angleChoices() + helpEnd; }
 
 namespace {
 

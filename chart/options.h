@@ -38,6 +38,6 @@ struct UsageError {
 std::variant<Options, UsageError> parseOptions(std::span<const std::string_view> arguments, char localeDecimal);
 
 // The --help text; the manual page lists the same options.
-extern const char helpText[];
+std::string helpText();
 
 } // namespace chart

@@ -111,7 +111,7 @@ std::variant<Chart, ChartRefusal> makeChart(const ChartRequest &request)
             return refuse(Input::Angles, "an angle is missing between the commas");
         const auto lookup = lookupAngle(typed, decimal);
         if (lookup.status != AngleLookup::Status::Matched)
-            return refuse(Input::Angles, typed + ": " + prompts::angle);
+            return refuse(Input::Angles, typed + ": " + prompts::angle());
         const AngleFactors &angle = *lookup.factors;
         const auto same = [&angle](const AngleFactors &given) { return given.text == angle.text; };
         if (std::find_if(chart.angles.begin(), chart.angles.end(), same) != chart.angles.end())

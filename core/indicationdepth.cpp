@@ -2,6 +2,7 @@
 
 #include "core/indicationdepth.h"
 
+#include "core/description.h"
 #include "core/fieldrules.h"
 
 #include <cmath>

@@ -18,12 +18,10 @@ struct IndicationDepthFields {
     std::string indicationSoundPath = {};
     std::string depth = {};
     bool inch = true; // results in inches, else in millimetres
-    static constexpr std::array<FieldText<IndicationDepthFields>, 4> texts{{
-        {&IndicationDepthFields::thickness, Role::Input},
-        {&IndicationDepthFields::abSoundPath, Role::Input},
-        {&IndicationDepthFields::indicationSoundPath, Role::Input},
-        {&IndicationDepthFields::depth, Role::Result},
-    }};
+    // The texts in the order of the panel's description (core/description.h).
+    static constexpr std::array<std::string IndicationDepthFields::*, 4> members{
+        &IndicationDepthFields::thickness, &IndicationDepthFields::abSoundPath,
+        &IndicationDepthFields::indicationSoundPath, &IndicationDepthFields::depth};
     bool operator==(const IndicationDepthFields &) const = default;
 };
 

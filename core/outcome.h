@@ -17,42 +17,14 @@ struct Prompt {
 template <class Fields>
 using Outcome = std::variant<Fields, Prompt>;
 
-// How a panel's field text takes part in CALCULATE and CLEAR. Each panel's
-// fields list their texts with their roles as the static member texts.
+// How a panel's field text takes part in CALCULATE and CLEAR; each panel's
+// description gives its fields' roles.
 enum class Role { Input, Angle, Result };
-
-template <class Fields>
-struct FieldText {
-    std::string Fields::*member;
-    Role role;
-};
-
-// Whether a calculation left every field as it was but the panel's results.
-template <class Fields>
-bool changesOnlyResults(Fields before, Fields after)
-{
-    for (const auto &[member, role] : Fields::texts) {
-        if (role == Role::Result)
-            before.*member = after.*member = {};
-    }
-    return before == after;
-}
-
-// CLEAR: every field emptied but the angle; the angle and the unit stay.
-template <class Fields>
-Fields cleared(Fields fields)
-{
-    for (const auto &[member, role] : Fields::texts) {
-        if (role != Role::Angle)
-            (fields.*member).clear();
-    }
-    return fields;
-}
 
 // Every prompt's window title, and the prompts that more than one panel shows.
 namespace prompts {
 inline constexpr char title[] = "Refrax";
-inline constexpr char angle[] = "Please Choose a Refracted Angle of 70, 60 or 45";
+const std::string &angle(); // "Please Choose a Refracted Angle of " and the angle choices
 inline constexpr char tooLarge[] = "The Result is Too Large to Display";
 } // namespace prompts
 

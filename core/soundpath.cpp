@@ -3,6 +3,7 @@
 #include "core/soundpath.h"
 
 #include "core/anglefactors.h"
+#include "core/description.h"
 #include "core/fieldrules.h"
 
 namespace core {
@@ -19,7 +20,7 @@ Outcome<SoundPathFields> calculateSoundPath(SoundPathFields f, char decimal)
     const Unit unit = unitRule(f.inch);
     const AngleLookup angle = lookupAngle(f.angle, decimal);
     if (angle.status == AngleLookup::Status::NotANumber)
-        return Prompt{prompts::angle};
+        return Prompt{prompts::angle()};
     // A-B-C doubles what A-B now says, to its written digits; with no angle
     // matched that is whatever the user left in A-B.
     std::optional<double> b;
@@ -35,7 +36,7 @@ Outcome<SoundPathFields> calculateSoundPath(SoundPathFields f, char decimal)
             b = typed->value;
     }
     if (!b)
-        return Prompt{prompts::angle};
+        return Prompt{prompts::angle()};
     if (!storeRaw(f.abcSoundPath, *b + *b, decimal))
         return Prompt{prompts::tooLarge};
 

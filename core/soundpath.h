@@ -17,12 +17,10 @@ struct SoundPathFields {
     std::string abSoundPath = {};
     std::string abcSoundPath = {};
     bool inch = true; // results in inches, else in millimetres
-    static constexpr std::array<FieldText<SoundPathFields>, 4> texts{{
-        {&SoundPathFields::thickness, Role::Input},
-        {&SoundPathFields::angle, Role::Angle},
-        {&SoundPathFields::abSoundPath, Role::Result},
-        {&SoundPathFields::abcSoundPath, Role::Result},
-    }};
+    // The texts in the order of the panel's description (core/description.h).
+    static constexpr std::array<std::string SoundPathFields::*, 4> members{
+        &SoundPathFields::thickness, &SoundPathFields::angle, &SoundPathFields::abSoundPath,
+        &SoundPathFields::abcSoundPath};
     bool operator==(const SoundPathFields &) const = default;
 };
 

@@ -3,6 +3,7 @@
 #include "core/surfacetravel.h"
 
 #include "core/anglefactors.h"
+#include "core/description.h"
 #include "core/fieldrules.h"
 
 namespace core {
@@ -20,7 +21,7 @@ Outcome<SurfaceTravelFields> calculateSurfaceTravel(SurfaceTravelFields f, char 
     const Unit unit = unitRule(f.inch);
     const AngleLookup angle = lookupAngle(f.angle, decimal);
     if (angle.status == AngleLookup::Status::NotANumber)
-        return Prompt{prompts::angle};
+        return Prompt{prompts::angle()};
     if (angle.status == AngleLookup::Status::Matched) {
         const auto s = takeInput(f.soundPath, soundPathName, unit, decimal);
         if (const auto *prompt = std::get_if<Prompt>(&s))
@@ -30,7 +31,7 @@ Outcome<SurfaceTravelFields> calculateSurfaceTravel(SurfaceTravelFields f, char 
     } else if (!readNumber(f.surfaceTravel, decimal)) {
         // Nothing was computed, and an empty field or an earlier result must
         // not pass for the answer.
-        return Prompt{prompts::angle};
+        return Prompt{prompts::angle()};
     }
 
     // With no angle matched, a plain number the user typed into the field is

@@ -16,11 +16,9 @@ struct SurfaceTravelFields {
     std::string angle = {};
     std::string surfaceTravel = {};
     bool inch = true; // results in inches, else in millimetres
-    static constexpr std::array<FieldText<SurfaceTravelFields>, 3> texts{{
-        {&SurfaceTravelFields::soundPath, Role::Input},
-        {&SurfaceTravelFields::angle, Role::Angle},
-        {&SurfaceTravelFields::surfaceTravel, Role::Result},
-    }};
+    // The texts in the order of the panel's description (core/description.h).
+    static constexpr std::array<std::string SurfaceTravelFields::*, 3> members{
+        &SurfaceTravelFields::soundPath, &SurfaceTravelFields::angle, &SurfaceTravelFields::surfaceTravel};
     bool operator==(const SurfaceTravelFields &) const = default;
 };
 

@@ -7,6 +7,7 @@
 // panel's field texts, one a line, the last taking whatever remains.
 
 #include "core/anglefactors.h"
+#include "core/description.h"
 #include "core/fieldrules.h"
 #include "core/indicationdepth.h"
 #include "core/soundpath.h"

@@ -3,6 +3,7 @@
 #include "panels/panel.h"
 
 #include "core/anglefactors.h"
+#include "core/description.h"
 #include "core/fieldrules.h"
 
 #include "ui/fonts.h"
@@ -22,6 +23,10 @@
 
 namespace panels {
 
+namespace {
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+} // namespace
+
 using ui::arial;
 using ui::CommandButton;
 using ui::PixelArtLabel;
@@ -31,13 +36,15 @@ using ui::twipRect;
 using ui::windowFont;
 using ui::windowGrey;
 
-Panel::Panel(const char *name, const QString &caption, QWidget *parent)
-    : CaptionFrame(caption, parent)
+Panel::Panel(const core::PanelDescription &description, QWidget *parent)
+    : CaptionFrame(qs(description.title), parent)
+    , description_(description)
+    , controls_(description.fields.size())
     , prompter_([this](const QString &text) { showPrompt(window(), QString::fromLatin1(core::prompts::title), text); })
     , decimal_(core::decimalSeparator(QLocale::system().decimalPoint().toStdString()))
 {
-    setObjectName(QString::fromLatin1(name));
-    setAccessibleName(caption);
+    setObjectName(qs(description.name));
+    setAccessibleName(qs(description.title));
     setAutoFillBackground(true);
     setGeometry(twipRect(525, 900, 8340, 2115));
     // The frame shows the button face.
@@ -60,75 +67,88 @@ void useInfoBackground(QWidget *widget)
 
 } // namespace
 
-QLineEdit *Panel::addField(const char *name, FieldRole role, const QString &tooltip, QRect geometry, int tabIndex)
+QWidget *Panel::addField(const core::FieldDescription &field, QRect geometry, int tabIndex)
 {
-    auto *field = new QLineEdit(this);
-    field->setObjectName(QString::fromLatin1(name));
-    field->setToolTip(tooltip);
-    field->setAccessibleName(tooltip);
-    // A screen reader user should know which fields CALCULATE writes.
-    field->setAccessibleDescription(role == FieldRole::Input
-                                        ? QStringLiteral("Type a number, then press CALCULATE")
-                                        : QStringLiteral("Result of CALCULATE, with three decimals and the unit"));
-    field->setFont(arial(9.75));
-    field->setGeometry(geometry);
-    useInfoBackground(field);
-    field->installEventFilter(this);
-    focusOrder_.emplace_back(tabIndex, field);
-    fields_.push_back(field);
-    if (role == FieldRole::Input && !firstInput_)
-        firstInput_ = field;
-    return field;
+    QWidget *control = nullptr;
+    if (field.role == core::Role::Angle) {
+        auto *box = new QComboBox(this);
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        for (const core::AngleFactors &angle : core::angleTable)
+            box->addItem(qs(angle.text));
+        box->setCurrentIndex(0);
+        box->setAccessibleDescription(qs("Refracted angle of the probe in degrees: " + core::angleChoices()));
+        control = box;
+    } else {
+        auto *edit = new QLineEdit(this);
+        // A screen reader user should know which fields CALCULATE writes.
+        edit->setAccessibleDescription(field.role == core::Role::Input
+                                           ? QStringLiteral("Type a number, then press CALCULATE")
+                                           : QStringLiteral("Result of CALCULATE, with three decimals and the unit"));
+        fields_.push_back(edit);
+        if (field.role == core::Role::Input && !firstInput_)
+            firstInput_ = edit;
+        control = edit;
+    }
+    control->setObjectName(qs(field.name));
+    control->setToolTip(qs(field.tooltip));
+    control->setAccessibleName(qs(field.tooltip));
+    control->setFont(arial(9.75));
+    control->setGeometry(geometry);
+    useInfoBackground(control);
+    control->installEventFilter(this);
+    focusOrder_.emplace_back(tabIndex, control);
+    controls_[std::size_t(&field - description_.fields.data())] = control;
+    return control;
 }
 
-QComboBox *Panel::addAngleBox(const char *name, QRect geometry, int tabIndex)
+QLabel *Panel::addFieldCaption(const core::FieldDescription &field, QRect geometry)
 {
-    auto *box = new QComboBox(this);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    for (const core::AngleFactors &angle : core::angleTable)
-        box->addItem(QString::fromLatin1(angle.text.data(), qsizetype(angle.text.size())));
-    box->setCurrentIndex(0);
-    const QString tip = QStringLiteral("Choose the Refracted Angle");
-    box->setToolTip(tip);
-    box->setAccessibleName(tip);
-    box->setAccessibleDescription(QStringLiteral("Refracted angle of the probe in degrees: 70, 60 or 45"));
-    box->setFont(arial(9.75));
-    box->setGeometry(geometry);
-    useInfoBackground(box);
-    box->installEventFilter(this);
-    focusOrder_.emplace_back(tabIndex, box);
-    return box;
+    QFont font = ui::tahoma(8.25);
+    font.setUnderline(field.underlined);
+    return addCaption(field.captionName, field.caption, geometry, font, Qt::AlignRight);
 }
 
-CommandButton *Panel::addButton(const char *name, const QString &caption, const QString &tooltip, QRect geometry,
-                                int tabIndex)
+CommandButton *Panel::addCommand(const core::CommandDescription &command, QRect geometry, int tabIndex)
 {
-    auto *button = new CommandButton(caption, this);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(tooltip);
-    button->setAccessibleName(caption);
-    button->setAccessibleDescription(tooltip);
+    auto *button = new CommandButton(qs(command.caption), this);
+    button->setObjectName(qs(command.name));
+    button->setToolTip(qs(command.tooltip));
+    button->setAccessibleName(qs(command.caption));
+    button->setAccessibleDescription(qs(command.tooltip));
     button->setFont(arial(8.25));
     button->setGeometry(geometry);
     button->setAutoDefault(false);
     focusOrder_.emplace_back(tabIndex, button);
+    if (&command == &description_.calculate) {
+        calculate_ = button;
+        connect(button, &QAbstractButton::clicked, this, [this] {
+            run(description_.runCalculate);
+            homeFields();
+        });
+    } else {
+        connect(button, &QAbstractButton::clicked, this, [this] { run(description_.runClear); });
+    }
     return button;
 }
 
-QLabel *Panel::addCaption(const char *name, const QString &text, QRect geometry, const QFont &font,
+QLabel *Panel::addCaption(std::string_view name, std::string_view text, QRect geometry, const QFont &font,
                           Qt::Alignment alignment)
 {
-    auto *label = new QLabel(text, this);
-    label->setObjectName(QString::fromLatin1(name));
+    auto *label = new QLabel(qs(text), this);
+    label->setObjectName(qs(name));
     label->setFont(font);
     label->setAlignment(alignment | Qt::AlignTop);
     label->setGeometry(geometry);
     return label;
 }
 
-QLabel *Panel::addLetter(const char *name, const QString &letter, QRect geometry)
+QLabel *Panel::addUnitCaption(const core::UnitButtonDescription &button, QRect geometry)
+{
+    return addCaption(button.captionName, core::unitCaption(button.unit), geometry, windowFont(), Qt::AlignHCenter);
+}
+
+QLabel *Panel::addLetter(const char *name, const char *letter, QRect geometry)
 {
     QLabel *label = addCaption(name, letter, geometry, arial(8.25), Qt::AlignHCenter);
     label->setAutoFillBackground(true);
@@ -148,28 +168,34 @@ QLabel *Panel::addPicture(const char *name, QRect geometry)
     return picture;
 }
 
-std::pair<QRadioButton *, QRadioButton *> Panel::addUnitPair(const char *inchName, QRect inchGeometry, int inchTabIndex,
-                                                             const char *milliName, QRect milliGeometry,
+std::pair<QRadioButton *, QRadioButton *> Panel::addUnitPair(QRect inchGeometry, int inchTabIndex, QRect milliGeometry,
                                                              int milliTabIndex)
 {
     // The buttons are only as wide as their mark; the labels beside them name
     // the units, so screen readers get the unit as the button's name.
-    auto make = [this](const char *name, QRect geometry, const QString &unit) {
+    auto make = [this](const core::UnitButtonDescription &description, QRect geometry) {
         // The label beside it shows the unit; the button's own text lies
         // past its edge, out of sight.
+        const QString unit = qs(core::unitCaption(description.unit));
         auto *button = new QRadioButton(unit, this);
-        button->setObjectName(QString::fromLatin1(name));
+        button->setObjectName(qs(description.name));
         button->setAccessibleName(unit);
-        const std::string_view suffix = core::unitSuffix(core::unitRule(unit == QLatin1String("Inch"))).substr(1);
-        button->setAccessibleDescription(QStringLiteral("Results end in %1; the numbers are not converted")
-                                             .arg(QLatin1String(suffix.data(), qsizetype(suffix.size()))));
+        const std::string_view suffix = core::unitSuffix(description.unit).substr(1);
+        button->setAccessibleDescription(
+            QStringLiteral("Results end in %1; the numbers are not converted").arg(qs(suffix)));
         button->setFont(windowFont());
         button->setGeometry(geometry);
+        // A click on the caption clicks the button, and a screen reader
+        // hears the two together.
+        auto *caption = findChild<QLabel *>(qs(description.captionName), Qt::FindDirectChildrenOnly);
+        caption->setBuddy(button);
+        caption->installEventFilter(this);
         return button;
     };
-    QRadioButton *inch = make(inchName, inchGeometry, QStringLiteral("Inch"));
-    QRadioButton *milli = make(milliName, milliGeometry, QStringLiteral("Millimeter"));
+    QRadioButton *inch = make(description_.inch, inchGeometry);
+    QRadioButton *milli = make(description_.millimetre, milliGeometry);
     inch->setChecked(true);
+    inch_ = inch;
 
     // One tab stop for the pair: only the checked button takes Tab focus, and
     // the arrow keys move the choice between them.
@@ -184,10 +210,19 @@ std::pair<QRadioButton *, QRadioButton *> Panel::addUnitPair(const char *inchNam
     return {inch, milli};
 }
 
-void Panel::captionFor(QLabel *caption, QAbstractButton *button)
+void Panel::run(core::TextCommand command)
 {
-    caption->setBuddy(button);
-    caption->installEventFilter(this);
+    std::vector<std::string> texts;
+    for (const QWidget *control : controls_)
+        texts.push_back(text(control));
+    const core::TextOutcome outcome = command(texts, inch_->isChecked(), decimal_);
+    if (const auto *prompt = std::get_if<core::Prompt>(&outcome)) {
+        prompter_(QString::fromStdString(prompt->text));
+        return;
+    }
+    const auto &shown = std::get<std::vector<std::string>>(outcome);
+    for (std::size_t i = 0; i < controls_.size(); ++i)
+        showText(controls_[i], shown[i]);
 }
 
 void Panel::homeFields()

@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "core/outcome.h"
+#include "core/description.h"
 #include "ui/captionframe.h"
 #include "ui/commandbutton.h"
 #include "ui/prompt.h"
@@ -10,8 +10,8 @@
 #include <QAbstractButton>
 
 #include <string>
+#include <string_view>
 #include <utility>
-#include <variant>
 #include <vector>
 
 class QComboBox;
@@ -28,35 +28,12 @@ std::string text(const QWidget *control);
 // controls (an angle box) are left as they are.
 void showText(QWidget *control, const std::string &text);
 
-// A panel's binding table: the control that shows each of its field texts,
-// and the button that chooses inches. The panel reads its fields from these
-// and shows in them what a CALCULATE or CLEAR gives back.
-template <class Fields>
-struct Binding {
-    std::vector<std::pair<std::string Fields::*, QWidget *>> controls;
-    const QAbstractButton *inch;
-
-    Fields read() const
-    {
-        Fields fields;
-        for (const auto &[member, control] : controls)
-            fields.*member = text(control);
-        fields.inch = inch->isChecked();
-        return fields;
-    }
-    void show(const Fields &fields) const
-    {
-        for (const auto &[member, control] : controls)
-            showText(control, fields.*member);
-    }
-};
-
 // A calculator panel: a captioned frame that draws its own inspection sketch
 // (lines and outlines beneath its controls), shows the prompt of its
 // calculations and tells the window where its controls stand in the tab order.
 class Panel : public ui::CaptionFrame {
 public:
-    Panel(const char *name, const QString &caption, QWidget *parent);
+    Panel(const core::PanelDescription &description, QWidget *parent);
 
     void setPrompter(ui::Prompter prompter) { prompter_ = std::move(prompter); }
     // Controls that take the focus, each with its place in the window's order.
@@ -65,46 +42,20 @@ public:
     QLineEdit *firstInput() const { return firstInput_; }
 
 protected:
-    // Binds CALCULATE and CLEAR to the panel's fields: each reads the fields
-    // from their controls and shows what the core gives back, or its prompt.
-    // Return in any field or angle box presses CALCULATE.
-    template <class Fields>
-    void bindCommands(const Binding<Fields> &binding, QAbstractButton *calculate,
-                      core::Outcome<Fields> (*calculateFields)(Fields, char), QAbstractButton *clear,
-                      Fields (*clearFields)(Fields))
-    {
-        calculate_ = calculate;
-        connect(calculate, &QAbstractButton::clicked, this, [this, binding, calculateFields] {
-            const auto outcome = calculateFields(binding.read(), decimal_);
-            if (const auto *prompt = std::get_if<core::Prompt>(&outcome))
-                prompter_(QString::fromStdString(prompt->text));
-            else
-                binding.show(std::get<Fields>(outcome));
-            homeFields();
-        });
-        connect(clear, &QAbstractButton::clicked, this,
-                [binding, clearFields] { binding.show(clearFields(binding.read())); });
-    }
-
-    enum class FieldRole { Input, Result };
-    QLineEdit *addField(const char *name, FieldRole role, const QString &tooltip, QRect geometry, int tabIndex);
-    QComboBox *addAngleBox(const char *name, QRect geometry, int tabIndex);
-    ui::CommandButton *addButton(const char *name, const QString &caption, const QString &tooltip, QRect geometry,
-                                 int tabIndex);
-    QLabel *addCaption(const char *name, const QString &text, QRect geometry, const QFont &font,
-                       Qt::Alignment alignment);
-    QLabel *addLetter(const char *name, const QString &letter, QRect geometry);
-    QLabel *addPicture(const char *name, QRect geometry);
-    // A caption that names a button: a click on it clicks the button, and a
-    // screen reader hears the two together.
-    void captionFor(QLabel *caption, QAbstractButton *button);
-    // Shows every field from the start of its text, but for the one the user
-    // is at work in: a long text scrolled to its end would read as another number.
-    void homeFields();
+    // The controls of the description's fields, buttons and units, each
+    // where the panel's layout puts it. A field is a line edit, the angle an
+    // editable list; CALCULATE and CLEAR run the description's commands on
+    // the fields' texts, and Return in a field presses CALCULATE. A unit
+    // caption names the unit button made after it.
+    QWidget *addField(const core::FieldDescription &field, QRect geometry, int tabIndex);
+    QLabel *addFieldCaption(const core::FieldDescription &field, QRect geometry);
+    ui::CommandButton *addCommand(const core::CommandDescription &command, QRect geometry, int tabIndex);
+    QLabel *addUnitCaption(const core::UnitButtonDescription &button, QRect geometry);
     // The inch and millimetre buttons, inch checked; one tab stop together.
-    std::pair<QRadioButton *, QRadioButton *> addUnitPair(const char *inchName, QRect inchGeometry, int inchTabIndex,
-                                                          const char *milliName, QRect milliGeometry,
+    std::pair<QRadioButton *, QRadioButton *> addUnitPair(QRect inchGeometry, int inchTabIndex, QRect milliGeometry,
                                                           int milliTabIndex);
+    QLabel *addLetter(const char *name, const char *letter, QRect geometry);
+    QLabel *addPicture(const char *name, QRect geometry);
     void addLine(QPoint from, QPoint to, const QColor &colour);
     void addOutline(int left, int top, int width, int height);
 
@@ -112,16 +63,27 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QLabel *addCaption(std::string_view name, std::string_view text, QRect geometry, const QFont &font,
+                       Qt::Alignment alignment);
+    // Runs a command on the fields' texts and shows what it gives back, or its prompt.
+    void run(core::TextCommand command);
+    // Shows every field from the start of its text, but for the one the user
+    // is at work in: a long text scrolled to its end would read as another number.
+    void homeFields();
+
     struct Stroke {
         QLine line;
         QColor colour;
     };
+    const core::PanelDescription &description_;
     std::vector<Stroke> strokes_;
     std::vector<QRect> outlines_;
     std::vector<std::pair<int, QWidget *>> focusOrder_;
+    std::vector<QWidget *> controls_; // each field's, in the description's order
     std::vector<QLineEdit *> fields_;
     ui::Prompter prompter_;
     QAbstractButton *calculate_ = nullptr;
+    QAbstractButton *inch_ = nullptr;
     QLineEdit *firstInput_ = nullptr;
     ui::ReturnKey returnKey_;
     const char decimal_;

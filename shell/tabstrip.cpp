@@ -2,6 +2,7 @@
 
 #include "shell/tabstrip.h"
 
+#include "core/description.h"
 #include "ui/fonts.h"
 
 #include <QPaintEvent>
@@ -21,9 +22,8 @@ TabStrip::TabStrip(const char *name, QWidget *parent)
     tabs_->setExpanding(false);
     tabs_->setUsesScrollButtons(false);
     tabs_->setFocusPolicy(Qt::StrongFocus);
-    tabs_->addTab(QStringLiteral(" Sound path "));
-    tabs_->addTab(QStringLiteral(" Surface Travel "));
-    tabs_->addTab(QStringLiteral("Indication Depth"));
+    for (const core::PanelDescription &panel : core::calculatorPanels())
+        tabs_->addTab(QString::fromUtf8(panel.tab.data(), qsizetype(panel.tab.size())));
     tabs_->setGeometry(2, 0, tabs_->sizeHint().width(), tabs_->sizeHint().height());
     setFocusProxy(tabs_);
     // A click on the tab already selected changes nothing, so only a real

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "angulon/version.h"
+#include "core/description.h"
 #include "core/fieldrules.h"
 #include "core/indicationdepth.h"
 #include "core/number.h"
@@ -122,7 +123,44 @@ INSTANTIATE_TEST_SUITE_P(Conversion, Rule, testing::ValuesIn(conversionRows), ro
 // The prompt that refuses a thickness in a comma locale.
 std::string refused(std::string_view text) { return std::get<Prompt>(takeInput(text, "Thickness", inch, ',')).text; }
 
+// A panel's command over texts, as the page runs it: the texts it gives
+// back joined by " | ", or its prompt.
+template <class Fields>
+std::string overTexts(TextCommand PanelDescription::*command, std::vector<std::string> texts, bool inch)
+{
+    const TextOutcome outcome = (describe<Fields>().*command)(texts, inch, ',');
+    if (const auto *prompt = std::get_if<Prompt>(&outcome))
+        return prompt->text;
+    std::string joined;
+    for (const std::string &text : std::get<std::vector<std::string>>(outcome))
+        joined += " | " + text;
+    return joined.substr(3);
+}
+constexpr auto calculate = &PanelDescription::runCalculate;
+
 const Row textRows[] = {
+    // CALCULATE and CLEAR over texts in the description's order, the unit and separator passed on.
+    {"soundPathTextsMm",
+     [] {
+         return overTexts<SoundPathFields>(calculate, {"25", "45", "", ""}, false);
+     },
+     "25 | 45 | 35,356 mm | 70,711 mm"},
+    {"surfaceTravelTextsInch",
+     [] {
+         return overTexts<SurfaceTravelFields>(calculate, {"10", "70", ""}, true);
+     },
+     "10 | 70 | 9,396 in"},
+    {"depthTextsCleared",
+     [] {
+         return overTexts<IndicationDepthFields>(&PanelDescription::runClear, {"20", "40", "30", "1"}, true);
+     },
+     " |  |  | "},
+    {"textsMissing",
+     [] {
+         return overTexts<SoundPathFields>(calculate, {"25", "45", ""}, true);
+     },
+     "The panel has 4 fields, not 3"},
+
     // The raw text of a computed value.
     {"quotient", [] { return writeRaw(1 / 0.342, '.'); }, "2.92397660818713"},
     {"negativeZero", [] { return writeRaw(-0.0, '.'); }, "0"},

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "angulon/version.h"
+#include "core/description.h"
 #include "info/captionlabel.h"
 #include "info/infowindow.h"
 #include "shell/mainwindow.h"
@@ -56,6 +57,8 @@ constexpr Case cases[] = {
      "T=25, opt_MILLI, Command1, Ctrl+A@A_B_C, Ctrl+C@A_B_C, TabStrip1=1, Ctrl+V@SP_TEXT, Option1", "Space@Command2",
      "SURFACE_TRAVEL", "137.369 mm"},
     {"caption Millimeter", "T=25, MILLI", "Return@T", "A_B", "73.099 mm"},
+    {"caption Millimeter, right or middle click", "TabStrip1=2, MAT_T=20, A_B_SND_PATH=40, IND_SP=30, right@Label24",
+     "Return@IND_SP", "DEPTH", "15.000 in"},
     {"caption Millimeter on depth", "TabStrip1=2, MAT_T=20, A_B_SND_PATH=40, IND_SP=30, Label24", "Return@IND_SP",
      "DEPTH", "15.000 mm"},
     // CLEAR empties the panel's fields and leaves its angle.
@@ -74,6 +77,8 @@ constexpr Case cases[] = {
     // An input pasted shows its start once left with Tab, not for a moment.
     {"long input, Tab", "TabStrip1=1, clipboard=1879.200 mm, Ctrl+V@SP_TEXT, leave@SP_TEXT", "Tab@SP_TEXT",
      "^SP_TEXT focus", "1879.200 mm | Command2"},
+    {"long input, click away", "TabStrip1=1, clipboard=1879.200 mm, Ctrl+V@SP_TEXT", "opt_Inch2", "^SP_TEXT focus",
+     "1879.200 mm | opt_Inch2"},
     {"long thickness, Tab", "TabStrip1=2, clipboard=12.7000 mm, Ctrl+V@MAT_T, leave@MAT_T", "Tab@MAT_T", "^MAT_T focus",
      "12.7000 mm | TabStrip1Tabs"},
     // Ctrl+Tab and Ctrl+PgDn show the next panel, Ctrl+Shift+Tab (Backtab)
@@ -127,10 +132,9 @@ class MainWindowTest : public QObject {
     // A step, by the design's names: "T=25" types as an input method commits
     // text, "keys=10" types at the focus, "TabStrip1=2" clicks that tab, "clipboard=7*3" copies 777 in
     // another program, "leave@T" leaves a field for a moment (a context menu,
-    // another window), "Ctrl+PgUp@T" focuses a control and presses the key
-    // (Return and Enter held down), "MILLI" clicks a button or unit caption.
-    // True when only the selected tab's panel shows, a caption's button took
-    // the focus and a field left for a moment kept its cursor.
+    // another window), "right@MILLI" right and middle clicks a caption, "Ctrl+PgUp@T" focuses a control and presses the
+    // key (Return and Enter held down), "MILLI" clicks a button or unit caption. True when only the selected tab's
+    // panel shows, a caption's button took the focus and a field left for a moment kept its cursor.
     bool act(const QString &step)
     {
         const QString name = step.section('=', 0, 0), value = step.section('=', 1), at = step.section('@', 1);
@@ -149,6 +153,9 @@ class MainWindowTest : public QObject {
             QInputMethodEvent typed;
             typed.setCommitString(localised(value));
             QApplication::sendEvent(field, &typed);
+        } else if (step.startsWith("right@")) {
+            QTest::mouseClick(find<QLabel>(at), Qt::RightButton);
+            QTest::mouseClick(find<QLabel>(at), Qt::MiddleButton);
         } else if (step.startsWith("leave@")) {
             const int cursor = find(at)->cursorPosition();
             for (const auto reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
@@ -257,8 +264,10 @@ private slots:
     // selected tab shows it.
     void startsOnSoundPath()
     {
-        QCOMPARE(QStringList({tabs()->tabText(0), tabs()->tabText(1), tabs()->tabText(2)}),
-                 QStringList({" Sound path ", " Surface Travel ", "Indication Depth"}));
+        QStringList described;
+        for (const core::PanelDescription &panel : core::calculatorPanels())
+            described << QString::fromUtf8(panel.tab.data(), qsizetype(panel.tab.size()));
+        QCOMPARE(QStringList({tabs()->tabText(0), tabs()->tabText(1), tabs()->tabText(2)}), described);
         QCOMPARE(QApplication::focusWidget(), tabs());
         const QImage focused = tabs()->grab(tabs()->tabRect(0)).toImage();
         find("T")->setFocus(Qt::MouseFocusReason);

@@ -1,30 +1,9 @@
 // SPDX-License-Identifier: MIT
-// Angulon in the browser: binds the page's controls to the calculator core
+// Angulon in the browser: builds the calculators' tabs and panels from the
+// core's description of them and binds the page's controls to the core
 // compiled to WebAssembly. It only moves texts: every number is read,
-// computed, rounded and written by the core, as in the window.
-
-// Each panel's controls in the order of the core's fields, its unit button
-// for inches, and its commands.
-const panels = [
-    {
-        fields: ['T', 'ANGLE_BOX', 'A_B', 'A_B_C'],
-        inch: 'opt_INCH',
-        calculate: ['Command1', 'angulon_sound_path_calculate'],
-        clear: ['Command3', 'angulon_sound_path_clear'],
-    },
-    {
-        fields: ['SP_TEXT', 'ANGLE_BOX_2', 'SURFACE_TRAVEL'],
-        inch: 'opt_Inch2',
-        calculate: ['Command2', 'angulon_surface_travel_calculate'],
-        clear: ['Command5', 'angulon_surface_travel_clear'],
-    },
-    {
-        fields: ['MAT_T', 'A_B_SND_PATH', 'IND_SP', 'DEPTH'],
-        inch: 'opt_INCH3',
-        calculate: ['Command4', 'angulon_indication_depth_calculate'],
-        clear: ['Command6', 'angulon_indication_depth_clear'],
-    },
-];
+// computed, rounded and written by the core, as in the window, and every
+// caption, tooltip and name comes from it.
 
 const byId = (id) => document.getElementById(id);
 const encoder = new TextEncoder();
@@ -42,12 +21,14 @@ let decimal;
 export function call(command, texts) {
     const encoded = texts.map((text) => encoder.encode(text));
     const size = encoded.reduce((total, bytes) => total + bytes.length, Math.max(encoded.length - 1, 0));
-    const request = new Uint8Array(core.memory.buffer, core.angulon_request(size), size);
-    let at = 0;
+    // The request may grow the memory, which detaches the buffer held before it.
+    const at = core.angulon_request(size);
+    const request = new Uint8Array(core.memory.buffer, at, size);
+    let end = 0;
     encoded.forEach((bytes, index) => {
-        if (index) request[at++] = separator;
-        request.set(bytes, at);
-        at += bytes.length;
+        if (index) request[end++] = separator;
+        request.set(bytes, end);
+        end += bytes.length;
     });
     const length = core[command]() >>> 0;
     const response = new Uint8Array(core.memory.buffer, core.angulon_response(), length);
@@ -74,29 +55,92 @@ prompt.addEventListener('keydown', (event) => {
     if (event.repeat) event.preventDefault();
 });
 
-function runPanel(panel, command) {
-    const controls = panel.fields.map(byId);
-    const [kind, ...texts] = call(command, [decimal, byId(panel.inch).checked ? '1' : '0', ...controls.map((c) => c.value)]);
-    if (kind === 'prompt') {
-        showPrompt(texts[0]);
-        return;
-    }
-    controls.forEach((control, index) => (control.value = texts[index]));
+// Reads the core's description of the page (web/exports.h): the version,
+// the prompts' title, the angles and each calculator panel with its
+// commands, unit buttons and fields.
+function readDescription(texts) {
+    let at = 0;
+    const next = () => texts[at++];
+    const list = (read) => Array.from({ length: Number(next()) }, read);
+    const command = () => ({ name: next(), caption: next(), tooltip: next() });
+    const unit = () => ({ name: next(), caption: next() });
+    const field = () => ({ name: next(), role: next(), caption: next(), tooltip: next(), underlined: next() === '1' });
+    return {
+        version: next(),
+        promptTitle: next(),
+        angles: list(next),
+        panels: list(() => ({ name: next(), title: next(), tab: next().trim(), calculate: command(), clear: command(),
+            inch: unit(), millimetre: unit(), fields: list(field) })),
+    };
+}
+
+// An element with its attributes (true: present without a value; false:
+// absent) and its children, texts among them.
+function element(tag, attributes, ...children) {
+    const made = document.createElement(tag);
+    for (const [name, value] of Object.entries(attributes))
+        if (value !== false) made.setAttribute(name, value === true ? '' : value);
+    made.append(...children);
+    return made;
+}
+
+const tabId = (panel) => `tab-${panel.tab.toLowerCase().replaceAll(' ', '-')}`;
+
+function fieldElement({ name, role, caption, tooltip, underlined }) {
+    const control =
+        role === 'angle'
+            ? element('select', { id: name, class: 'angle', title: tooltip })
+            : element('input', role === 'result' ? { id: name, readonly: true, title: tooltip }
+                : { id: name, inputmode: 'decimal', autocomplete: 'off', spellcheck: 'false', title: tooltip });
+    const label = element('label', { for: name }, underlined ? element('u', {}, caption) : caption);
+    return element('div', { class: role === 'result' ? 'field result' : 'field' }, label, control);
+}
+
+// A panel's section in the window's order: what is typed or chosen, the
+// unit buttons, the commands, the sketch, the results.
+function panelElement(panel, index) {
+    const unit = ({ name, caption }, checked) => {
+        const radio = element('input', { type: 'radio', name: `unit${index + 1}`, id: name, checked });
+        return element('label', {}, radio, ` ${caption}`);
+    };
+    const button = ({ name, caption, tooltip }) => element('button', { id: name, title: tooltip }, caption);
+    const fields = (results) => panel.fields.filter((field) => (field.role === 'result') === results).map(fieldElement);
+    return element(
+        'section',
+        { id: panel.name, class: 'panel', role: 'tabpanel', 'aria-labelledby': tabId(panel), hidden: index > 0 },
+        element('h2', {}, panel.title),
+        ...fields(false),
+        element('fieldset', { class: 'units' }, element('legend', {}, 'Results in'), unit(panel.inch, true),
+            unit(panel.millimetre, false)),
+        element('div', { class: 'commands' }, button(panel.calculate), button(panel.clear)),
+        byId(`sketch-${panel.name}`).content.cloneNode(true),
+        ...fields(true),
+    );
+}
+
+function tabElement(panel, index) {
+    const selected = { 'aria-selected': String(index === 0), tabindex: index > 0 && '-1' };
+    return element('button', { role: 'tab', id: tabId(panel), 'aria-controls': panel.name, ...selected }, panel.tab);
 }
 
 function bindPanel(panel) {
-    const [calculateId, calculate] = panel.calculate;
-    const [clearId, clear] = panel.clear;
-    byId(calculateId).addEventListener('click', () => runPanel(panel, calculate));
-    byId(clearId).addEventListener('click', () => runPanel(panel, clear));
+    const controls = panel.fields.map((field) => byId(field.name));
+    const run = (command) => {
+        const inch = byId(panel.inch.name).checked ? '1' : '0';
+        const texts = controls.map((control) => control.value);
+        const [kind, ...answer] = call('angulon_panel_command', [decimal, inch, command, ...texts]);
+        if (kind === 'prompt') showPrompt(answer[0]);
+        else controls.forEach((control, index) => (control.value = answer[index]));
+    };
+    const calculate = byId(panel.calculate.name);
+    calculate.addEventListener('click', () => run(panel.calculate.name));
+    byId(panel.clear.name).addEventListener('click', () => run(panel.clear.name));
     // Return in a field or an angle box calculates, once however long it is held.
-    byId(calculateId)
-        .closest('section')
-        .addEventListener('keydown', (event) => {
-            if (event.key !== 'Enter' || !event.target.matches('input, select')) return;
-            event.preventDefault();
-            if (!event.repeat) byId(calculateId).click();
-        });
+    byId(panel.name).addEventListener('keydown', (event) => {
+        if (event.key !== 'Enter' || !event.target.matches('input, select')) return;
+        event.preventDefault();
+        if (!event.repeat) calculate.click();
+    });
 }
 
 // The tab strip: a click or the arrow keys show a panel, its first field focused.
@@ -152,13 +196,16 @@ async function start() {
     const { instance } = await WebAssembly.instantiate(await (await download).arrayBuffer(), {});
     core = instance.exports;
     core._initialize();
-    const [, ...angles] = call('angulon_angles', []);
+    const description = readDescription(call('angulon_description', []).slice(1));
+    byId('tab-chart').before(...description.panels.map(tabElement));
+    byId('chart').before(...description.panels.map(panelElement));
+    byId('prompt-title').textContent = description.promptTitle;
     for (const select of document.querySelectorAll('select.angle'))
-        select.append(...angles.map((angle) => new Option(angle, angle)));
-    panels.forEach(bindPanel);
+        select.append(...description.angles.map((angle) => new Option(angle, angle)));
+    description.panels.forEach(bindPanel);
     bindTabs();
-    bindChart(angles);
-    byId('status').textContent = `Version ${call('angulon_version', [])[1]}`;
+    bindChart(description.angles);
+    byId('status').textContent = `Version ${description.version}`;
     document.body.classList.add('ready');
     performance.mark('ready');
     if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');

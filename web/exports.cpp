@@ -6,10 +6,8 @@
 #include "chart/writers.h"
 #include "core/anglefactors.h"
 #include "core/chart.h"
+#include "core/description.h"
 #include "core/fieldrules.h"
-#include "core/indicationdepth.h"
-#include "core/soundpath.h"
-#include "core/surfacetravel.h"
 
 #include <optional>
 #include <string>
@@ -57,42 +55,24 @@ struct Request {
     std::vector<std::string_view> texts;
 };
 
-std::optional<Request> readRequest(std::size_t texts)
+std::optional<Request> readRequest(std::size_t leastTexts)
 {
     const auto all = requestTexts();
-    if (all.size() != texts + 2)
+    if (all.size() < leastTexts + 2)
         return std::nullopt;
     return Request{core::decimalSeparator(all[0]), all[1] == "1", {all.begin() + 2, all.end()}};
 }
 
 constexpr char malformed[] = "The page sent a request the calculator cannot read";
 
-// CALCULATE or CLEAR on a panel's fields, taken and given back in the
-// order the panel lists them.
-template <class Fields, class Command>
-std::size_t run(Command command)
+std::string_view roleName(core::Role role)
 {
-    const auto read = readRequest(Fields::texts.size());
-    if (!read)
-        return respondPrompt(malformed);
-    Fields fields;
-    for (std::size_t i = 0; i < Fields::texts.size(); ++i)
-        fields.*Fields::texts[i].member = std::string(read->texts[i]);
-    fields.inch = read->inch;
-    core::Outcome<Fields> outcome = command(fields, read->decimal);
-    if (const auto *prompt = std::get_if<core::Prompt>(&outcome))
-        return respondPrompt(prompt->text);
-    std::vector<std::string> texts;
-    for (const auto &field : Fields::texts)
-        texts.push_back(std::get<Fields>(outcome).*field.member);
-    return respond("fields", texts);
-}
-
-// CLEAR as a command: it never prompts.
-template <class Fields, Fields (*clear)(Fields)>
-core::Outcome<Fields> clearing(Fields fields, char)
-{
-    return clear(std::move(fields));
+    switch (role) {
+    case core::Role::Input: return "input";
+    case core::Role::Angle: return "angle";
+    case core::Role::Result: return "result";
+    }
+    return "";
 }
 
 const char *inputName(core::ChartRefusal::Input input)
@@ -119,34 +99,59 @@ char *angulon_request(std::size_t size)
 
 const char *angulon_response() { return response.data(); }
 
-std::size_t angulon_sound_path_calculate() { return run<core::SoundPathFields>(core::calculateSoundPath); }
-std::size_t angulon_sound_path_clear()
+std::size_t angulon_description()
 {
-    return run<core::SoundPathFields>(clearing<core::SoundPathFields, core::clearSoundPath>);
+    std::vector<std::string> texts;
+    const auto add = [&texts](const auto &...more) { (texts.emplace_back(more), ...); };
+    add(angulon::version, core::prompts::title, std::to_string(core::angleTable.size()));
+    for (const core::AngleFactors &angle : core::angleTable)
+        add(angle.text);
+    add(std::to_string(core::calculatorPanels().size()));
+    for (const core::PanelDescription &panel : core::calculatorPanels()) {
+        add(panel.name, panel.title, panel.tab);
+        for (const core::CommandDescription &command : {panel.calculate, panel.clear})
+            add(command.name, command.caption, command.tooltip);
+        for (const core::UnitButtonDescription &unit : {panel.inch, panel.millimetre})
+            add(unit.name, core::unitCaption(unit.unit));
+        add(std::to_string(panel.fields.size()));
+        for (const core::FieldDescription &field : panel.fields)
+            add(field.name, roleName(field.role), field.caption, field.tooltip, field.underlined ? "1" : "0");
+    }
+    return respond("description", texts);
 }
 
-std::size_t angulon_surface_travel_calculate() { return run<core::SurfaceTravelFields>(core::calculateSurfaceTravel); }
-std::size_t angulon_surface_travel_clear()
+std::size_t angulon_panel_command()
 {
-    return run<core::SurfaceTravelFields>(clearing<core::SurfaceTravelFields, core::clearSurfaceTravel>);
-}
-
-std::size_t angulon_indication_depth_calculate()
-{
-    return run<core::IndicationDepthFields>(core::calculateIndicationDepth);
-}
-std::size_t angulon_indication_depth_clear()
-{
-    return run<core::IndicationDepthFields>(clearing<core::IndicationDepthFields, core::clearIndicationDepth>);
+    const auto read = readRequest(1);
+    if (!read)
+        return respondPrompt(malformed);
+    for (const core::PanelDescription &panel : core::calculatorPanels()) {
+        const core::TextCommand command = read->texts[0] == panel.calculate.name ? panel.runCalculate
+                                          : read->texts[0] == panel.clear.name   ? panel.runClear
+                                                                                 : nullptr;
+        if (!command)
+            continue;
+        const std::vector<std::string> texts(read->texts.begin() + 1, read->texts.end());
+        const core::TextOutcome outcome = command(texts, read->inch, read->decimal);
+        if (const auto *prompt = std::get_if<core::Prompt>(&outcome))
+            return respondPrompt(prompt->text);
+        return respond("fields", std::get<std::vector<std::string>>(outcome));
+    }
+    return respondPrompt(malformed);
 }
 
 std::size_t angulon_chart_html()
 {
-    const auto all = requestTexts();
-    if (all.size() < 5)
+    const auto read = readRequest(3);
+    if (!read)
         return respondPrompt(malformed);
-    core::ChartRequest chartRequest{std::string(all[2]),          std::string(all[3]), std::string(all[4]),
-                                    {all.begin() + 5, all.end()}, all[1] == "1",       core::decimalSeparator(all[0])};
+    const auto &texts = read->texts;
+    core::ChartRequest chartRequest{std::string(texts[0]),
+                                    std::string(texts[1]),
+                                    std::string(texts[2]),
+                                    {texts.begin() + 3, texts.end()},
+                                    read->inch,
+                                    read->decimal};
     const auto made = core::makeChart(chartRequest);
     if (const auto *refusal = std::get_if<core::ChartRefusal>(&made))
         return respondPrompt(std::string(inputName(refusal->input)) + ": " + refusal->problem);
@@ -154,15 +159,5 @@ std::size_t angulon_chart_html()
                              chart::defaultPaper(chartRequest.inch)};
     return respond("chart", {chart::writeHtml(sheet)});
 }
-
-std::size_t angulon_angles()
-{
-    std::vector<std::string> texts;
-    for (const core::AngleFactors &angle : core::angleTable)
-        texts.emplace_back(angle.text);
-    return respond("angles", texts);
-}
-
-std::size_t angulon_version() { return respond("version", {angulon::version}); }
 
 } // extern "C"

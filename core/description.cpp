@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: MIT
+
+#include "core/description.h"
+
+#include "core/anglefactors.h"
+
+#include <array>
+
+namespace core {
+
+namespace {
+
+// A panel's command over its Fields struct, taken and given back as texts.
+template <class Fields, Outcome<Fields> (*command)(Fields, char)>
+TextOutcome overTexts(std::span<const std::string> texts, bool inch, char decimal)
+{
+    if (texts.size() != Fields::members.size())
+        return Prompt{"The panel has " + std::to_string(Fields::members.size()) + " fields, not "
+                      + std::to_string(texts.size())};
+    Fields fields;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        fields.*Fields::members[i] = texts[i];
+    fields.inch = inch;
+    const Outcome<Fields> outcome = command(fields, decimal);
+    if (const auto *prompt = std::get_if<Prompt>(&outcome))
+        return *prompt;
+    std::vector<std::string> out;
+    for (const auto member : Fields::members)
+        out.push_back(std::get<Fields>(outcome).*member);
+    return out;
+}
+
+// CLEAR as a command: it never prompts.
+template <class Fields, Fields (*clear)(Fields)>
+Outcome<Fields> clearing(Fields fields, char)
+{
+    return clear(std::move(fields));
+}
+
+template <class Fields, Outcome<Fields> (*calculate)(Fields, char), Fields (*clear)(Fields)>
+constexpr std::pair<TextCommand, TextCommand> commands{overTexts<Fields, calculate>,
+                                                       overTexts<Fields, clearing<Fields, clear>>};
+
+constexpr char clearTooltip[] = "Clear Current Data";
+constexpr char angleTooltip[] = "Choose the Refracted Angle";
+constexpr char angleCaption[] = "SHEAR WAVE ANGLE:";
+
+constexpr std::array<FieldDescription, 4> soundPath{{
+    {"T", Role::Input, "MATERIAL THICKNESS:", "Label10", "Enter the Material Thickness"},
+    {"ANGLE_BOX", Role::Angle, angleCaption, "Label11", angleTooltip},
+    {"A_B", Role::Result, "= A-B", "Label13", "Sound Path A to B"},
+    {"A_B_C", Role::Result, "= A-B-C", "Label12", "Sound Path A to B to C"},
+}};
+constexpr std::array<FieldDescription, 3> surfaceTravel{{
+    {"SP_TEXT", Role::Input, "SOUND PATH:", "Label15", "Enter the Sound Path"},
+    {"ANGLE_BOX_2", Role::Angle, angleCaption, "Label14", angleTooltip},
+    {"SURFACE_TRAVEL", Role::Result, "= SURFACE TRAVEL", "Label16", "Surface Travel Distance"},
+}};
+constexpr std::array<FieldDescription, 4> indicationDepth{{
+    {"MAT_T", Role::Input, "MATERIAL THICKNESS:", "Label17", "Enter the Material Thickness"},
+    {"A_B_SND_PATH", Role::Input, "(A-B) SOUND PATH:", "Label18", "Enter the A-B Sound Path"},
+    {"IND_SP", Role::Input, "INDICATION SOUND PATH:", "Label19", "Enter the Indication Sound Path", true},
+    {"DEPTH", Role::Result, "= INDICATION DEPTH", "Label20", "Indication Depth"},
+}};
+static_assert(soundPath.size() == SoundPathFields::members.size());
+static_assert(surfaceTravel.size() == SurfaceTravelFields::members.size());
+static_assert(indicationDepth.size() == IndicationDepthFields::members.size());
+
+constexpr auto soundPathCommands = commands<SoundPathFields, calculateSoundPath, clearSoundPath>;
+constexpr auto surfaceTravelCommands = commands<SurfaceTravelFields, calculateSurfaceTravel, clearSurfaceTravel>;
+constexpr auto indicationDepthCommands =
+    commands<IndicationDepthFields, calculateIndicationDepth, clearIndicationDepth>;
+
+constexpr std::array<PanelDescription, 3> panels{{
+    {"Frame1",
+     "Sound Path",
+     " Sound path ",
+     soundPath,
+     {"Command1", "CALCULATE", "Calculate Sound Path"},
+     {"Command3", "CLEAR", clearTooltip},
+     {"opt_INCH", "Inch", Unit::Inch},
+     {"opt_MILLI", "MILLI", Unit::Millimetre},
+     soundPathCommands.first,
+     soundPathCommands.second},
+    {"Frame2",
+     "Surface Travel",
+     " Surface Travel ",
+     surfaceTravel,
+     {"Command2", "CALCULATE", "Calculate Surface Travel"},
+     {"Command5", "CLEAR", clearTooltip},
+     {"opt_Inch2", "Label23", Unit::Inch},
+     {"Option1", "Label21", Unit::Millimetre},
+     surfaceTravelCommands.first,
+     surfaceTravelCommands.second},
+    {"Frame3",
+     "Indication Depth",
+     "Indication Depth",
+     indicationDepth,
+     {"Command4", "CALCULATE", "Calculate Indication Depth"},
+     {"Command6", "CLEAR", clearTooltip},
+     {"opt_INCH3", "Label25", Unit::Inch},
+     {"Option3", "Label24", Unit::Millimetre},
+     indicationDepthCommands.first,
+     indicationDepthCommands.second},
+}};
+
+} // namespace
+
+std::string_view unitCaption(Unit unit) { return unit == Unit::Inch ? "Inch" : "Millimeter"; }
+
+std::span<const PanelDescription> calculatorPanels() { return panels; }
+
+template <>
+const PanelDescription &describe<SoundPathFields>()
+{
+    return panels[0];
+}
+template <>
+const PanelDescription &describe<SurfaceTravelFields>()
+{
+    return panels[1];
+}
+template <>
+const PanelDescription &describe<IndicationDepthFields>()
+{
+    return panels[2];
+}
+
+std::string angleChoices()
+{
+    std::string text;
+    for (std::size_t i = 0; i < angleTable.size(); ++i)
+        text.append(i == 0 ? "" : i + 1 < angleTable.size() ? ", " : " or ").append(angleTable[i].text);
+    return text;
+}
+
+const std::string &prompts::angle()
+{
+    static const std::string text = "Please Choose a Refracted Angle of " + angleChoices();
+    return text;
+}
+
+} // namespace core

@@ -233,8 +233,8 @@ const Case<SoundPathFields> soundPathRows[] = {
     {"thicknessInOtherUnit", {"12.7 mm", "70"}, "The Material Thickness Is in Millimeters but Inch Is Selected"},
     // With no angle matched the thickness is not read: A-B-C doubles the A-B typed.
     {"unmatchedDoublesTypedAB", {"abc", "70.5", "3"}, "3.000 in | 6.000 in"},
-    {"unmatchedFormattedAB", {"1", "30", "2.924 in", "5.848 in"}, prompts::angle},
-    {"emptyAngleDoublesNothing", {"1", "", "3"}, prompts::angle},
+    {"unmatchedFormattedAB", {"1", "30", "2.924 in", "5.848 in"}, prompts::angle()},
+    {"emptyAngleDoublesNothing", {"1", "", "3"}, prompts::angle()},
     {"emptyThickness", {"", "70", "1.000 in", "2.000 in"}, "Please Enter the Material Thickness"},
     {"blankThickness", {"  ", "70"}, "Please Enter the Material Thickness as a Number"},
     {"quotientOverflows", {"1E+308", "70"}, prompts::tooLarge},
@@ -247,12 +247,12 @@ const Case<SurfaceTravelFields> surfaceTravelRows[] = {
     {"twentyFive60", {"25", "60"}, "21.650 in"},
     {"ten45", {"10", "45"}, "7.071 in"},
     {"otherUnit", {"1/2 in", "70", "", false}, "The Material Sound Path Is in Inches but Millimeter Is Selected"},
-    {"angleTakesNoFraction", {"1", "120/2"}, prompts::angle},
+    {"angleTakesNoFraction", {"1", "120/2"}, prompts::angle()},
     // With no angle matched only a number typed into the result is formatted.
     {"unmatchedFormatsTypedNumber", {"10", "30", "5"}, "5.000 in"},
-    {"unmatchedEarlierResult", {"10", "30", "9.396 mm"}, prompts::angle},
-    {"unmatchedEmptyResult", {"10", "30"}, prompts::angle},
-    {"badAngleWithTypedResult", {"10", "x", "5"}, prompts::angle},
+    {"unmatchedEarlierResult", {"10", "30", "9.396 mm"}, prompts::angle()},
+    {"unmatchedEmptyResult", {"10", "30"}, prompts::angle()},
+    {"badAngleWithTypedResult", {"10", "x", "5"}, prompts::angle()},
     {"emptySoundPath", {"", "70", "1.000 in"}, "Please Enter the Material Sound Path"},
     {"lettersSoundPath", {"ten", "70"}, "Please Enter the Material Sound Path as a Number"},
 };

@@ -48,14 +48,8 @@ std::string_view nameOf(const PanelDescription &panel, int control)
 // control keeps the focus, a field its cursor too unless its text changed;
 // the panel's other fields show the start of their text. A prompt comes once.
 struct Calculation {
-    const char *name;
-    const PanelDescription &panel;
-    Texts typed;
-    std::vector<int> clicks;
-    Qt::Key key;
-    int at;
-    Texts shown; // every field's text afterwards
-    std::string prompt = {};
+    const char *name; const PanelDescription &panel; Texts typed; std::vector<int> clicks; Qt::Key key; int at;
+    Texts shown; std::string prompt = {}; // every field's text afterwards, and the prompt shown
 };
 const Calculation calculations[] = {
     {"dropped in, 45 mm", sp, {"146.199 mm", "45"}, {Millimetre}, Qt::Key_Space, Calculate,
@@ -77,11 +71,7 @@ const Calculation calculations[] = {
 
 // Tab walks the shown panel in the design's order from the strip round to
 // it, the unit pair one stop: the button checked (here after a click).
-struct Walk {
-    const char *name;
-    const PanelDescription &panel;
-    std::vector<int> clicks, order;
-};
+struct Walk { const char *name; const PanelDescription &panel; std::vector<int> clicks, order; };
 const Walk walks[] = {
     {"sound path", sp, {}, {0, 1, Calculate, 2, 3, Clear, Inch, Strip}},
     {"sound path, millimetres", sp, {Millimetre}, {0, 1, Calculate, 2, 3, Clear, Millimetre, Strip}},
@@ -93,14 +83,7 @@ const Walk walks[] = {
 // the previous one, wrapping round, from any control; the focus goes to the
 // panel's first input, which kept its text, selected so that typing replaces
 // it. The arrow keys on the strip only move its tab.
-struct Switch {
-    const char *name;
-    const PanelDescription &from;
-    int at;
-    QKeyCombination key;
-    const PanelDescription &to;
-    int focus;
-};
+struct Switch { const char *name; const PanelDescription &from; int at; QKeyCombination key; const PanelDescription &to; int focus; };
 const Switch switches[] = {
     {"Ctrl+Tab in a field", sp, 0, Qt::CTRL | Qt::Key_Tab, st, 0},
     {"Ctrl+PgDn on the strip, round", dp, Strip, Qt::CTRL | Qt::Key_PageDown, sp, 0},
@@ -111,11 +94,7 @@ const Switch switches[] = {
 
 // A long input pasted shows its start once the user moves on, by Tab or a
 // click, but not after a moment's leave (a context menu, another window).
-struct Leave {
-    const char *name;
-    const PanelDescription &panel;
-    int field, clicked, focus; // no click: Tab
-};
+struct Leave { const char *name; const PanelDescription &panel; int field, clicked, focus; }; // a click on the field: Tab
 const Leave leaves[] = {
     {"Tab", st, 0, 0, Calculate},
     {"click on Inch", st, 0, Inch, Inch},
@@ -314,13 +293,12 @@ private slots:
         auto *field = find<QLineEdit>(row->panel, row->field);
         QApplication::clipboard()->setText(localised("1879.200 mm"));
         field->setFocus();
-        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(field->text(), localised("1879.200 mm"));
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier); // the cursor at its end
         for (const auto reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
             QFocusEvent leave(QEvent::FocusOut, reason);
             QApplication::sendEvent(field, &leave);
-            QCOMPARE(field->cursorPosition(), field->text().size());
         }
+        QCOMPARE(field->cursorPosition(), localised("1879.200 mm").size());
         if (row->clicked == row->field)
             QTest::keyClick(field, Qt::Key_Tab);
         else

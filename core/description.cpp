@@ -5,13 +5,16 @@
 #include "core/anglefactors.h"
 
 #include <array>
+#include <type_traits>
 
 namespace core {
 
 namespace {
 
-// A panel's command over its Fields struct, taken and given back as texts.
-template <class Fields, Outcome<Fields> (*command)(Fields, char)>
+// A panel's CALCULATE (which reads numbers with the decimal separator) or
+// CLEAR (which never prompts) over its Fields struct, taken and given back as
+// texts.
+template <class Fields, auto command>
 TextOutcome overTexts(std::span<const std::string> texts, bool inch, char decimal)
 {
     if (texts.size() != Fields::members.size())
@@ -21,20 +24,17 @@ TextOutcome overTexts(std::span<const std::string> texts, bool inch, char decima
     for (std::size_t i = 0; i < texts.size(); ++i)
         fields.*Fields::members[i] = texts[i];
     fields.inch = inch;
-    const Outcome<Fields> outcome = command(fields, decimal);
+    Outcome<Fields> outcome = fields;
+    if constexpr (std::is_invocable_v<decltype(command), Fields, char>)
+        outcome = command(fields, decimal);
+    else
+        outcome = command(fields);
     if (const auto *prompt = std::get_if<Prompt>(&outcome))
         return *prompt;
     std::vector<std::string> out;
     for (const auto member : Fields::members)
         out.push_back(std::get<Fields>(outcome).*member);
     return out;
-}
-
-// CLEAR as a command: it never prompts.
-template <class Fields, Fields (*clear)(Fields)>
-Outcome<Fields> clearing(Fields fields, char)
-{
-    return clear(std::move(fields));
 }
 
 constexpr char clearTooltip[] = "Clear Current Data";
@@ -69,7 +69,7 @@ constexpr std::array<PanelDescription, 3> panels{{
      {"opt_INCH", "Inch", Unit::Inch},
      {"opt_MILLI", "MILLI", Unit::Millimetre},
      overTexts<SoundPathFields, calculateSoundPath>,
-     overTexts<SoundPathFields, clearing<SoundPathFields, clearSoundPath>>},
+     overTexts<SoundPathFields, clearSoundPath>},
     {"Frame2",
      "Surface Travel",
      " Surface Travel ",
@@ -79,7 +79,7 @@ constexpr std::array<PanelDescription, 3> panels{{
      {"opt_Inch2", "Label23", Unit::Inch},
      {"Option1", "Label21", Unit::Millimetre},
      overTexts<SurfaceTravelFields, calculateSurfaceTravel>,
-     overTexts<SurfaceTravelFields, clearing<SurfaceTravelFields, clearSurfaceTravel>>},
+     overTexts<SurfaceTravelFields, clearSurfaceTravel>},
     {"Frame3",
      "Indication Depth",
      "Indication Depth",
@@ -89,7 +89,7 @@ constexpr std::array<PanelDescription, 3> panels{{
      {"opt_INCH3", "Label25", Unit::Inch},
      {"Option3", "Label24", Unit::Millimetre},
      overTexts<IndicationDepthFields, calculateIndicationDepth>,
-     overTexts<IndicationDepthFields, clearing<IndicationDepthFields, clearIndicationDepth>>},
+     overTexts<IndicationDepthFields, clearIndicationDepth>},
 }};
 
 // A Fields struct's panel index names the panel whose fields its texts are.

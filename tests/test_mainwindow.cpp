@@ -44,9 +44,10 @@ std::string_view nameOf(const PanelDescription &panel, int control)
 // clang-format off
 // CALCULATE and CLEAR as a user runs them: the panel's tab clicked, texts
 // typed into its fields ("" leaves one as it is), left clicks (a caption's
-// gives its button the focus), then a key held down on a control. That
-// control keeps the focus, a field its cursor too unless its text changed;
-// the panel's other fields show the start of their text. A prompt comes once.
+// gives its button the focus), then a key held down on a control reached
+// by Tab. That control keeps the focus, a field or angle box its cursor and
+// selection too unless its text changed; the panel's other fields show the
+// start of their text. A prompt comes once.
 struct Calculation {
     const char *name; const PanelDescription &panel; Texts typed; std::vector<int> clicks; Qt::Key key; int at;
     Texts shown; std::string prompt = {}; // every field's text afterwards, and the prompt shown
@@ -64,6 +65,7 @@ const Calculation calculations[] = {
     {"CLEAR sound path", sp, {"25", "60", "1", "2"}, {}, Qt::Key_Space, Clear, {"", "60", "", ""}},
     {"CLEAR surface travel", st, {"10", "45", "3"}, {}, Qt::Key_Space, Clear, {"", "45", ""}},
     {"CLEAR depth", dp, {"20", "40", "30", "5"}, {}, Qt::Key_Space, Clear, {"", "", "", ""}},
+    {"Return in an angle box", sp, {"25", "60"}, {}, Qt::Key_Return, 1, {"25", "60", "50.000 in", "100.000 in"}},
     {"typed angle", sp, {"1", "30"}, {}, Qt::Key_Return, 1, {"1", "30", "", ""}, core::prompts::angle()},
     {"full-width digits, Return on CALCULATE", sp, {"\uff12\uff15"}, {}, Qt::Key_Return, Calculate,
      {"\uff12\uff15", "70", "", ""}, notANumber(core::names::thickness)},
@@ -172,11 +174,9 @@ class MainWindowTest : public QObject {
         QKeyEvent event(type, key, Qt::NoModifier, QString(), repeat);
         QApplication::sendEvent(to, &event);
     }
-    // Focuses the control and presses the key, Return and Enter held down as
-    // X11 repeats them.
+    // Presses the key, Return and Enter held down as X11 repeats them.
     static void press(QWidget *target, QKeyCombination key)
     {
-        target->setFocus();
         QTest::keyPress(target, key.key(), key.keyboardModifiers());
         for (int i = 0; i < 6 && (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter); ++i)
             sendKey(target, i % 2 ? QEvent::KeyPress : QEvent::KeyRelease, key.key(), true);
@@ -235,17 +235,21 @@ private slots:
         QVERIFY(clickTab(row->panel));
         type(row->panel, row->typed);
         QVERIFY(clickTab(row->panel, row->clicks));
-        const auto *typedIn = find<QLineEdit>(row->panel, row->at);
-        const QString before = typedIn ? typedIn->text() : QString();
-        const int cursor = typedIn ? typedIn->cursorPosition() : 0;
+        find(row->panel, row->at)->setFocus(Qt::TabFocusReason);                       // a field's text selected
+        const QLineEdit *typedIn = row->at >= 0 ? edit(row->panel, row->at) : nullptr; // a field's or angle box's
+        const auto place = [typedIn] {
+            return typedIn ? QString::number(typedIn->cursorPosition()) + '|' + typedIn->selectedText() : "";
+        };
+        const QString before = typedIn ? typedIn->text() : QString(), kept = place();
         press(find(row->panel, row->at), row->key);
         QCOMPARE(focused(), find(row->panel, row->at));
         QVERIFY(showsAlone(row->panel));
         for (int i = 0; i < int(row->shown.size()); ++i) {
             QCOMPARE(edit(row->panel, i)->text(), localised(row->shown[i]));
-            if (const auto *field = find<QLineEdit>(row->panel, i)) // not an angle box
-                QCOMPARE(field->cursorPosition(), field == typedIn && field->text() == before ? cursor : 0);
+            if (const auto *field = find<QLineEdit>(row->panel, i); field && field != typedIn) // not an angle box
+                QCOMPARE(field->cursorPosition(), 0);
         }
+        QCOMPARE(place(), typedIn && typedIn->text() != before ? "0|" : kept);
         QCOMPARE(prompts, row->prompt.empty() ? QStringList() : QStringList(qs(row->prompt)));
         for (const QComboBox *box : window->findChildren<QComboBox *>()) {
             for (std::size_t i = 0; i <= core::angleTable.size(); ++i) // and nothing more

@@ -5,13 +5,16 @@
 #include "core/anglefactors.h"
 
 #include <array>
+#include <type_traits>
 
 namespace core {
 
 namespace {
 
-// A panel's command over its Fields struct, taken and given back as texts.
-template <class Fields, Outcome<Fields> (*command)(Fields, char)>
+// A panel's CALCULATE (which reads numbers with the decimal separator) or
+// CLEAR (which never prompts) over its Fields struct, taken and given back as
+// texts.
+template <class Fields, auto command>
 TextOutcome overTexts(std::span<const std::string> texts, bool inch, char decimal)
 {
     if (texts.size() != Fields::members.size())
@@ -21,7 +24,11 @@ TextOutcome overTexts(std::span<const std::string> texts, bool inch, char decima
     for (std::size_t i = 0; i < texts.size(); ++i)
         fields.*Fields::members[i] = texts[i];
     fields.inch = inch;
-    const Outcome<Fields> outcome = command(fields, decimal);
+    Outcome<Fields> outcome = fields;
+    if constexpr (std::is_invocable_v<decltype(command), Fields, char>)
+        outcome = command(fields, decimal);
+    else
+        outcome = command(fields);
     if (const auto *prompt = std::get_if<Prompt>(&outcome))
         return *prompt;
     std::vector<std::string> out;
@@ -29,17 +36,6 @@ TextOutcome overTexts(std::span<const std::string> texts, bool inch, char decima
         out.push_back(std::get<Fields>(outcome).*member);
     return out;
 }
-
-// CLEAR as a command: it never prompts.
-template <class Fields, Fields (*clear)(Fields)>
-Outcome<Fields> clearing(Fields fields, char)
-{
-    return clear(std::move(fields));
-}
-
-template <class Fields, Outcome<Fields> (*calculate)(Fields, char), Fields (*clear)(Fields)>
-constexpr std::pair<TextCommand, TextCommand> commands{overTexts<Fields, calculate>,
-                                                       overTexts<Fields, clearing<Fields, clear>>};
 
 constexpr char clearTooltip[] = "Clear Current Data";
 constexpr char angleTooltip[] = "Choose the Refracted Angle";
@@ -62,14 +58,6 @@ constexpr std::array<FieldDescription, 4> indicationDepth{{
     {"IND_SP", Role::Input, "INDICATION SOUND PATH:", "Label19", "Enter the Indication Sound Path", true},
     {"DEPTH", Role::Result, "= INDICATION DEPTH", "Label20", "Indication Depth"},
 }};
-static_assert(soundPath.size() == SoundPathFields::members.size());
-static_assert(surfaceTravel.size() == SurfaceTravelFields::members.size());
-static_assert(indicationDepth.size() == IndicationDepthFields::members.size());
-
-constexpr auto soundPathCommands = commands<SoundPathFields, calculateSoundPath, clearSoundPath>;
-constexpr auto surfaceTravelCommands = commands<SurfaceTravelFields, calculateSurfaceTravel, clearSurfaceTravel>;
-constexpr auto indicationDepthCommands =
-    commands<IndicationDepthFields, calculateIndicationDepth, clearIndicationDepth>;
 
 constexpr std::array<PanelDescription, 3> panels{{
     {"Frame1",
@@ -80,8 +68,8 @@ constexpr std::array<PanelDescription, 3> panels{{
      {"Command3", "CLEAR", clearTooltip},
      {"opt_INCH", "Inch", Unit::Inch},
      {"opt_MILLI", "MILLI", Unit::Millimetre},
-     soundPathCommands.first,
-     soundPathCommands.second},
+     overTexts<SoundPathFields, calculateSoundPath>,
+     overTexts<SoundPathFields, clearSoundPath>},
     {"Frame2",
      "Surface Travel",
      " Surface Travel ",
@@ -90,8 +78,8 @@ constexpr std::array<PanelDescription, 3> panels{{
      {"Command5", "CLEAR", clearTooltip},
      {"opt_Inch2", "Label23", Unit::Inch},
      {"Option1", "Label21", Unit::Millimetre},
-     surfaceTravelCommands.first,
-     surfaceTravelCommands.second},
+     overTexts<SurfaceTravelFields, calculateSurfaceTravel>,
+     overTexts<SurfaceTravelFields, clearSurfaceTravel>},
     {"Frame3",
      "Indication Depth",
      "Indication Depth",
@@ -100,31 +88,24 @@ constexpr std::array<PanelDescription, 3> panels{{
      {"Command6", "CLEAR", clearTooltip},
      {"opt_INCH3", "Label25", Unit::Inch},
      {"Option3", "Label24", Unit::Millimetre},
-     indicationDepthCommands.first,
-     indicationDepthCommands.second},
+     overTexts<IndicationDepthFields, calculateIndicationDepth>,
+     overTexts<IndicationDepthFields, clearIndicationDepth>},
 }};
+
+// A Fields struct's panel index names the panel whose fields its texts are.
+template <class Fields>
+constexpr bool holds(std::span<const FieldDescription> fields)
+{
+    return panels[Fields::panel].fields.data() == fields.data() && fields.size() == Fields::members.size();
+}
+static_assert(holds<SoundPathFields>(soundPath) && holds<SurfaceTravelFields>(surfaceTravel)
+              && holds<IndicationDepthFields>(indicationDepth));
 
 } // namespace
 
 std::string_view unitCaption(Unit unit) { return unit == Unit::Inch ? "Inch" : "Millimeter"; }
 
 std::span<const PanelDescription> calculatorPanels() { return panels; }
-
-template <>
-const PanelDescription &describe<SoundPathFields>()
-{
-    return panels[0];
-}
-template <>
-const PanelDescription &describe<SurfaceTravelFields>()
-{
-    return panels[1];
-}
-template <>
-const PanelDescription &describe<IndicationDepthFields>()
-{
-    return panels[2];
-}
 
 std::string angleChoices()
 {

@@ -63,13 +63,10 @@ std::span<const PanelDescription> calculatorPanels();
 
 // The description of the panel a Fields struct holds the texts of.
 template <class Fields>
-const PanelDescription &describe();
-template <>
-const PanelDescription &describe<SoundPathFields>();
-template <>
-const PanelDescription &describe<SurfaceTravelFields>();
-template <>
-const PanelDescription &describe<IndicationDepthFields>();
+const PanelDescription &describe()
+{
+    return calculatorPanels()[Fields::panel];
+}
 
 // Each field text's member with its role, in the description's order.
 template <class Fields>

@@ -8,10 +8,7 @@
 # Usage: chart_cli.sh VERSION MANUAL_PAGE COMMAND...
 #   (COMMAND starts angulon-chart: the program, or Wine's launcher and it)
 set -u
-version=$1
-manual=$2
-shift 2
-program=("$@")
+version=$1 manual=$2 program=("${@:3}")
 . "$(dirname "$0")/lib.sh"
 cd "$scratch" || exit 1
 chart() { run "${program[@]}" "$@"; }
@@ -23,14 +20,12 @@ files() { ls | tr '\n' ' '; }
 # option, nothing on standard output, no file created and an existing one
 # left as it was, no temporary file left.
 refused() {
-    local message=$1 target kept
-    shift
-    for target in none new existing; do
+    local message=$1 target kept && shift
+    for target in new existing; do
         rm -f chart.out
         kept=$([ $target = existing ] && echo kept | tee chart.out)
-        if [ $target = none ]; then chart "$@"; else chart "$@" -o chart.out; fi
-        expect "$* ($target)" "$status|$(cat .out)|$err|$(files)|$(cat chart.out 2>/dev/null)" \
-            "2||angulon-chart: $message|${kept:+chart.out }|$kept"
+        chart "$@" -o chart.out
+        expect "$* ($target)" "$status|$(cat .out)|$err|$(files)|$(cat chart.out 2>/dev/null)" "2||angulon-chart: $message|${kept:+chart.out }|$kept"
     done
 }
 refused "--from: not a number the window reads" --from abc --to 2 --step 1 --format xlsx
@@ -43,11 +38,9 @@ rm chart.out
 # A chart written: the same bytes to standard output, to the file -o names
 # (replacing what was there, leaving no temporary file).
 csv=(--from 20 --to 21 --step 1 --angles 70 --unit mm --decimal . --format csv)
-chart "${csv[@]}"
-cp .out expected
+chart "${csv[@]}" && cp .out expected
 expect "csv" "$status|$err|$(wc -l <expected)" "0||3"
-printf 'old\n' >chart.csv
-chart "${csv[@]}" -o chart.csv
+printf 'old\n' >chart.csv && chart "${csv[@]}" -o chart.csv
 expect "-o FILE" "$status|$(cat .out)$err|$(cmp chart.csv expected)|$(files)" "0|||chart.csv expected "
 
 # What is at the path is kept for what it is: a device or a pipe is
@@ -58,8 +51,7 @@ if [ ${#program[@]} -eq 1 ]; then
         chart "${csv[@]}" -o null
         expect "-o to a device" "$status|$(stat -c %F null)" "0|character special file"
         chart "${csv[@]}" -o full
-        expect "-o to a full device" "$status|$err|$(stat -c %F full)" \
-            "1|angulon-chart: cannot write full: No space left on device|character special file"
+        expect "-o to a full device" "$status|$err|$(stat -c %F full)" "1|angulon-chart: cannot write full: No space left on device|character special file"
     else
         say "no device nodes can be made here (not root); devices are not tried"
     fi
@@ -68,10 +60,7 @@ if [ ${#program[@]} -eq 1 ]; then
     chart "${csv[@]}" -o pipe
     wait $! || fault "-o to a pipe: nothing was written to it"
     expect "-o to a pipe" "$status|$(stat -c %F pipe)|$(cmp piped expected)" "0|fifo|"
-    mkdir sub
-    printf 'old\n' >target.csv
-    ln -s ../target.csv sub/link.csv
-    ln -s new.csv dangling.csv
+    mkdir sub && printf 'old\n' >target.csv && ln -s ../target.csv sub/link.csv && ln -s new.csv dangling.csv
     for link in sub/link.csv dangling.csv; do
         chart "${csv[@]}" -o "$link"
         expect "-o $link" "$status|$(stat -c %F "$link")" "0|symbolic link"
@@ -95,13 +84,11 @@ expect "xlsx" "$status|$err|$(part xl/workbook.xml | grep -o '<sheets>.*</sheets
     '0||<sheets><sheet name="70°" sheetId="1" r:id="rId1"/><sheet name="45°" sheetId="2" r:id="rId2"/></sheets>'
 expect "xlsx properties" "$(part docProps/core.xml | grep -o '<dc:title>.*</dc:subject>')" \
     '<dc:title>Angulon chart</dc:title><dc:subject>thickness 6 to 7 by 0,5 mm, angles 70°, 45°</dc:subject>'
-expect "xlsx frozen headers" "$({ part xl/worksheets/sheet1.xml && echo && part xl/worksheets/sheet2.xml; } |
-    grep -c '<pane ySplit="1" topLeftCell="A2" activePane="bottomLeft" state="frozen"/>')" 2
+expect "xlsx frozen headers" "$(part 'xl/worksheets/sheet*.xml' | grep -o '<pane ySplit="1" topLeftCell="A2" activePane="bottomLeft" state="frozen"/>' | wc -l)" 2
 { part xl/styles.xml; part xl/worksheets/sheet1.xml; part xl/worksheets/sheet2.xml; } | LC_ALL=C awk -v RS='<' '
     function attr(name) { return match($0, name "=\"[^\"]*\"") ? substr($0, RSTART + length(name) + 2, RLENGTH - length(name) - 3) : "" }
     /^numFmt / { code = attr("formatCode"); places[attr("numFmtId")] = index(code, ".") ? length(code) - index(code, ".") : 0 }
-    /^cellXfs/ { xfs = 1 }
-    /^\/cellXfs/ { xfs = 0 }
+    /^cellXfs/ { xfs = 1 } /^\/cellXfs/ { xfs = 0 }
     xfs && /^xf / { style[n++] = places[attr("numFmtId")] + 0 }
     /^c / { number = $0 !~ / t="/; s = attr("s") }
     /^v>/ && number { cell = sprintf("%." style[s] "f", substr($0, 3)); sub(/\./, ",", cell); line = line (line == "" ? "" : ";") cell }
@@ -111,8 +98,7 @@ expect "xlsx cells" "$(cat xlsx.rows)" "$(cat csv.rows)"
 [ "$(wc -l <csv.rows)" = 6 ] || fault "xlsx: $(cat csv.rows)"
 
 # A file that cannot be written: status 1, a message, nothing half-done.
-mkdir folder
-for target in missing/chart.txt folder; do
+mkdir folder && for target in missing/chart.txt folder; do
     chart --from 1 --to 2 --step 1 -o $target
     expect "-o $target" "$status|${err%%: [A-Z]*}|$(ls | grep -e '^folder\.' -e '\.tmp$')" \
         "1|angulon-chart: cannot $([ $target = folder ] && echo replace || echo create a file beside) $target|"
@@ -122,17 +108,12 @@ if [ -w /dev/full ]; then
     expect "full disk" "$?|$(cut -d: -f1-2 .err)" "1|angulon-chart: cannot write to standard output"
 fi
 
-# The locale's separator by default.
-german chart --from 0,5 --to 0,5 --step 1 --angles 60 --format csv
-expect "German locale" "$(tr -d '\r' <.out | tail -n 1)" "0,5;60;1,000;2,000;0,866;1,732"
-
 # --version, and --help against the manual page's OPTIONS, in order.
 chart --version
 expect "--version" "$(tr -d '\r' <.out)" "angulon-chart $version"
 chart --help
 helped=$(tr -d '\r' <.out | sed -n 's/^  \(-[-a-z]*\).*/\1/p' | tr '\n' ' ')
-documented=$(sed -n '/^\.SH OPTIONS/,/^\.SH /p' "$manual" | sed -n 's/^\.BI\{0,1\} \(\\-[-\\a-z]*\).*/\1/p' |
-    sed 's/\\-/-/g' | tr '\n' ' ')
+documented=$(sed -n '/^\.SH OPTIONS/,/^\.SH /p' "$manual" | sed -n 's/^\.BI\{0,1\} \(\\-[-\\a-z]*\).*/\1/p' | sed 's/\\-/-/g' | tr '\n' ' ')
 expect "--help against the manual page" "$status|$helped" "0|${documented:-none}"
 
 finish "every case passed"

@@ -23,8 +23,7 @@ browser() {
 # prints NAME PAPER UNIT TITLE CHART_OPTION...: prints the chart to NAME.pdf
 # and checks its pages; PAPER is the size the PDF must have.
 prints() {
-    local name=$1 paper=$2 unit=$3 title=$4 page text rows angles width height box
-    shift 4
+    local name=$1 paper=$2 unit=$3 title=$4 page text rows angles width height box && shift 4
     "$chart" "$@" --unit "$unit" --decimal . --format html -o "$name.html"
     browser --no-pdf-header-footer --print-to-pdf="$scratch/$name.pdf" "file://$scratch/$name.html"
     local pages size header="Thickness ($unit) \+Angle \+A-B ($unit) \+A-B-C ($unit) \+Half skip ($unit) \+Full skip ($unit)"
@@ -34,8 +33,7 @@ prints() {
     : >rows
     for page in $(seq "$pages"); do
         text=$(pdftotext -layout -f "$page" -l "$page" "$name.pdf" -)
-        rows=$(sed -n 's/^ *\([0-9][0-9.]* \+\(70\|60\|45\)\( \+[0-9]\+\.[0-9]\{3\}\)\{4\}\) *$/\1/p' <<<"$text" |
-            tr -s ' ')
+        rows=$(sed -n 's/^ *\([0-9][0-9.]* \+\(70\|60\|45\)\( \+[0-9]\+\.[0-9]\{3\}\)\{4\}\) *$/\1/p' <<<"$text" | tr -s ' ')
         echo "$rows" >>rows
         # Here-strings, not pipes: under pipefail, a grep -q or head that is
         # done early would fail the check by the writer's broken pipe.
@@ -59,8 +57,7 @@ prints() {
     done
 
     # No picture was turned into pixels: the drawings are vectors with text.
-    expect "$name: raster images, drawings with their labels as text" \
-        "$(pdfimages -list "$name.pdf" | tail -n +3 | wc -l) $(pdftotext "$name.pdf" - | grep -c "^B-C$" || true)" \
+    expect "$name: raster images, drawings with their labels as text" "$(pdfimages -list "$name.pdf" | tail -n +3 | wc -l) $(pdftotext "$name.pdf" - | grep -c "^B-C$" || true)" \
         "0 $(grep -c "<svg " "$name.html")"
 }
 

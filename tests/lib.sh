@@ -87,8 +87,7 @@ at_exit() { exit_commands="$1; $exit_commands"; }
 # standard output in the scratch folder's .out.
 run() {
     "$@" >"$scratch/.out" 2>"$scratch/.err" </dev/null
-    status=$?
-    err=$(tr -d '\r' <"$scratch/.err")
+    status=$? err=$(tr -d '\r' <"$scratch/.err")
 }
 # expect WHAT GOT WANTED: a check that GOT is WANTED.
 expect() { [ "$2" = "$3" ] || fault "$1: '$2', not '$3'"; }

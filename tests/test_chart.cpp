@@ -22,12 +22,6 @@ struct Case {
     ChartRequest request;
     std::string expected;
 };
-std::string nan(const char *input) { return std::string("refused ") + input + ": not a number the window reads"; }
-std::string inexact(const char *input, const char *text)
-{
-    return std::string("refused ") + input + ": " + text + " has no exact decimal of at most six places";
-}
-
 class Range : public testing::TestWithParam<Case> {};
 TEST_P(Range, GivesTheseThicknesses)
 {
@@ -46,49 +40,39 @@ TEST_P(Range, GivesTheseThicknesses)
     }
     EXPECT_EQ(given, GetParam().expected);
 }
-INSTANTIATE_TEST_SUITE_P(
-    Chart, Range,
-    testing::Values(
-        Case{"tenths_give_three_rows", {"0.1", "0.3", "0.1", {"60"}}, "0.1..0.3/0.1: 0.1 0.2 0.3 @60"},
-        Case{"halves_written_with_one_decimal", {"5", "6", "0.5", {"60"}}, "5..6/0.5: 5.0 5.5 6.0 @60"},
-        Case{"sixteenths", {"0.0625", "0.125", "0.0625", {"60"}}, "0.0625..0.125/0.0625: 0.0625 0.1250 @60"},
-        Case{"to_finer_than_step", {"1", "1.25", "0.1", {"60"}}, "1..1.25/0.1: 1.0 1.1 1.2 @60"},
-        Case{"one_row", {"3", "3", "1", {"60"}}, "3..3/1: 3 @60"},
-        Case{"comma", {"6,5", "7,5", "0,5", {"60"}, true, ','}, "6,5..7,5/0,5: 6,5 7,0 7,5 @60"},
-        Case{"unit_of_the_chart", {"6.50 in", "7.50 IN", "0.5\"", {"60"}}, "6.50..7.50/0.5: 6.50 7.00 7.50 @60"},
-        Case{"upper_case_mm", {"6.50 MM", "7.0 Mm", "1", {"60"}, false}, "6.50..7.0/1: 6.50 @60"},
-        Case{"sixty_fourths",
-             {"1/64", "3/64", "1/64", {"60"}},
-             "0.015625..0.046875/0.015625: 0.015625 0.031250 "
-             "0.046875 @60"},
-        Case{"zeros_past_six_places", {"0.50000000", "1", "0.5", {"60"}}, "0.500000..1/0.5: 0.500000 1.000000 @60"},
-        Case{"exponent", {"1E1", "12", "1", {"60"}}, "10..12/1: 10 11 12 @60"},
-        Case{"angles_as_the_table_writes", {"1", "2", "1", {"070", "45.0"}}, "1..2/1: 1 2 @70 @45"},
-        Case{"to_not_a_number", {"1", "", "1", {"70"}}, nan("to")},
-        Case{"step_not_a_number", {"1", "2", "1..", {"70"}}, nan("step")},
-        Case{"point_under_comma", {"1.5", "2", "1", {"70"}, true, ','}, nan("from")},
-        Case{"mm_under_inch",
-             {"1", "2", "1 mm", {"70"}},
-             "refused step: The Material Thickness Is in Millimeters but Inch Is Selected"},
-        Case{"third_has_no_exact_decimal", {"1/3", "1", "1/3", {"70"}}, inexact("from", "1/3")},
-        Case{"seven_decimals", {"1", "2", "0.0000001", {"70"}}, inexact("step", "0.0000001")},
-        Case{"from_zero", {"0.00", "1", "0.5", {"70"}}, "refused from: a thickness must be greater than zero"},
-        Case{"from_negative", {"-0.5", "1", "1", {"70"}}, "refused from: a thickness must be greater than zero"},
-        Case{"step_zero", {"1", "2", "0", {"70"}}, "refused step: the step must be greater than zero"},
-        Case{"step_negative", {"1", "2", "-1", {"70"}}, "refused step: the step must be greater than zero"},
-        Case{"from_above_to", {"2", "1.9", "0.1", {"70"}}, "refused from: greater than the end of the range"},
-        Case{"too_many_thicknesses", {"1", "10001", "1", {"70"}}, "refused step: more than 10000 thicknesses"},
-        Case{"no_angle", {"1", "2", "1", {}}, "refused angles: no angle given"},
-        Case{"angle_empty", {"1", "2", "1", {"60", ""}}, "refused angles: an angle is missing between the commas"},
-        Case{"angle_twice", {"1", "2", "1", {"70", "45", "070"}}, "refused angles: 70 is given twice"},
-        Case{"angle_not_in_table",
-             {"1", "2", "1", {"70", "30"}},
-             std::string("refused angles: 30: ") + prompts::angle()},
-        Case{"end_overflows", {"1", "1E19", "1", {"70"}}, "refused to: too many digits to step exactly"},
-        Case{"end_overflows_scale",
-             {"1", "9000000000000000000", "0.5", {"70"}},
-             "refused to: too many digits to step exactly"}),
-    rowName);
+const Case cases[] = {
+    {"tenths_give_three_rows", {"0.1", "0.3", "0.1", {"60"}}, "0.1..0.3/0.1: 0.1 0.2 0.3 @60"},
+    {"halves_written_with_one_decimal", {"5", "6", "0.5", {"60"}}, "5..6/0.5: 5.0 5.5 6.0 @60"},
+    {"sixteenths", {"0.0625", "0.125", "0.0625", {"60"}}, "0.0625..0.125/0.0625: 0.0625 0.1250 @60"},
+    {"to_finer_than_step", {"1", "1.25", "0.1", {"60"}}, "1..1.25/0.1: 1.0 1.1 1.2 @60"},
+    {"one_row", {"3", "3", "1", {"60"}}, "3..3/1: 3 @60"},
+    {"comma", {"6,5", "7,5", "0,5", {"60"}, true, ','}, "6,5..7,5/0,5: 6,5 7,0 7,5 @60"},
+    {"unit_of_the_chart", {"6.50 in", "7.50 IN", "0.5\"", {"60"}}, "6.50..7.50/0.5: 6.50 7.00 7.50 @60"},
+    {"upper_case_mm", {"6.50 MM", "7.0 Mm", "1", {"60"}, false}, "6.50..7.0/1: 6.50 @60"},
+    {"by_64ths", {"1/64", "3/64", "1/64", {"60"}}, "0.015625..0.046875/0.015625: 0.015625 0.031250 0.046875 @60"},
+    {"zeros_past_six_places", {"0.50000000", "1", "0.5", {"60"}}, "0.500000..1/0.5: 0.500000 1.000000 @60"},
+    {"exponent", {"1E1", "12", "1", {"60"}}, "10..12/1: 10 11 12 @60"},
+    {"angles_as_the_table_writes", {"1", "2", "1", {"070", "45.0"}}, "1..2/1: 1 2 @70 @45"},
+    {"to_not_a_number", {"1", "", "1", {"70"}}, "refused to: not a number the window reads"},
+    {"step_not_a_number", {"1", "2", "1..", {"70"}}, "refused step: not a number the window reads"},
+    {"point_under_comma", {"1.5", "2", "1", {"70"}, true, ','}, "refused from: not a number the window reads"},
+    {"mm", {"1", "2", "1 mm", {"70"}}, "refused step: The Material Thickness Is in Millimeters but Inch Is Selected"},
+    {"third", {"1/3", "1", "1/3", {"70"}}, "refused from: 1/3 has no exact decimal of at most six places"},
+    {"too_fine", {"1", "2", "0.0000001", {"70"}}, "refused step: 0.0000001 has no exact decimal of at most six places"},
+    {"from_zero", {"0.00", "1", "0.5", {"70"}}, "refused from: a thickness must be greater than zero"},
+    {"from_negative", {"-0.5", "1", "1", {"70"}}, "refused from: a thickness must be greater than zero"},
+    {"step_zero", {"1", "2", "0", {"70"}}, "refused step: the step must be greater than zero"},
+    {"step_negative", {"1", "2", "-1", {"70"}}, "refused step: the step must be greater than zero"},
+    {"from_above_to", {"2", "1.9", "0.1", {"70"}}, "refused from: greater than the end of the range"},
+    {"too_many_thicknesses", {"1", "10001", "1", {"70"}}, "refused step: more than 10000 thicknesses"},
+    {"no_angle", {"1", "2", "1", {}}, "refused angles: no angle given"},
+    {"angle_empty", {"1", "2", "1", {"60", ""}}, "refused angles: an angle is missing between the commas"},
+    {"angle_twice", {"1", "2", "1", {"70", "45", "070"}}, "refused angles: 70 is given twice"},
+    {"angle_not_in_table", {"1", "2", "1", {"70", "30"}}, "refused angles: 30: " + prompts::angle()},
+    {"end_overflows", {"1", "1E19", "1", {"70"}}, "refused to: too many digits to step exactly"},
+    {"scale_overflows", {"1", "9000000000000000000", "0.5", {"70"}}, "refused to: too many digits to step exactly"},
+};
+INSTANTIATE_TEST_SUITE_P(Chart, Range, testing::ValuesIn(cases), rowName);
 
 // Over the most thicknesses a chart takes, each row's cells are what the
 // panels give when its texts are typed and pasted as an inspector would, in
@@ -97,20 +81,19 @@ INSTANTIATE_TEST_SUITE_P(
 // holds the number its text reads as, and its decimals, for a spreadsheet.
 TEST(Chart, AgreesWithThePanelsOverARange)
 {
-    for (const bool inch : {true, false}) {
+    for (const bool inch : {true, false})
         for (const char decimal : {'.', ','}) {
             const std::string half = decimal == '.' ? "0.5" : "0,5", unit = inch ? " in" : " mm";
-            const auto made = makeChart({half, "5000", half, {"70", "60", "45"}, inch, decimal});
-            const Chart &chart = std::get<Chart>(made);
+            const Chart chart = std::get<Chart>(makeChart({half, "5000", half, {"70", "60", "45"}, inch, decimal}));
             ASSERT_EQ(chart.thicknesses(), 10000u);
             for (std::size_t i = 0; i < chart.rows.size(); ++i) {
                 // By thickness, then by angle in the order asked for.
                 const ChartRow &row = chart.rows[i];
                 ASSERT_EQ(&chart.row(i / 3, i % 3), &row);
                 ASSERT_EQ(row.thickness.value, 0.5 * static_cast<double>(i / 3 + 1));
-                const std::string &angle = row.angle.text;
+                const std::string angle{chart.angles[i % 3].text}, &thickness = row.thickness.text;
                 const auto paths =
-                    std::get<SoundPathFields>(calculateSoundPath({row.thickness.text, angle, "", "", inch}, decimal));
+                    std::get<SoundPathFields>(calculateSoundPath({thickness, angle, "", "", inch}, decimal));
                 const auto skip = [&](const std::string &path) {
                     return std::get<SurfaceTravelFields>(calculateSurfaceTravel({path, angle, "", inch}, decimal))
                         .surfaceTravel;
@@ -122,12 +105,10 @@ TEST(Chart, AgreesWithThePanelsOverARange)
                         cell->text + (cell->decimals == 3 ? unit : "") + ":" + std::to_string(cell->decimals) + "|";
                     ASSERT_EQ(cell->value, readNumber(cell->text, decimal)->value) << cell->text;
                 }
-                ASSERT_EQ(given, row.thickness.text + ":1|" + std::string(chart.angles[i % 3].text) + ":0|"
-                                     + paths.abSoundPath + ":3|" + paths.abcSoundPath + ":3|" + skip(paths.abSoundPath)
-                                     + ":3|" + skip(paths.abcSoundPath) + ":3|");
+                ASSERT_EQ(given, thickness + ":1|" + angle + ":0|" + paths.abSoundPath + ":3|" + paths.abcSoundPath
+                                     + ":3|" + skip(paths.abSoundPath) + ":3|" + skip(paths.abcSoundPath) + ":3|");
             }
         }
-    }
 }
 
 } // namespace

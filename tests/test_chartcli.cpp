@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 using namespace chart;
-using Action = Options::Action;
 
 namespace {
 
@@ -24,16 +23,15 @@ std::string asked(std::string_view line)
     if (const auto *error = std::get_if<UsageError>(&parsed))
         return "refused " + error->option + ": " + error->problem;
     const Options &options = std::get<Options>(parsed);
-    if (options.action != Action::Chart)
-        return options.action == Action::Help ? "help" : "version";
+    if (options.action != Options::Action::Chart)
+        return options.action == Options::Action::Help ? "help" : "version";
     const core::ChartRequest &r = options.request;
-    std::string angles;
+    std::string given = r.from + " " + r.to + " " + r.step + " ";
     for (const std::string &angle : r.angles)
-        angles += (angles.empty() ? "" : "|") + angle;
+        given += angle + "|";
     const char *formats[] = {"text", "csv", "html", "xlsx"};
-    return r.from + " " + r.to + " " + r.step + " " + angles + (r.inch ? " in " : " mm ") + r.decimal + " "
-           + formats[static_cast<int>(options.format)] + (options.paper == Paper::A4 ? " a4 " : " letter ")
-           + (options.output.empty() ? "stdout" : options.output);
+    return given + (r.inch ? " in " : " mm ") + r.decimal + " " + formats[static_cast<int>(options.format)]
+           + (options.paper == Paper::A4 ? " a4 " : " letter ") + (options.output.empty() ? "stdout" : options.output);
 }
 
 struct Line {
@@ -41,39 +39,35 @@ struct Line {
 };
 class CommandLine : public testing::TestWithParam<Line> {};
 TEST_P(CommandLine, AsksForThis) { EXPECT_EQ(asked(GetParam().line), GetParam().expected); }
-INSTANTIATE_TEST_SUITE_P(
-    ChartOptions, CommandLine,
-    testing::Values(Line{"defaults", "--from 1 --to 2 --step 0,5", "1 2 0,5 70|60|45 in , text letter stdout"},
-                    Line{"everything_given",
-                         "--step 2 --to 9 --from 6.5mm --angles 45,70 --unit mm --decimal , --format csv -o chart.csv",
-                         "6.5mm 9 2 45|70 mm , csv a4 chart.csv"},
-                    Line{"attached_values", "--from=1 --to=2 --step=1 --angles=60 --unit=in --decimal=. --format=html",
-                         "1 2 1 60 in . html letter stdout"},
-                    Line{"xlsx_on_a4", "--from 1 --to 1 --step 1 --format xlsx --paper a4 -o -",
-                         "1 1 1 70|60|45 in , xlsx a4 stdout"},
-                    Line{"text_on_letter_in_mm", "--from 1 --to 1 --step 1 --unit mm --format text --paper letter",
-                         "1 1 1 70|60|45 mm , text letter stdout"},
-                    Line{"negative_value", "--from -1 --to 1 --step 1", "-1 1 1 70|60|45 in , text letter stdout"},
-                    Line{"angles_split_at_every_comma", "--from 1 --to 1 --step 1 --angles 70,,45,",
-                         "1 1 1 70||45| in , text letter stdout"},
-                    Line{"version", "--version --step 0", "version"},
-                    Line{"help_before_everything", "--version --from x --help", "help"},
-                    Line{"unknown_option", "--from 1 --colour red", "refused --colour: unknown option"},
-                    Line{"unknown_short_option", "-x", "refused -x: unknown option"},
-                    Line{"bare_argument", "5", "refused 5: unexpected argument; options need their name"},
-                    Line{"given_twice", "--to 1 --to 2", "refused --to: given twice"},
-                    Line{"flag_twice", "--help --help", "refused --help: given twice"},
-                    Line{"value_missing", "--from 1 --to", "refused --to: needs a value"},
-                    Line{"flag_with_value", "--version=2", "refused --version: takes no value"},
-                    Line{"from_missing", "--to 2 --step 1", "refused --from: is missing"},
-                    Line{"to_missing", "--from 1 --step 1", "refused --to: is missing"},
-                    Line{"step_missing", "--from 1 --to 2", "refused --step: is missing"},
-                    Line{"output_empty", "--from 1 --to 2 --step 1 -o ", "refused -o: needs a file name"},
-                    Line{"unit_other", "--unit cm", "refused --unit: must be in or mm"},
-                    Line{"decimal_other", "--decimal ;", "refused --decimal: must be . or ,"},
-                    Line{"format_other", "--format pdf", "refused --format: must be text, csv, html or xlsx"},
-                    Line{"paper_other", "--paper A5", "refused --paper: must be a4 or letter"}),
-    rowName);
+const Line lines[] = {
+    {"defaults", "--from 1 --to 2 --step 0,5", "1 2 0,5 70|60|45| in , text letter stdout"},
+    {"everything_given", "--step 2 --to 9 --from 6.5mm --angles 45,70 --unit mm --decimal , --format csv -o chart.csv",
+     "6.5mm 9 2 45|70| mm , csv a4 chart.csv"},
+    {"attached_values", "--from=1 --to=2 --step=1 --angles=60 --unit=in --decimal=. --format=html",
+     "1 2 1 60| in . html letter stdout"},
+    {"xlsx_on_a4", "--from 1 --to 1 --step 1 --format xlsx --paper a4 -o -", "1 1 1 70|60|45| in , xlsx a4 stdout"},
+    {"negative_text_letter_mm", "--from -1 --to 1 --step 1 --unit mm --format text --paper letter",
+     "-1 1 1 70|60|45| mm , text letter stdout"},
+    {"angles_split_at_commas", "--from 1 --to 1 --step 1 --angles 70,,45,", "1 1 1 70||45|| in , text letter stdout"},
+    {"version", "--version --step 0", "version"},
+    {"help_before_everything", "--version --from x --help", "help"},
+    {"unknown_option", "--from 1 --colour red", "refused --colour: unknown option"},
+    {"unknown_short_option", "-x", "refused -x: unknown option"},
+    {"bare_argument", "5", "refused 5: unexpected argument; options need their name"},
+    {"given_twice", "--to 1 --to 2", "refused --to: given twice"},
+    {"flag_twice", "--help --help", "refused --help: given twice"},
+    {"value_missing", "--from 1 --to", "refused --to: needs a value"},
+    {"flag_with_value", "--version=2", "refused --version: takes no value"},
+    {"from_missing", "--to 2 --step 1", "refused --from: is missing"},
+    {"to_missing", "--from 1 --step 1", "refused --to: is missing"},
+    {"step_missing", "--from 1 --to 2", "refused --step: is missing"},
+    {"output_empty", "--from 1 --to 2 --step 1 -o ", "refused -o: needs a file name"},
+    {"unit_other", "--unit cm", "refused --unit: must be in or mm"},
+    {"decimal_other", "--decimal ;", "refused --decimal: must be . or ,"},
+    {"format_other", "--format pdf", "refused --format: must be text, csv, html or xlsx"},
+    {"paper_other", "--paper A5", "refused --paper: must be a4 or letter"},
+};
+INSTANTIATE_TEST_SUITE_P(ChartOptions, CommandLine, testing::ValuesIn(lines), rowName);
 
 // What a writer makes of the chart the core gives for a request.
 std::string written(std::string (*write)(const Sheet &), const core::ChartRequest &request)
@@ -93,26 +87,24 @@ struct Out {
 };
 class Written : public testing::TestWithParam<Out> {};
 TEST_P(Written, IsThisText) { EXPECT_EQ(written(GetParam().write, GetParam().request), GetParam().expected); }
-INSTANTIATE_TEST_SUITE_P(
-    ChartWriters, Written,
-    testing::Values(Out{"text_widest_cell_not_last",
-                        writeText,
-                        {"4000", "4000", "1", {"70", "45"}, true, '.'},
-                        std::string("Angulon chart: thickness 4000 to 4000 by 1 in, angles 70, 45 degrees\n") + abcNote
-                            + "\n\nThickness (in)  Angle   A-B (in)  A-B-C (in)  Half skip (in)  Full skip (in)\n"
-                              "          4000     70  11695.906   23391.813       10989.473       21978.947\n"
-                              "          4000     45   5656.908   11313.817        4000.000        8000.000\n"},
-                    Out{"csv_point_and_commas",
-                        writeCsv,
-                        {"20", "20", "1", {"70"}, false, '.'},
-                        "Thickness (mm),Angle,A-B (mm),A-B-C (mm),Half skip (mm),Full skip (mm)\r\n"
-                        "20,70,58.480,116.959,54.948,109.895\r\n"},
-                    Out{"csv_comma_and_semicolons",
-                        writeCsv,
-                        {"0,5", "1", "0,5", {"60"}, true, ','},
-                        "Thickness (in);Angle;A-B (in);A-B-C (in);Half skip (in);Full skip (in)\r\n"
-                        "0,5;60;1,000;2,000;0,866;1,732\r\n1,0;60;2,000;4,000;1,732;3,464\r\n"}),
-    rowName);
+const Out outs[] = {{"text_widest_cell_not_last",
+                     writeText,
+                     {"4000", "4000", "1", {"70", "45"}, true, '.'},
+                     std::string("Angulon chart: thickness 4000 to 4000 by 1 in, angles 70, 45 degrees\n") + abcNote
+                         + "\n\nThickness (in)  Angle   A-B (in)  A-B-C (in)  Half skip (in)  Full skip (in)\n"
+                           "          4000     70  11695.906   23391.813       10989.473       21978.947\n"
+                           "          4000     45   5656.908   11313.817        4000.000        8000.000\n"},
+                    {"csv_point_and_commas",
+                     writeCsv,
+                     {"20", "20", "1", {"70"}, false, '.'},
+                     "Thickness (mm),Angle,A-B (mm),A-B-C (mm),Half skip (mm),Full skip "
+                     "(mm)\r\n20,70,58.480,116.959,54.948,109.895\r\n"},
+                    {"csv_comma_and_semicolons",
+                     writeCsv,
+                     {"0,5", "1", "0,5", {"60"}, true, ','},
+                     "Thickness (in);Angle;A-B (in);A-B-C (in);Half skip (in);Full skip (in)\r\n"
+                     "0,5;60;1,000;2,000;0,866;1,732\r\n1,0;60;2,000;4,000;1,732;3,464\r\n"}};
+INSTANTIATE_TEST_SUITE_P(ChartWriters, Written, testing::ValuesIn(outs), rowName);
 
 TEST(ChartHtml, EscapesWhatMarkupReads) { EXPECT_EQ(htmlEscaped("a<b>&\"c'"), "a&lt;b&gt;&amp;&quot;c'"); }
 
@@ -123,8 +115,7 @@ TEST(ChartHtml, EscapesWhatMarkupReads) { EXPECT_EQ(htmlEscaped("a<b>&\"c'"), "a
 // surface where the angle's own factors put them (a plate 36 units thick, entered at x 44), written alike in every
 // locale. A row counts each of its parts split at |.
 struct Part {
-    const char *name;
-    std::string parts;
+    const char *name, *parts;
     int count;
 };
 class Page : public testing::TestWithParam<Part> {};
@@ -143,30 +134,30 @@ TEST_P(Page, HoldsThisManyTimes)
                                  "name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"));
     EXPECT_TRUE(html.ends_with("<footer>Written by angulon-chart 1.2.</footer>\n</body>\n</html>\n"));
 }
-INSTANTIATE_TEST_SUITE_P(
-    ChartHtml, Page,
-    testing::Values(
-        Part{"title", "<title>Angulon chart: thickness 1 to 7 by 1 in, angles 45\u00b0, 70\u00b0, 60\u00b0</title>", 1},
-        Part{"nothing_from_elsewhere", "<script|src=|href=|url(|@import|<link", 0},
-        Part{"per_angle", "<section class=\"angle|<table class=\"chart\">|<th>Half skip (in)</th>|<svg ", 12},
-        Part{"technique_block",
-             "<table class=\"technique\">\n<tr><th>Procedure</th><td></td><th>Inspector</th><td></td></tr>\n"
-             "<tr><th>Probe and serial</th><td></td><th>Date</th><td></td></tr>\n<tr><th>Instrument</th><td></td>"
-             "<th>Signature</th><td></td></tr>\n</table>",
-             1},
-        // Chromium repeats a table's head by default; other browsers need telling.
-        Part{"header_repeats", "thead { display: table-header-group; }", 1}, Part{"abc_note", abcNote, 1},
-        Part{"rows", "<tr><td>", 21}, Part{"row_groups", "<tbody>", 6},
-        Part{"groups_of_three", "</tbody>\n<tbody>\n<tr><td>4</td>", 3},
-        Part{"last_group_takes_the_rest", "</tr>\n<tr><td>7</td>", 3},
-        Part{"first_table_ends_at_its_last_row",
-             "<td>7</td><td>45</td><td>9,900</td><td>19,799</td><td>7,000</td><td>14,000</td></tr>\n</tbody>\n</"
-             "table>\n</section>\n<section class=\"angle70\">\n<h2>70\u00b0 probe</h2>",
-             1},
-        Part{"row_of_70", "<tr><td>1</td><td>70</td><td>2,924</td><td>5,848</td><td>2,747</td><td>5,495</td></tr>", 1},
-        Part{"beam_at_70", "<path class=\"beam\" d=\"M44.0 50.0L142.9 86.0L241.8 50.0\"/>", 1},
-        Part{"beam_at_60", "<path class=\"beam\" d=\"M44.0 50.0L106.4 86.0L168.7 50.0\"/>", 1},
-        Part{"beam_at_45", "<path class=\"beam\" d=\"M44.0 50.0L92.0 98.0L140.0 50.0\"/>", 1}),
-    rowName);
+const Part parts[] = {
+    {"title", "<title>Angulon chart: thickness 1 to 7 by 1 in, angles 45\u00b0, 70\u00b0, 60\u00b0</title>", 1},
+    {"nothing_from_elsewhere", "<script|src=|href=|url(|@import|<link", 0},
+    {"per_angle", "<section class=\"angle|<table class=\"chart\">|<th>Half skip (in)</th>|<svg ", 12},
+    {"technique_block",
+     "<table class=\"technique\">\n<tr><th>Procedure</th><td></td><th>Inspector</th><td></td></tr>\n"
+     "<tr><th>Probe and serial</th><td></td><th>Date</th><td></td></tr>\n<tr><th>Instrument</th><td></td>"
+     "<th>Signature</th><td></td></tr>\n</table>",
+     1},
+    // Chromium repeats a table's head by default; other browsers need telling.
+    {"header_repeats", "thead { display: table-header-group; }", 1},
+    {"abc_note", abcNote, 1},
+    {"rows", "<tr><td>", 21},
+    {"row_groups", "<tbody>", 6},
+    {"groups_of_three", "</tbody>\n<tbody>\n<tr><td>4</td>", 3},
+    {"last_group_takes_the_rest", "</tr>\n<tr><td>7</td>", 3},
+    {"first_table_ends_at_its_last_row",
+     "<td>7</td><td>45</td><td>9,900</td><td>19,799</td><td>7,000</td><td>14,000</td></tr>\n</tbody>\n</table>\n"
+     "</section>\n<section class=\"angle70\">\n<h2>70\u00b0 probe</h2>",
+     1},
+    {"row_of_70", "<tr><td>1</td><td>70</td><td>2,924</td><td>5,848</td><td>2,747</td><td>5,495</td></tr>", 1},
+    {"beam_at_70", "<path class=\"beam\" d=\"M44.0 50.0L142.9 86.0L241.8 50.0\"/>", 1},
+    {"beam_at_60", "<path class=\"beam\" d=\"M44.0 50.0L106.4 86.0L168.7 50.0\"/>", 1},
+    {"beam_at_45", "<path class=\"beam\" d=\"M44.0 50.0L92.0 98.0L140.0 50.0\"/>", 1}};
+INSTANTIATE_TEST_SUITE_P(ChartHtml, Page, testing::ValuesIn(parts), rowName);
 
 } // namespace

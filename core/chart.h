@@ -21,7 +21,7 @@ struct ChartRequest {
     std::string from = {};
     std::string to = {};
     std::string step = {};
-    std::vector<std::string> angles = {}; // each 70, 60 or 45, in the order wanted
+    std::vector<std::string> angles = {}; // each an angle of the table, in the order wanted
     bool inch = true;                     // names the results; nothing is converted
     char decimal = '.';
 };

@@ -9,11 +9,7 @@
 #include "core/anglefactors.h"
 #include "core/description.h"
 #include "core/fieldrules.h"
-#include "core/indicationdepth.h"
-#include "core/soundpath.h"
-#include "core/surfacetravel.h"
 
-#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -44,32 +40,31 @@ void checkRaw(double value, char decimal)
     require(std::fabs(*stored - value) <= 1e-14 * std::fabs(value), "reads back to another value", field);
 }
 
-// A CALCULATE either prompts, every field staying as it was, or writes into
-// each result field three decimals with the click's separator and unit, a
-// zero unsigned, and changes no other field. After a CLEAR the results are
-// empty and there is nothing to calculate.
-template <class Fields, class... Results>
-std::optional<Fields> click(Fields in, bool clear, char decimal, Outcome<Fields> (*calculate)(Fields, char),
-                            Fields (*clearPanel)(Fields), Results... results)
+// A CALCULATE either prompts or writes into each result field three
+// decimals with the click's separator and unit, a zero unsigned, and changes
+// no other field. After a CLEAR the results are empty and there is nothing to
+// calculate. Gives the fields after the click, if it wrote them.
+std::optional<std::vector<std::string>> click(const PanelDescription &panel, std::vector<std::string> in, bool clear,
+                                              bool inch, char decimal)
 {
     static const std::regex shape(R"((-(?=.*[1-9]))?[0-9]+[.,][0-9]{3} (in|mm))");
-    const auto fresh = [&](const std::string &text) {
-        return std::regex_match(text, shape) && text[text.size() - 7] == decimal
-               && text.ends_with(in.inch ? "in" : "mm");
-    };
     if (clear)
-        in = clearPanel(in);
-    require(!clear || ((in.*results).empty() && ...), "CLEAR left a result");
-    const auto outcome = calculate(in, decimal);
-    if (const auto *prompt = std::get_if<Prompt>(&outcome)) {
-        require(!prompt->text.empty(), "empty prompt");
-        return std::nullopt;
+        in = std::get<std::vector<std::string>>(panel.runClear(in, inch, decimal));
+    const auto outcome = panel.runCalculate(in, inch, decimal);
+    const auto *out = std::get_if<std::vector<std::string>>(&outcome);
+    require(out || !std::get<Prompt>(outcome).text.empty(), "empty prompt");
+    require(!clear || !out, "CALCULATE after CLEAR wrote a result");
+    for (std::size_t i = 0; i < in.size(); ++i) {
+        if (panel.fields[i].role != Role::Result)
+            require(!out || (*out)[i] == in[i], "CALCULATE changed a field it does not write", in[i]);
+        else if (out)
+            require(std::regex_match((*out)[i], shape) && (*out)[i][(*out)[i].size() - 7] == decimal
+                        && (*out)[i].ends_with(inch ? "in" : "mm"),
+                    "not a fresh result", (*out)[i]);
+        else
+            require(!clear || in[i].empty(), "CLEAR left a result", in[i]);
     }
-    require(!clear, "CALCULATE after CLEAR wrote a result");
-    const Fields &out = std::get<Fields>(outcome);
-    (require(fresh(out.*results), "not a fresh result", out.*results), ...);
-    require(changesOnlyResults(in, out), "CALCULATE changed a field it does not write");
-    return out;
+    return out ? std::optional(*out) : std::nullopt;
 }
 
 } // namespace
@@ -82,36 +77,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const bool clear = data[0] & 4, inch = data[0] & 8;
     const char decimal = data[0] & 16 ? ',' : '.';
     std::string_view rest(reinterpret_cast<const char *>(data + 1), size - 1);
-    std::array<std::string, 4> f;
-    for (std::size_t i = 0, count = panel == 1 ? 3 : 4; i < count && !rest.empty(); ++i) {
-        const auto cut = i + 1 == count ? rest.npos : rest.find('\n');
+    const PanelDescription &described = calculatorPanels()[panel];
+    std::vector<std::string> f(described.fields.size());
+    for (std::size_t i = 0; i < f.size() && !rest.empty(); ++i) {
+        const auto cut = i + 1 == f.size() ? rest.npos : rest.find('\n');
         f[i] = rest.substr(0, cut);
         rest.remove_prefix(cut == rest.npos ? rest.size() : cut + 1);
     }
 
     // How many of the first fields a result was computed from: with no angle
     // matched, Sound Path and Surface Travel read none.
-    const bool matched = lookupAngle(f[1], decimal).status == AngleLookup::Status::Matched;
-    std::size_t inputs = 0;
-    using SP = SoundPathFields;
-    using ST = SurfaceTravelFields;
-    using ID = IndicationDepthFields;
-    if (panel == 0) {
-        const SP in{f[0], f[1], f[2], f[3], inch};
-        inputs = click(in, clear, decimal, calculateSoundPath, clearSoundPath, &SP::abSoundPath, &SP::abcSoundPath)
-                 && matched;
-    } else if (panel == 1) {
-        const ST in{f[0], f[1], f[2], inch};
-        inputs = click(in, clear, decimal, calculateSurfaceTravel, clearSurfaceTravel, &ST::surfaceTravel) && matched;
-    } else if (const auto out = click(ID{f[0], f[1], f[2], f[3], inch}, clear, decimal, calculateIndicationDepth,
-                                      clearIndicationDepth, &ID::depth)) {
+    const auto out = click(described, f, clear, inch, decimal);
+    std::size_t inputs = out && lookupAngle(f[1], decimal).status == AngleLookup::Status::Matched;
+    if (out && panel == 2) {
         inputs = 3;
         // Folded at the back wall and the scanning surface, the depth stays in
         // a real plate, up to the raw text's 15 digits and the rounding.
         const double t = readInput(f[0], decimal)->value, p = readInput(f[1], decimal)->value,
-                     s = readInput(f[2], decimal)->value, depth = readInput(out->depth, decimal)->value;
+                     s = readInput(f[2], decimal)->value, depth = readInput((*out)[3], decimal)->value;
         require(!(t > 0 && p > 0 && s >= 0) || (depth >= 0 && depth <= t * (1 + 1e-14) + 0.0005),
-                "depth outside the plate", out->depth);
+                "depth outside the plate", (*out)[3]);
     }
     // A result never stands under the unit other than the one typed in an input.
     for (std::size_t i = 0; i < inputs; ++i) {

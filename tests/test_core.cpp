@@ -14,6 +14,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <variant>
 
 using namespace core;
 
@@ -123,44 +124,37 @@ INSTANTIATE_TEST_SUITE_P(Conversion, Rule, testing::ValuesIn(conversionRows), ro
 // The prompt that refuses a thickness in a comma locale.
 std::string refused(std::string_view text) { return std::get<Prompt>(takeInput(text, "Thickness", inch, ',')).text; }
 
-// A panel's command over texts, as the page runs it: the texts it gives
-// back joined by " | ", or its prompt.
-template <class Fields>
-std::string overTexts(TextCommand PanelDescription::*command, std::vector<std::string> texts, bool inch)
+std::string joined(const std::vector<std::string> &texts)
 {
-    const TextOutcome outcome = (describe<Fields>().*command)(texts, inch, ',');
-    if (const auto *prompt = std::get_if<Prompt>(&outcome))
-        return prompt->text;
-    std::string joined;
-    for (const std::string &text : std::get<std::vector<std::string>>(outcome))
-        joined += " | " + text;
-    return joined.substr(3);
+    std::string all;
+    for (const std::string &text : texts)
+        all += " | " + text;
+    return all.substr(3);
 }
-constexpr auto calculate = &PanelDescription::runCalculate;
+
+// A panel's command over texts, as the page runs it: the texts it gives
+// back, or its prompt.
+template <class Fields, class... Texts>
+std::string texts(TextCommand PanelDescription::*command, bool inch, Texts... texts)
+{
+    const TextOutcome outcome = (describe<Fields>().*command)(std::vector<std::string>{texts...}, inch, ',');
+    const auto *prompt = std::get_if<Prompt>(&outcome);
+    return prompt ? prompt->text : joined(std::get<std::vector<std::string>>(outcome));
+}
+constexpr auto calculate = &PanelDescription::runCalculate, clear = &PanelDescription::runClear;
+using SP = SoundPathFields;
+using ST = SurfaceTravelFields;
+using ID = IndicationDepthFields;
 
 const Row textRows[] = {
-    // CALCULATE and CLEAR over texts in the description's order, the unit and separator passed on.
-    {"soundPathTextsMm",
-     [] {
-         return overTexts<SoundPathFields>(calculate, {"25", "45", "", ""}, false);
-     },
-     "25 | 45 | 35,356 mm | 70,711 mm"},
-    {"surfaceTravelTextsInch",
-     [] {
-         return overTexts<SurfaceTravelFields>(calculate, {"10", "70", ""}, true);
-     },
-     "10 | 70 | 9,396 in"},
-    {"depthTextsCleared",
-     [] {
-         return overTexts<IndicationDepthFields>(&PanelDescription::runClear, {"20", "40", "30", "1"}, true);
-     },
-     " |  |  | "},
-    {"textsMissing",
-     [] {
-         return overTexts<SoundPathFields>(calculate, {"25", "45", ""}, true);
-     },
-     "The panel has 4 fields, not 3"},
-
+    // CALCULATE and CLEAR over texts in the description's order, the unit and separator passed on; CLEAR
+    // empties every field but the angle.
+    {"soundPathMm", [] { return texts<SP>(calculate, false, "25", "45", "", ""); }, "25 | 45 | 35,356 mm | 70,711 mm"},
+    {"surfaceTravelInch", [] { return texts<ST>(calculate, true, "10", "70", ""); }, "10 | 70 | 9,396 in"},
+    {"depthCleared", [] { return texts<ID>(clear, true, "20", "40", "30", "1"); }, " |  |  | "},
+    {"soundPathCleared", [] { return texts<SP>(clear, false, "25", "45", "35.356 mm", "70.711 mm"); }, " | 45 |  | "},
+    {"surfaceTravelCleared", [] { return texts<ST>(clear, false, "10", "45", "7.071 mm"); }, " | 45 | "},
+    {"textsMissing", [] { return texts<SP>(calculate, true, "25", "45", ""); }, "The panel has 4 fields, not 3"},
     // The raw text of a computed value.
     {"quotient", [] { return writeRaw(1 / 0.342, '.'); }, "2.92397660818713"},
     {"negativeZero", [] { return writeRaw(-0.0, '.'); }, "0"},
@@ -178,8 +172,7 @@ const Row textRows[] = {
     {"beyondDoubleKept", [] { return formatResult("2E+308", inch, '.'); }, "2E+308"},
     // A point where the comma is the separator gets a hint, a unit after it too.
     {"pointGetsHint", [] { return refused("0.5"); }, "Please Enter the Thickness as a Number\n(decimal separator: ,)"},
-    {"pointAndUnitGetHint", [] { return refused("2.5 mm"); },
-     "Please Enter the Thickness as a Number\n(decimal separator: ,)"},
+    {"unitToo", [] { return refused("2.5 mm"); }, "Please Enter the Thickness as a Number\n(decimal separator: ,)"},
     {"lettersGetNoHint", [] { return refused("0.5x"); }, "Please Enter the Thickness as a Number"},
     // The locale's separator as the core takes it: one ASCII character, else the point.
     {"separatorComma", [] { return std::string(1, decimalSeparator(",")); }, ","},
@@ -188,106 +181,86 @@ const Row textRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Writing, Rule, testing::ValuesIn(textRows), rowName);
 
-// What a CALCULATE leaves to read: the prompt, or the results as `results`
-// joins them. No other field may change.
-template <class Fields, class Results>
-std::string calculated(const Fields &in, Outcome<Fields> (*calculate)(Fields, char), Results results)
+// What a CALCULATE leaves to read: the prompt, or the result fields. No
+// other field may change.
+template <class Fields>
+std::string shown(const Fields &in, const Outcome<Fields> &outcome)
 {
-    const auto outcome = calculate(in, '.');
     if (const auto *prompt = std::get_if<Prompt>(&outcome))
         return prompt->text;
-    EXPECT_TRUE(changesOnlyResults(in, std::get<Fields>(outcome))) << "CALCULATE changed a field it does not write";
-    return results(std::get<Fields>(outcome));
+    const Fields &out = std::get<Fields>(outcome);
+    EXPECT_TRUE(changesOnlyResults(in, out)) << "CALCULATE changed a field it does not write";
+    std::vector<std::string> results;
+    for (const auto &[member, role] : roles<Fields>())
+        if (role == Role::Result)
+            results.push_back(out.*member);
+    return joined(results);
 }
-std::string shown(const SoundPathFields &in)
-{
-    return calculated(in, calculateSoundPath, [](const auto &f) { return f.abSoundPath + " | " + f.abcSoundPath; });
-}
-std::string shown(const SurfaceTravelFields &in)
-{
-    return calculated(in, calculateSurfaceTravel, [](const auto &f) { return f.surfaceTravel; });
-}
-std::string shown(const IndicationDepthFields &in)
-{
-    return calculated(in, calculateIndicationDepth, [](const auto &f) { return f.depth; });
-}
+std::string shown(const SP &in) { return shown(in, calculateSoundPath(in, '.')); }
+std::string shown(const ST &in) { return shown(in, calculateSurfaceTravel(in, '.')); }
+std::string shown(const ID &in) { return shown(in, calculateIndicationDepth(in, '.')); }
 
 // A panel's fields before CALCULATE, and what it shows then.
-template <class Fields>
 struct Case {
     const char *name;
-    Fields in;
+    std::variant<SP, ST, ID> in;
     std::string expected;
 };
-using SoundPath = testing::TestWithParam<Case<SoundPathFields>>;
-using SurfaceTravel = testing::TestWithParam<Case<SurfaceTravelFields>>;
-using IndicationDepth = testing::TestWithParam<Case<IndicationDepthFields>>;
-TEST_P(SoundPath, Calculates) { EXPECT_EQ(shown(GetParam().in), GetParam().expected); }
-TEST_P(SurfaceTravel, Calculates) { EXPECT_EQ(shown(GetParam().in), GetParam().expected); }
-TEST_P(IndicationDepth, Calculates) { EXPECT_EQ(shown(GetParam().in), GetParam().expected); }
-
-const Case<SoundPathFields> soundPathRows[] = {
-    {"one70OverwritesResults", {"1", "70", "9.000 mm", "x"}, "2.924 in | 5.848 in"},
-    {"typed60", {"1", "60.0"}, "2.000 in | 4.000 in"},
-    {"millimetre45", {"25", "45", "", "", false}, "35.356 mm | 70.711 mm"},
-    {"thicknessInOtherUnit", {"12.7 mm", "70"}, "The Material Thickness Is in Millimeters but Inch Is Selected"},
-    // With no angle matched the thickness is not read: A-B-C doubles the A-B typed.
-    {"unmatchedDoublesTypedAB", {"abc", "70.5", "3"}, "3.000 in | 6.000 in"},
-    {"unmatchedFormattedAB", {"1", "30", "2.924 in", "5.848 in"}, prompts::angle()},
-    {"emptyAngleDoublesNothing", {"1", "", "3"}, prompts::angle()},
-    {"emptyThickness", {"", "70", "1.000 in", "2.000 in"}, "Please Enter the Material Thickness"},
-    {"blankThickness", {"  ", "70"}, "Please Enter the Material Thickness as a Number"},
-    {"quotientOverflows", {"1E+308", "70"}, prompts::tooLarge},
-    {"doublingOverflows", {"1", "30", "1E+308"}, prompts::tooLarge},
-};
-INSTANTIATE_TEST_SUITE_P(Rows, SoundPath, testing::ValuesIn(soundPathRows), rowName);
-
-const Case<SurfaceTravelFields> surfaceTravelRows[] = {
-    {"chartSine70", {"10", "70", "5", false}, "9.396 mm"},
-    {"twentyFive60", {"25", "60"}, "21.650 in"},
-    {"ten45", {"10", "45"}, "7.071 in"},
-    {"otherUnit", {"1/2 in", "70", "", false}, "The Material Sound Path Is in Inches but Millimeter Is Selected"},
-    {"angleTakesNoFraction", {"1", "120/2"}, prompts::angle()},
-    // With no angle matched only a number typed into the result is formatted.
-    {"unmatchedFormatsTypedNumber", {"10", "30", "5"}, "5.000 in"},
-    {"unmatchedEarlierResult", {"10", "30", "9.396 mm"}, prompts::angle()},
-    {"unmatchedEmptyResult", {"10", "30"}, prompts::angle()},
-    {"badAngleWithTypedResult", {"10", "x", "5"}, prompts::angle()},
-    {"emptySoundPath", {"", "70", "1.000 in"}, "Please Enter the Material Sound Path"},
-    {"lettersSoundPath", {"ten", "70"}, "Please Enter the Material Sound Path as a Number"},
-};
-INSTANTIATE_TEST_SUITE_P(Rows, SurfaceTravel, testing::ValuesIn(surfaceTravelRows), rowName);
-
-const Case<IndicationDepthFields> depthRows[] = {
-    {"pastedMillimetres", {"20 mm", "40MM", " 30 mm", "", false}, "15.000 mm"},
-    {"secondLegRisesAgain", {"20", "40", "50"}, "15.000 in"},
-    {"thirdLegFallsAgain", {"20", "40", "90"}, "5.000 in"},
-    {"manyBounces", {"20", "40", "1000030"}, "15.000 in"},
-    {"fractions", {"3/4", "1-1/2", "1 1/8\""}, "0.563 in"},
-    {"abInOtherUnit", {"20", "40\"", "30", "", false}, "The A-B Sound Path Is in Inches but Millimeter Is Selected"},
-    {"indicationUnit", {"20", "40", "30 MM"}, "The Indication Sound Path Is in Millimeters but Inch Is Selected"},
-    {"zeroThicknessPastAB", {"0", "40", "50"}, "0.000 in"},
-    {"rawHalfRoundsUp", {"1", "2", "0.003"}, "0.002 in"},
-    {"thicknessEmpty", {"", "40", "30", "7.000 in"}, missingDepthInput},
-    {"indicationEmpty", {"20", "40"}, missingDepthInput},
-    {"badThicknessFirst", {"x", "40"}, "Please Enter the Material Thickness as a Number"},
-    {"badAbFirst", {"20", "4 0"}, "Please Enter the A-B Sound Path as a Number"},
-    {"zeroAb", {"20", "-0", "30"}, "The A-B Sound Path Must Not Be Zero"},
-    {"badIndication", {"20", "40", "x"}, "Please Enter the Indication Sound Path as a Number"},
-    {"ratioOverflowsFirst", {"1E+300", "1E-300"}, prompts::tooLarge},
-    {"rawTextBeyondLargestDouble", {"1.7976931348623157E+308", "1", "1"}, prompts::tooLarge},
-};
-INSTANTIATE_TEST_SUITE_P(Rows, IndicationDepth, testing::ValuesIn(depthRows), rowName);
-
-// CLEAR empties the panel's fields but the angle and keeps the unit; a
-// change to any field but a result does not pass for a CALCULATE's.
-TEST(Fields, ClearAndResults)
+using Panel = testing::TestWithParam<Case>;
+TEST_P(Panel, Calculates)
 {
-    EXPECT_EQ(clearSoundPath({"25", "45", "35.356 mm", "70.711 mm", false}),
-              (SoundPathFields{"", "45", "", "", false}));
-    EXPECT_EQ(clearSurfaceTravel({"10", "45", "7.071 mm", false}), (SurfaceTravelFields{"", "45", "", false}));
-    EXPECT_EQ(clearIndicationDepth({"20", "40", "30", "15.000 mm", false}), (IndicationDepthFields{.inch = false}));
-    EXPECT_FALSE(changesOnlyResults(SoundPathFields{"1"}, SoundPathFields{"2"}));
+    EXPECT_EQ(std::visit([](const auto &in) { return shown(in); }, GetParam().in), GetParam().expected);
+}
+
+const Case panelRows[] = {
+    {"one70OverwritesResults", SP{"1", "70", "9.000 mm", "x"}, "2.924 in | 5.848 in"},
+    {"typed60", SP{"1", "60.0"}, "2.000 in | 4.000 in"},
+    {"thicknessInOtherUnit", SP{"12.7 mm", "70"}, "The Material Thickness Is in Millimeters but Inch Is Selected"},
+    // With no angle matched the thickness is not read: A-B-C doubles the A-B typed.
+    {"unmatchedDoublesTypedAB", SP{"abc", "70.5", "3"}, "3.000 in | 6.000 in"},
+    {"unmatchedFormattedAB", SP{"1", "30", "2.924 in", "5.848 in"}, prompts::angle()},
+    {"emptyAngleDoublesNothing", SP{"1", "", "3"}, prompts::angle()},
+    {"emptyThickness", SP{"", "70", "1.000 in", "2.000 in"}, "Please Enter the Material Thickness"},
+    {"blankThickness", SP{"  ", "70"}, "Please Enter the Material Thickness as a Number"},
+    {"quotientOverflows", SP{"1E+308", "70"}, prompts::tooLarge},
+    {"doublingOverflows", SP{"1", "30", "1E+308"}, prompts::tooLarge},
+    {"chartSine70", ST{"10", "70", "5", false}, "9.396 mm"},
+    {"twentyFive60", ST{"25", "60"}, "21.650 in"},
+    {"ten45", ST{"10", "45"}, "7.071 in"},
+    {"otherUnit", ST{"1/2 in", "70", "", false}, "The Material Sound Path Is in Inches but Millimeter Is Selected"},
+    {"angleTakesNoFraction", ST{"1", "120/2"}, prompts::angle()},
+    // With no angle matched only a number typed into the result is formatted.
+    {"unmatchedFormatsTypedNumber", ST{"10", "30", "5"}, "5.000 in"},
+    {"unmatchedEarlierResult", ST{"10", "30", "9.396 mm"}, prompts::angle()},
+    {"unmatchedEmptyResult", ST{"10", "30"}, prompts::angle()},
+    {"badAngleWithTypedResult", ST{"10", "x", "5"}, prompts::angle()},
+    {"emptySoundPath", ST{"", "70", "1.000 in"}, "Please Enter the Material Sound Path"},
+    {"lettersSoundPath", ST{"ten", "70"}, "Please Enter the Material Sound Path as a Number"},
+    {"pastedMillimetres", ID{"20 mm", "40MM", " 30 mm", "", false}, "15.000 mm"},
+    {"secondLegRisesAgain", ID{"20", "40", "50"}, "15.000 in"},
+    {"thirdLegFallsAgain", ID{"20", "40", "90"}, "5.000 in"},
+    {"manyBounces", ID{"20", "40", "1000030"}, "15.000 in"},
+    {"fractions", ID{"3/4", "1-1/2", "1 1/8\""}, "0.563 in"},
+    {"abInOtherUnit", ID{"20", "40\"", "30", "", false}, "The A-B Sound Path Is in Inches but Millimeter Is Selected"},
+    {"indicationUnit", ID{"20", "40", "30 MM"}, "The Indication Sound Path Is in Millimeters but Inch Is Selected"},
+    {"zeroThicknessPastAB", ID{"0", "40", "50"}, "0.000 in"},
+    {"rawHalfRoundsUp", ID{"1", "2", "0.003"}, "0.002 in"},
+    {"thicknessEmpty", ID{"", "40", "30", "7.000 in"}, missingDepthInput},
+    {"indicationEmpty", ID{"20", "40"}, missingDepthInput},
+    {"badThicknessFirst", ID{"x", "40"}, "Please Enter the Material Thickness as a Number"},
+    {"badAbFirst", ID{"20", "4 0"}, "Please Enter the A-B Sound Path as a Number"},
+    {"zeroAb", ID{"20", "-0", "30"}, "The A-B Sound Path Must Not Be Zero"},
+    {"badIndication", ID{"20", "40", "x"}, "Please Enter the Indication Sound Path as a Number"},
+    {"ratioOverflowsFirst", ID{"1E+300", "1E-300"}, prompts::tooLarge},
+    {"rawTextBeyondLargestDouble", ID{"1.7976931348623157E+308", "1", "1"}, prompts::tooLarge},
+};
+INSTANTIATE_TEST_SUITE_P(Rows, Panel, testing::ValuesIn(panelRows), rowName);
+
+// CLEAR keeps the unit; a change to an input does not pass for a CALCULATE's.
+TEST(Fields, ClearKeepsUnitAndInputsAreChecked)
+{
+    EXPECT_FALSE(clearSurfaceTravel({"10", "45", "7.071 mm", false}).inch);
+    EXPECT_FALSE(changesOnlyResults(SP{"1"}, SP{"2"}));
 }
 
 // The name the windows show is the version without its zero padding: 1.00.0003 is 1.03.

@@ -47,7 +47,8 @@ std::string_view nameOf(const PanelDescription &panel, int control)
 // gives its button the focus), then a key held down on a control reached
 // by Tab. That control keeps the focus, a field or angle box its cursor and
 // selection too unless its text changed; the panel's other fields show the
-// start of their text. A prompt comes once.
+// start of their text. A prompt comes once; pressed in a field, it asks for
+// what the field's tooltip asks for.
 struct Calculation {
     const char *name; const PanelDescription &panel; Texts typed; std::vector<int> clicks; Qt::Key key; int at;
     Texts shown; std::string prompt = {}; // every field's text afterwards, and the prompt shown
@@ -66,6 +67,8 @@ const Calculation calculations[] = {
     {"CLEAR surface travel", st, {"10", "45", "3"}, {}, Qt::Key_Space, Clear, {"", "45", ""}},
     {"CLEAR depth", dp, {"20", "40", "30", "5"}, {}, Qt::Key_Space, Clear, {"", "", "", ""}},
     {"Return in an angle box", sp, {"25", "60"}, {}, Qt::Key_Return, 1, {"25", "60", "50.000 in", "100.000 in"}},
+    {"letters for the thickness on depth", dp, {"x", "40", "30"}, {}, Qt::Key_Return, 0, {"x", "40", "30", ""},
+     notANumber(core::names::thickness)},
     {"typed angle", sp, {"1", "30"}, {}, Qt::Key_Return, 1, {"1", "30", "", ""}, core::prompts::angle()},
     {"full-width digits, Return on CALCULATE", sp, {"\uff12\uff15"}, {}, Qt::Key_Return, Calculate,
      {"\uff12\uff15", "70", "", ""}, notANumber(core::names::thickness)},
@@ -223,6 +226,8 @@ private slots:
         for (const PanelDescription &panel : core::calculatorPanels())
             QCOMPARE(tabs()->tabText(tabOf(panel)), qs(panel.tab));
         QCOMPARE(QApplication::focusWidget(), tabs());
+        const MainWindow unshown; // the strip has it before Qt could choose a control
+        QCOMPARE(unshown.focusWidget(), unshown.findChild<QTabBar *>(qs(nameOf(sp, Strip))));
         const QImage focused = tabs()->grab(tabs()->tabRect(0)).toImage();
         find(sp, 0)->setFocus(Qt::MouseFocusReason);
         QVERIFY(tabs()->grab(tabs()->tabRect(0)).toImage() != focused);
@@ -251,6 +256,8 @@ private slots:
         }
         QCOMPARE(place(), typedIn && typedIn->text() != before ? "0|" : kept);
         QCOMPARE(prompts, row->prompt.empty() ? QStringList() : QStringList(qs(row->prompt)));
+        if (const auto *field = find<QLineEdit>(row->panel, row->at); field && !prompts.isEmpty())
+            QVERIFY2(prompts[0].contains(field->toolTip()), qPrintable(field->toolTip()));
         for (const QComboBox *box : window->findChildren<QComboBox *>()) {
             for (std::size_t i = 0; i <= core::angleTable.size(); ++i) // and nothing more
                 QCOMPARE(box->itemText(int(i)), i < core::angleTable.size() ? qs(core::angleTable[i].text) : "");

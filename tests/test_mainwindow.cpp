@@ -366,6 +366,10 @@ private slots:
                 QCOMPARE(shownFrame(*w), frame);
                 w->showNextFrame();
             }
+            const int playing = shownFrame(*w);
+            window->findChild<QAction *>(help ? "Help" : "About")->trigger(); // open already: it plays on
+            QCOMPARE(shownFrame(*w), playing);
+            QCOMPARE(w->findChild<QTimer *>()->interval(), 150); // a picture every 150 ms
             const std::array<std::function<void()>, 4> ways{
                 [&] { QTest::mouseClick(ok, Qt::LeftButton); }, [&] { QTest::keyClick(ok, Qt::Key_Return); },
                 [&] { w->findChild<QAction *>("Exit")->trigger(); }, [&] { w->close(); }};

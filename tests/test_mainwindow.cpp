@@ -43,14 +43,16 @@ std::string_view nameOf(const PanelDescription &panel, int control)
 
 // clang-format off
 // CALCULATE and CLEAR as a user runs them: the panel's tab clicked, texts
-// typed into its fields ("" leaves one as it is), left clicks (a caption's
-// gives its button the focus), then a key held down on a control reached
+// typed into its fields ("" leaves one as it is), clicks (a caption's left
+// click gives its button the focus, no other click chooses), then a key held down on a control reached
 // by Tab. That control keeps the focus, a field or angle box its cursor and
 // selection too unless its text changed; the panel's other fields show the
-// start of their text. A prompt comes once.
+// start of their text. A prompt comes once; pressed in a field, it asks for
+// what the field's tooltip asks for.
 struct Calculation {
     const char *name; const PanelDescription &panel; Texts typed; std::vector<int> clicks; Qt::Key key; int at;
     Texts shown; std::string prompt = {}; // every field's text afterwards, and the prompt shown
+    Qt::MouseButton button = Qt::LeftButton; // the clicks'
 };
 const Calculation calculations[] = {
     {"dropped in, 45 mm", sp, {"146.199 mm", "45"}, {Millimetre}, Qt::Key_Space, Calculate,
@@ -61,11 +63,15 @@ const Calculation calculations[] = {
     {"wide results mm", sp, {"4000"}, {Millimetre}, Qt::Key_Return, 2, {"4000", "70", "11695.906 mm", "23391.813 mm"}},
     {"angle 30 doubles A-B", sp, {"9", "30", "3"}, {}, Qt::Key_Space, Calculate, {"9", "30", "3.000 in", "6.000 in"}},
     {"caption Millimeter", sp, {"25"}, {MillimetreCaption}, Qt::Key_Return, 0, {"25", "70", "73.099 mm", "146.199 mm"}},
+    {"right click on Millimeter", dp, {"20", "40", "30"}, {MillimetreCaption}, Qt::Key_Return, 2, {"20", "40", "30", "15.000 in"}, "", Qt::RightButton},
+    {"middle click on Millimeter", dp, {"20", "40", "30"}, {MillimetreCaption}, Qt::Key_Return, 2, {"20", "40", "30", "15.000 in"}, "", Qt::MiddleButton},
     {"caption Millimeter on depth", dp, {"20", "40", "30"}, {MillimetreCaption}, Qt::Key_Return, 2, {"20", "40", "30", "15.000 mm"}},
     {"CLEAR sound path", sp, {"25", "60", "1", "2"}, {}, Qt::Key_Space, Clear, {"", "60", "", ""}},
     {"CLEAR surface travel", st, {"10", "45", "3"}, {}, Qt::Key_Space, Clear, {"", "45", ""}},
     {"CLEAR depth", dp, {"20", "40", "30", "5"}, {}, Qt::Key_Space, Clear, {"", "", "", ""}},
     {"Return in an angle box", sp, {"25", "60"}, {}, Qt::Key_Return, 1, {"25", "60", "50.000 in", "100.000 in"}},
+    {"letters for the thickness on depth", dp, {"x", "40", "30"}, {}, Qt::Key_Return, 0, {"x", "40", "30", ""},
+     notANumber(core::names::thickness)},
     {"typed angle", sp, {"1", "30"}, {}, Qt::Key_Return, 1, {"1", "30", "", ""}, core::prompts::angle()},
     {"full-width digits, Return on CALCULATE", sp, {"\uff12\uff15"}, {}, Qt::Key_Return, Calculate,
      {"\uff12\uff15", "70", "", ""}, notANumber(core::names::thickness)},
@@ -85,8 +91,8 @@ const Walk walks[] = {
 // Ctrl+Shift+Tab and Ctrl+PgUp the previous one, wrapping round, from any
 // control, with the focus in the panel's first input, which kept its text,
 // selected so that typing replaces it; the arrow keys on the strip move only
-// its tab; Tab goes on in the panel. A long input pasted shows its start once
-// left so, but not after a moment's leave (a context menu, another window).
+// its tab; Tab and Shift+Tab go on in the panel. A long input pasted shows
+// its start once left so, but not after a moment's leave (a context menu, another window).
 struct Move { const char *name; const PanelDescription &from; int at; QKeyCombination key; const PanelDescription &to; int focus; };
 const Move moves[] = {
     {"Ctrl+Tab in a field", sp, 0, Qt::CTRL | Qt::Key_Tab, st, 0},
@@ -94,6 +100,7 @@ const Move moves[] = {
     {"Ctrl+Shift+Tab in an angle box, round", sp, 1, Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, dp, 0},
     {"Ctrl+PgUp on a button", st, Calculate, Qt::CTRL | Qt::Key_PageUp, sp, 0},
     {"Right on the strip", sp, Strip, QKeyCombination(Qt::Key_Right), st, Strip},
+    {"Shift+Tab in a field", st, 0, Qt::SHIFT | Qt::Key_Backtab, st, 1},
     {"Tab in a field", st, 0, QKeyCombination(Qt::Key_Tab), st, Calculate},
     {"Tab to the strip", dp, 0, QKeyCombination(Qt::Key_Tab), dp, Strip},
 };
@@ -142,12 +149,14 @@ class MainWindowTest : public QObject {
         return shown == 1 && window->findChild<QWidget *>(qs(panel.name))->isVisible()
                && tabs()->currentIndex() == tabOf(panel);
     }
-    bool clickTab(const PanelDescription &panel, const std::vector<int> &clicks = {})
+    bool clickTab(const PanelDescription &panel, const std::vector<int> &clicks = {},
+                  Qt::MouseButton button = Qt::LeftButton)
     {
         QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(tabOf(panel)).center());
         for (const int control : clicks) {
-            QTest::mouseClick(find(panel, control), Qt::LeftButton);
-            if (const auto *caption = find<QLabel>(panel, control); caption && !caption->buddy()->hasFocus())
+            QTest::mouseClick(find(panel, control), button);
+            const auto *caption = find<QLabel>(panel, control);
+            if (caption && button == Qt::LeftButton && !caption->buddy()->hasFocus())
                 return false;
         }
         return showsAlone(panel);
@@ -223,6 +232,8 @@ private slots:
         for (const PanelDescription &panel : core::calculatorPanels())
             QCOMPARE(tabs()->tabText(tabOf(panel)), qs(panel.tab));
         QCOMPARE(QApplication::focusWidget(), tabs());
+        const MainWindow unshown; // the strip has it before Qt could choose a control
+        QCOMPARE(unshown.focusWidget(), unshown.findChild<QTabBar *>(qs(nameOf(sp, Strip))));
         const QImage focused = tabs()->grab(tabs()->tabRect(0)).toImage();
         find(sp, 0)->setFocus(Qt::MouseFocusReason);
         QVERIFY(tabs()->grab(tabs()->tabRect(0)).toImage() != focused);
@@ -234,7 +245,7 @@ private slots:
         QFETCH(const Calculation *, row);
         QVERIFY(clickTab(row->panel));
         type(row->panel, row->typed);
-        QVERIFY(clickTab(row->panel, row->clicks));
+        QVERIFY(clickTab(row->panel, row->clicks, row->button));
         find(row->panel, row->at)->setFocus(Qt::TabFocusReason);                       // a field's text selected
         const QLineEdit *typedIn = row->at >= 0 ? edit(row->panel, row->at) : nullptr; // a field's or angle box's
         const auto place = [typedIn] {
@@ -251,6 +262,8 @@ private slots:
         }
         QCOMPARE(place(), typedIn && typedIn->text() != before ? "0|" : kept);
         QCOMPARE(prompts, row->prompt.empty() ? QStringList() : QStringList(qs(row->prompt)));
+        if (const auto *field = find<QLineEdit>(row->panel, row->at); field && !prompts.isEmpty())
+            QVERIFY2(prompts[0].contains(field->toolTip()), qPrintable(field->toolTip()));
         for (const QComboBox *box : window->findChildren<QComboBox *>()) {
             for (std::size_t i = 0; i <= core::angleTable.size(); ++i) // and nothing more
                 QCOMPARE(box->itemText(int(i)), i < core::angleTable.size() ? qs(core::angleTable[i].text) : "");
@@ -359,6 +372,10 @@ private slots:
                 QCOMPARE(shownFrame(*w), frame);
                 w->showNextFrame();
             }
+            const int playing = shownFrame(*w);
+            window->findChild<QAction *>(help ? "Help" : "About")->trigger(); // open already: it plays on
+            QCOMPARE(shownFrame(*w), playing);
+            QCOMPARE(w->findChild<QTimer *>()->interval(), 150); // a picture every 150 ms
             const std::array<std::function<void()>, 4> ways{
                 [&] { QTest::mouseClick(ok, Qt::LeftButton); }, [&] { QTest::keyClick(ok, Qt::Key_Return); },
                 [&] { w->findChild<QAction *>("Exit")->trigger(); }, [&] { w->close(); }};

@@ -87,23 +87,20 @@ struct Out {
 };
 class Written : public testing::TestWithParam<Out> {};
 TEST_P(Written, IsThisText) { EXPECT_EQ(written(GetParam().write, GetParam().request), GetParam().expected); }
-const Out outs[] = {{"text_widest_cell_not_last",
-                     writeText,
-                     {"4000", "4000", "1", {"70", "45"}, true, '.'},
-                     std::string("Angulon chart: thickness 4000 to 4000 by 1 in, angles 70, 45 degrees\n") + abcNote
-                         + "\n\nThickness (in)  Angle   A-B (in)  A-B-C (in)  Half skip (in)  Full skip (in)\n"
-                           "          4000     70  11695.906   23391.813       10989.473       21978.947\n"
-                           "          4000     45   5656.908   11313.817        4000.000        8000.000\n"},
-                    {"csv_point_and_commas",
-                     writeCsv,
-                     {"20", "20", "1", {"70"}, false, '.'},
-                     "Thickness (mm),Angle,A-B (mm),A-B-C (mm),Half skip (mm),Full skip "
-                     "(mm)\r\n20,70,58.480,116.959,54.948,109.895\r\n"},
-                    {"csv_comma_and_semicolons",
-                     writeCsv,
-                     {"0,5", "1", "0,5", {"60"}, true, ','},
-                     "Thickness (in);Angle;A-B (in);A-B-C (in);Half skip (in);Full skip (in)\r\n"
-                     "0,5;60;1,000;2,000;0,866;1,732\r\n1,0;60;2,000;4,000;1,732;3,464\r\n"}};
+// clang-format off
+const Out outs[] = {
+    {"text_widest_cell_not_last", writeText, {"4000", "4000", "1", {"70", "45"}, true, '.'},
+     std::string("Angulon chart: thickness 4000 to 4000 by 1 in, angles 70, 45 degrees\n") + abcNote + "\n\n"
+     "Thickness (in)  Angle   A-B (in)  A-B-C (in)  Half skip (in)  Full skip (in)\n"
+     "          4000     70  11695.906   23391.813       10989.473       21978.947\n"
+     "          4000     45   5656.908   11313.817        4000.000        8000.000\n"},
+    {"csv_point_and_commas", writeCsv, {"20", "20", "1", {"70"}, false, '.'},
+     "Thickness (mm),Angle,A-B (mm),A-B-C (mm),Half skip (mm),Full skip (mm)\r\n"
+     "20,70,58.480,116.959,54.948,109.895\r\n"},
+    {"csv_comma_and_semicolons", writeCsv, {"0,5", "1", "0,5", {"60"}, true, ','},
+     "Thickness (in);Angle;A-B (in);A-B-C (in);Half skip (in);Full skip (in)\r\n0,5;60;1,000;2,000;0,866;1,732\r\n"
+     "1,0;60;2,000;4,000;1,732;3,464\r\n"}};
+// clang-format on
 INSTANTIATE_TEST_SUITE_P(ChartWriters, Written, testing::ValuesIn(outs), rowName);
 
 TEST(ChartHtml, EscapesWhatMarkupReads) { EXPECT_EQ(htmlEscaped("a<b>&\"c'"), "a&lt;b&gt;&amp;&quot;c'"); }
@@ -134,15 +131,14 @@ TEST_P(Page, HoldsThisManyTimes)
                                  "name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"));
     EXPECT_TRUE(html.ends_with("<footer>Written by angulon-chart 1.2.</footer>\n</body>\n</html>\n"));
 }
+// clang-format off
 const Part parts[] = {
     {"title", "<title>Angulon chart: thickness 1 to 7 by 1 in, angles 45\u00b0, 70\u00b0, 60\u00b0</title>", 1},
     {"nothing_from_elsewhere", "<script|src=|href=|url(|@import|<link", 0},
     {"per_angle", "<section class=\"angle|<table class=\"chart\">|<th>Half skip (in)</th>|<svg ", 12},
-    {"technique_block",
-     "<table class=\"technique\">\n<tr><th>Procedure</th><td></td><th>Inspector</th><td></td></tr>\n"
+    {"technique_block", "<table class=\"technique\">\n<tr><th>Procedure</th><td></td><th>Inspector</th><td></td></tr>\n"
      "<tr><th>Probe and serial</th><td></td><th>Date</th><td></td></tr>\n<tr><th>Instrument</th><td></td>"
-     "<th>Signature</th><td></td></tr>\n</table>",
-     1},
+     "<th>Signature</th><td></td></tr>\n</table>", 1},
     // Chromium repeats a table's head by default; other browsers need telling.
     {"header_repeats", "thead { display: table-header-group; }", 1},
     {"abc_note", abcNote, 1},
@@ -150,14 +146,13 @@ const Part parts[] = {
     {"row_groups", "<tbody>", 6},
     {"groups_of_three", "</tbody>\n<tbody>\n<tr><td>4</td>", 3},
     {"last_group_takes_the_rest", "</tr>\n<tr><td>7</td>", 3},
-    {"first_table_ends_at_its_last_row",
-     "<td>7</td><td>45</td><td>9,900</td><td>19,799</td><td>7,000</td><td>14,000</td></tr>\n</tbody>\n</table>\n"
-     "</section>\n<section class=\"angle70\">\n<h2>70\u00b0 probe</h2>",
-     1},
+    {"first_table_ends_at_its_last_row", "<td>7</td><td>45</td><td>9,900</td><td>19,799</td><td>7,000</td><td>14,000"
+     "</td></tr>\n</tbody>\n</table>\n</section>\n<section class=\"angle70\">\n<h2>70\u00b0 probe</h2>", 1},
     {"row_of_70", "<tr><td>1</td><td>70</td><td>2,924</td><td>5,848</td><td>2,747</td><td>5,495</td></tr>", 1},
     {"beam_at_70", "<path class=\"beam\" d=\"M44.0 50.0L142.9 86.0L241.8 50.0\"/>", 1},
     {"beam_at_60", "<path class=\"beam\" d=\"M44.0 50.0L106.4 86.0L168.7 50.0\"/>", 1},
     {"beam_at_45", "<path class=\"beam\" d=\"M44.0 50.0L92.0 98.0L140.0 50.0\"/>", 1}};
+// clang-format on
 INSTANTIATE_TEST_SUITE_P(ChartHtml, Page, testing::ValuesIn(parts), rowName);
 
 } // namespace

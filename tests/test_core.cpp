@@ -14,6 +14,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <numeric>
 #include <variant>
 
 using namespace core;
@@ -126,10 +127,7 @@ std::string refused(std::string_view text) { return std::get<Prompt>(takeInput(t
 
 std::string joined(const std::vector<std::string> &texts)
 {
-    std::string all;
-    for (const std::string &text : texts)
-        all += " | " + text;
-    return all.substr(3);
+    return std::accumulate(texts.begin() + 1, texts.end(), texts[0], [](auto all, auto &t) { return all + " | " + t; });
 }
 
 // A panel's command over texts, as the page runs it: the texts it gives
@@ -155,6 +153,13 @@ const Row textRows[] = {
     {"soundPathCleared", [] { return texts<SP>(clear, false, "25", "45", "35.356 mm", "70.711 mm"); }, " | 45 |  | "},
     {"surfaceTravelCleared", [] { return texts<ST>(clear, false, "10", "45", "7.071 mm"); }, " | 45 | "},
     {"textsMissing", [] { return texts<SP>(calculate, true, "25", "45", ""); }, "The panel has 4 fields, not 3"},
+    // CLEAR keeps the unit; a change to an input does not pass for a CALCULATE's.
+    {"clearKeepsUnit",
+     [] {
+         return std::to_string(clearSurfaceTravel({"10", "45", "7.071 mm", false}).inch);
+     },
+     "0"},
+    {"inputChanged", [] { return std::to_string(changesOnlyResults(SP{"1"}, SP{"2"})); }, "0"},
     // The raw text of a computed value.
     {"quotient", [] { return writeRaw(1 / 0.342, '.'); }, "2.92397660818713"},
     {"negativeZero", [] { return writeRaw(-0.0, '.'); }, "0"},
@@ -255,13 +260,6 @@ const Case panelRows[] = {
     {"rawTextBeyondLargestDouble", ID{"1.7976931348623157E+308", "1", "1"}, prompts::tooLarge},
 };
 INSTANTIATE_TEST_SUITE_P(Rows, Panel, testing::ValuesIn(panelRows), rowName);
-
-// CLEAR keeps the unit; a change to an input does not pass for a CALCULATE's.
-TEST(Fields, ClearKeepsUnitAndInputsAreChecked)
-{
-    EXPECT_FALSE(clearSurfaceTravel({"10", "45", "7.071 mm", false}).inch);
-    EXPECT_FALSE(changesOnlyResults(SP{"1"}, SP{"2"}));
-}
 
 // The name the windows show is the version without its zero padding: 1.00.0003 is 1.03.
 TEST(Version, NameDropsThePadding)

@@ -7,8 +7,6 @@
 
 #include "tests/rows.h"
 
-#include <gtest/gtest.h>
-
 using namespace core;
 
 namespace {
@@ -17,15 +15,10 @@ namespace {
 // angles as the table writes them, or the input it is refused for and why.
 // They step in decimal from the typed digits, each written with the decimals
 // of the finer of from and step.
-struct Case {
-    const char *name;
-    ChartRequest request;
-    std::string expected;
-};
-class Range : public testing::TestWithParam<Case> {};
+using Range = Table<ChartRequest>;
 TEST_P(Range, GivesTheseThicknesses)
 {
-    const auto result = makeChart(GetParam().request);
+    const auto result = makeChart(GetParam().given);
     std::string given;
     if (const auto *refusal = std::get_if<ChartRefusal>(&result)) {
         const char *inputs[] = {"from", "to", "step", "angles", "row"};
@@ -40,7 +33,7 @@ TEST_P(Range, GivesTheseThicknesses)
     }
     EXPECT_EQ(given, GetParam().expected);
 }
-const Case cases[] = {
+const Range::ParamType cases[] = {
     {"tenths_give_three_rows", {"0.1", "0.3", "0.1", {"60"}}, "0.1..0.3/0.1: 0.1 0.2 0.3 @60"},
     {"halves_written_with_one_decimal", {"5", "6", "0.5", {"60"}}, "5..6/0.5: 5.0 5.5 6.0 @60"},
     {"to_finer_than_step", {"1", "1.25", "0.1", {"60"}}, "1..1.25/0.1: 1.0 1.1 1.2 @60"},

@@ -5,8 +5,6 @@
 
 #include "tests/rows.h"
 
-#include <gtest/gtest.h>
-
 using namespace chart;
 
 namespace {
@@ -34,12 +32,9 @@ std::string asked(std::string_view line)
            + (options.paper == Paper::A4 ? " a4 " : " letter ") + (options.output.empty() ? "stdout" : options.output);
 }
 
-struct Line {
-    const char *name, *line, *expected;
-};
-class CommandLine : public testing::TestWithParam<Line> {};
-TEST_P(CommandLine, AsksForThis) { EXPECT_EQ(asked(GetParam().line), GetParam().expected); }
-const Line lines[] = {
+using CommandLine = Table<const char *>;
+TEST_P(CommandLine, AsksForThis) { EXPECT_EQ(asked(GetParam().given), GetParam().expected); }
+const CommandLine::ParamType lines[] = {
     {"defaults", "--from 1 --to 2 --step 0,5", "1 2 0,5 70|60|45| in , text letter stdout"},
     {"everything_given", "--step 2 --to 9 --from 6.5mm --angles 45,70 --unit mm --decimal , --format csv -o chart.csv",
      "6.5mm 9 2 45|70| mm , csv a4 chart.csv"},
@@ -77,25 +72,22 @@ std::string written(std::string (*write)(const Sheet &), const core::ChartReques
 // Text lines up its columns on the right under their headers, each as wide
 // as its widest cell; CSV is what spreadsheets of either locale read without
 // asking. Rows go by thickness, then by angle in the order asked for.
-struct Out {
-    const char *name;
-    std::string (*write)(const Sheet &);
-    core::ChartRequest request;
-    std::string expected;
-};
-class Written : public testing::TestWithParam<Out> {};
-TEST_P(Written, IsThisText) { EXPECT_EQ(written(GetParam().write, GetParam().request), GetParam().expected); }
+using Written = Table<std::pair<std::string (*)(const Sheet &), core::ChartRequest>>;
+TEST_P(Written, IsThisText)
+{
+    EXPECT_EQ(written(GetParam().given.first, GetParam().given.second), GetParam().expected);
+}
 // clang-format off
-const Out outs[] = {
-    {"text_widest_cell_not_last", writeText, {"4000", "4000", "1", {"70", "45"}, true, '.'},
+const Written::ParamType outs[] = {
+    {"text_widest_cell_not_last", {writeText, {"4000", "4000", "1", {"70", "45"}, true, '.'}},
      std::string("Angulon chart: thickness 4000 to 4000 by 1 in, angles 70, 45 degrees\n") + abcNote + "\n\n"
      "Thickness (in)  Angle   A-B (in)  A-B-C (in)  Half skip (in)  Full skip (in)\n"
      "          4000     70  11695.906   23391.813       10989.473       21978.947\n"
      "          4000     45   5656.908   11313.817        4000.000        8000.000\n"},
-    {"csv_point_and_commas", writeCsv, {"20", "20", "1", {"70"}, false, '.'},
+    {"csv_point_and_commas", {writeCsv, {"20", "20", "1", {"70"}, false, '.'}},
      "Thickness (mm),Angle,A-B (mm),A-B-C (mm),Half skip (mm),Full skip (mm)\r\n"
      "20,70,58.480,116.959,54.948,109.895\r\n"},
-    {"csv_comma_and_semicolons", writeCsv, {"0,5", "1", "0,5", {"60"}, true, ','},
+    {"csv_comma_and_semicolons", {writeCsv, {"0,5", "1", "0,5", {"60"}, true, ','}},
      "Thickness (in);Angle;A-B (in);A-B-C (in);Half skip (in);Full skip (in)\r\n0,5;60;1,000;2,000;0,866;1,732\r\n"
      "1,0;60;2,000;4,000;1,732;3,464\r\n"}};
 // clang-format on
@@ -109,28 +101,24 @@ TEST(ChartHtml, EscapesWhatMarkupReads) { EXPECT_EQ(htmlEscaped("a<b>&\"c'"), "a
 // last taking what is left over (how it prints, chart_prints.sh checks). The drawing's beam meets the back wall and the
 // surface where the angle's own factors put them (a plate 36 units thick, entered at x 44), written alike in every
 // locale. A row counts each of its parts split at |.
-struct Part {
-    const char *name, *parts;
-    int count;
-};
-class Page : public testing::TestWithParam<Part> {};
+using Page = Table<const char *, int>;
 TEST_P(Page, HoldsThisManyTimes)
 {
     static const std::string html = written(writeHtml, {"1", "7", "1", {"45", "070", "60"}, true, ','});
     int n = 0;
-    for (std::string_view parts = GetParam().parts; !parts.empty();) {
+    for (std::string_view parts = GetParam().given; !parts.empty();) {
         const std::string part(parts.substr(0, parts.find('|')));
         parts.remove_prefix(std::min(parts.size(), part.size() + 1));
         for (std::size_t at = html.find(part); at != std::string::npos; at = html.find(part, at + 1))
             ++n;
     }
-    EXPECT_EQ(n, GetParam().count) << GetParam().parts;
+    EXPECT_EQ(n, GetParam().expected) << GetParam().given;
     EXPECT_TRUE(html.starts_with("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<meta "
                                  "name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"));
     EXPECT_TRUE(html.ends_with("<footer>Written by angulon-chart 1.2.</footer>\n</body>\n</html>\n"));
 }
 // clang-format off
-const Part parts[] = {
+const Page::ParamType parts[] = {
     {"title", "<title>Angulon chart: thickness 1 to 7 by 1 in, angles 45\u00b0, 70\u00b0, 60\u00b0</title>", 1},
     {"nothing_from_elsewhere", "<script|src=|href=|url(|@import|<link", 0},
     {"per_angle", "<section class=\"angle|<table class=\"chart\">|<th>Half skip (in)</th>|<svg ", 12},

@@ -10,8 +10,6 @@
 
 #include "tests/rows.h"
 
-#include <gtest/gtest.h>
-
 #include <charconv>
 #include <cstdio>
 #include <numeric>
@@ -23,14 +21,9 @@ namespace {
 
 constexpr Unit inch = Unit::Inch, mm = Unit::Millimetre;
 
-// One case of a rule: what the rule answers, written as text, and what it must answer.
-struct Row {
-    const char *name;
-    std::string (*answer)();
-    std::string expected;
-};
-using Rule = testing::TestWithParam<Row>;
-TEST_P(Rule, Answers) { EXPECT_EQ(GetParam().answer(), GetParam().expected); }
+// A rule's answer, written as text.
+using Rule = Table<std::string (*)()>;
+TEST_P(Rule, Answers) { EXPECT_EQ(GetParam().given(), GetParam().expected); }
 
 // Two ways to the same answer: it once where they agree, else both.
 std::string either(const std::string &one, const std::string &other)
@@ -62,7 +55,7 @@ std::string exact(std::string_view text)
     return (n->negative ? "-" : "") + n->digits + "E" + std::to_string(n->exponent);
 }
 
-const Row readRows[] = {
+const Rule::ParamType readRows[] = {
     {"leadingPoint", [] { return read(".5"); }, "0.5"},
     {"plusSign", [] { return read("+3"); }, "3"},
     {"blanksAndTab", [] { return read("  60 \t"); }, "60"},
@@ -107,7 +100,7 @@ std::string nearest(const char *scientific, long long magnitude)
     return either(shortest(detail::nearestDouble(scientific, magnitude, Library)),
                   shortest(detail::nearestDouble(scientific, magnitude, Portable)));
 }
-const Row conversionRows[] = {
+const Rule::ParamType conversionRows[] = {
     {"subnormal", [] { return nearest("1e-310", -309); }, "1e-310"},
     {"belowHalfTheSmallestIsZero", [] { return nearest("24703282292062327e-340", -323); }, "0"},
     {"largestDouble", [] { return nearest("17976931348623157e292", 309); }, "1.7976931348623157e+308"},
@@ -137,7 +130,7 @@ using SP = SoundPathFields;
 using ST = SurfaceTravelFields;
 using ID = IndicationDepthFields;
 
-const Row textRows[] = {
+const Rule::ParamType textRows[] = {
     // CALCULATE and CLEAR over texts in the description's order, the unit and separator passed on; CLEAR
     // empties every field but the angle.
     {"soundPathMm", [] { return texts<SP>(calculate, false, "25", "45", "", ""); }, "25 | 45 | 35,356 mm | 70,711 mm"},
@@ -169,7 +162,8 @@ const Row textRows[] = {
     {"formatCommaLocale", [] { return formatResult("2,5", inch, ','); }, "2,500 in"},
     {"beyondDoubleKept", [] { return formatResult("2E+308", inch, '.'); }, "2E+308"},
     // A point where the comma is the separator gets a hint, a unit after it too.
-    {"pointAndUnitGetHint", [] { return refused("2.5 mm"); }, "Please Enter the Thickness as a Number\n(decimal separator: ,)"},
+    {"pointAndUnitGetHint", [] { return refused("2.5 mm"); },
+     "Please Enter the Thickness as a Number\n(decimal separator: ,)"},
     {"lettersGetNoHint", [] { return refused("0.5x"); }, "Please Enter the Thickness as a Number"},
     // The locale's separator as the core takes it: one ASCII character, else the point.
     {"separatorComma", [] { return std::string(1, decimalSeparator(",")); }, ","},
@@ -198,18 +192,13 @@ std::string shown(const ST &in) { return shown(in, calculateSurfaceTravel(in, '.
 std::string shown(const ID &in) { return shown(in, calculateIndicationDepth(in, '.')); }
 
 // A panel's fields before CALCULATE, and what it shows then.
-struct Case {
-    const char *name;
-    std::variant<SP, ST, ID> in;
-    std::string expected;
-};
-using Panel = testing::TestWithParam<Case>;
+using Panel = Table<std::variant<SP, ST, ID>>;
 TEST_P(Panel, Calculates)
 {
-    EXPECT_EQ(std::visit([](const auto &in) { return shown(in); }, GetParam().in), GetParam().expected);
+    EXPECT_EQ(std::visit([](const auto &in) { return shown(in); }, GetParam().given), GetParam().expected);
 }
 
-const Case panelRows[] = {
+const Panel::ParamType panelRows[] = {
     {"one70OverwritesResults", SP{"1", "70", "9.000 mm", "x"}, "2.924 in | 5.848 in"},
     {"typed60", SP{"1", "60.0"}, "2.000 in | 4.000 in"},
     {"thicknessInOtherUnit", SP{"12.7 mm", "70"}, "The Material Thickness Is in Millimeters but Inch Is Selected"},

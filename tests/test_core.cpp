@@ -62,7 +62,6 @@ const Rule::ParamType readRows[] = {
     {"lowerCaseSignedExponent", [] { return read("25e-1"); }, "2.5"},
     {"underflowIsZero", [] { return read("1E-400"); }, "0"},
     {"exponentWithoutDigits", [] { return read("1E"); }, "none"},
-    {"pointInCommaLocale", [] { return read("2.5", ','); }, "none"},
     {"hugeExponent", [] { return read("1E99999999999999999999"); }, "none"},
     // A unit or a fraction only an input field takes.
     {"unitWithoutBlank", [] { return read("25in"); }, "25 in / none"},
@@ -150,7 +149,6 @@ const Rule::ParamType textRows[] = {
     {"quotient", [] { return writeRaw(1 / 0.342, '.'); }, "2.92397660818713"},
     {"negativeZero", [] { return writeRaw(-0.0, '.'); }, "0"},
     {"exponentFromFifteenDigits", [] { return writeRaw(1e15, '.'); }, "1E+15"},
-    {"rawCommaLocale", [] { return writeRaw(2.5, ','); }, "2,5"},
     // Half away from zero, on the decimal digits the raw text holds.
     {"negativeAwayFromZero", [] { return formatResult("-14.6198830409357", inch, '.'); }, "-14.620 in"},
     {"carryIntoNewDigit", [] { return formatResult("999.9999", mm, '.'); }, "1000.000 mm"},
@@ -159,7 +157,6 @@ const Rule::ParamType textRows[] = {
     {"halfThousandthExponent", [] { return formatResult("5E-04", inch, '.'); }, "0.001 in"},
     {"leadingZero", [] { return formatResult("0.9396", inch, '.'); }, "0.940 in"},
     {"largeExponentWrittenOut", [] { return formatResult("1E+16", inch, '.'); }, "10000000000000000.000 in"},
-    {"formatCommaLocale", [] { return formatResult("2,5", inch, ','); }, "2,500 in"},
     {"beyondDoubleKept", [] { return formatResult("2E+308", inch, '.'); }, "2E+308"},
     // A point where the comma is the separator gets a hint, a unit after it too.
     {"pointAndUnitGetHint", [] { return refused("2.5 mm"); },
@@ -210,7 +207,6 @@ const Panel::ParamType panelRows[] = {
     {"blankThickness", SP{"  ", "70"}, "Please Enter the Material Thickness as a Number"},
     {"quotientOverflows", SP{"1E+308", "70"}, prompts::tooLarge},
     {"doublingOverflows", SP{"1", "30", "1E+308"}, prompts::tooLarge},
-    {"chartSine70", ST{"10", "70", "5", false}, "9.396 mm"},
     {"twentyFive60", ST{"25", "60"}, "21.650 in"},
     {"ten45", ST{"10", "45"}, "7.071 in"},
     {"otherUnit", ST{"1/2 in", "70", "", false}, "The Material Sound Path Is in Inches but Millimeter Is Selected"},

@@ -128,7 +128,6 @@ const Page::ParamType parts[] = {
     // Chromium repeats a table's head by default; other browsers need telling.
     {"header_repeats", "thead { display: table-header-group; }", 1},
     {"abc_note", abcNote, 1},
-    {"rows", "<tr><td>", 21},
     {"row_groups", "<tbody>", 6},
     {"groups_of_three", "</tbody>\n<tbody>\n<tr><td>4</td>", 3},
     {"last_group_takes_the_rest", "</tr>\n<tr><td>7</td>", 3},

@@ -26,10 +26,7 @@ using Rule = Table<std::string (*)()>;
 TEST_P(Rule, Answers) { EXPECT_EQ(GetParam().given(), GetParam().expected); }
 
 // Two ways to the same answer: it once where they agree, else both.
-std::string either(const std::string &one, const std::string &other)
-{
-    return one == other ? one : one + " / " + other;
-}
+std::string either(const std::string &a, const std::string &b) { return a == b ? a : a + " / " + b; }
 
 // The shortest text that reads back as the double, or "none".
 std::string shortest(std::optional<double> value)
@@ -39,13 +36,13 @@ std::string shortest(std::optional<double> value)
 }
 
 // The value and unit an input field reads, then a plain number's where that differs.
-std::string read(std::string_view text, char decimal = '.')
+std::string read(std::string_view text)
 {
     const auto shown = [](const std::optional<Number> &n) {
         return shortest(n ? std::optional(n->value) : std::nullopt)
                + std::string(n && n->unit ? unitSuffix(*n->unit) : "");
     };
-    return either(shown(readInput(text, decimal)), shown(readNumber(text, decimal)));
+    return either(shown(readInput(text, '.')), shown(readNumber(text, '.')));
 }
 
 // A number's exact decimal as the reader keeps it: sign, digits and exponent.

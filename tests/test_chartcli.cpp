@@ -73,10 +73,7 @@ std::string written(std::string (*write)(const Sheet &), const core::ChartReques
 // as its widest cell; CSV is what spreadsheets of either locale read without
 // asking. Rows go by thickness, then by angle in the order asked for.
 using Written = Table<std::pair<std::string (*)(const Sheet &), core::ChartRequest>>;
-TEST_P(Written, IsThisText)
-{
-    EXPECT_EQ(written(GetParam().given.first, GetParam().given.second), GetParam().expected);
-}
+TEST_P(Written, IsThisText) { EXPECT_EQ(std::apply(written, GetParam().given), GetParam().expected); }
 // clang-format off
 const Written::ParamType outs[] = {
     {"text_widest_cell_not_last", {writeText, {"4000", "4000", "1", {"70", "45"}, true, '.'}},

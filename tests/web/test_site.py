@@ -159,11 +159,8 @@ class Site(unittest.TestCase):
                 find('chart-inch' if inch else 'chart-milli').click()
                 find('chart-make').click()
                 options = ['--from', first, '--to', last, '--step', step, '--angles', ','.join(angles), '--unit', 'in' if inch else 'mm', '--decimal', decimal]
-                printed = lambda form: subprocess.run([CHART, *options, '--format', form], capture_output=True, check=True, text=True).stdout
-                self.assertEqual(find('chart-page').get_attribute('srcdoc'), printed('html'))
-                cells = driver.execute_script("return [...arguments[0].contentDocument.querySelectorAll('table.chart td')].map(td => td.innerText)", find('chart-page'))
-                records = [line.split(';' if decimal == ',' else ',') for line in printed('csv').splitlines()[1:]]
-                self.assertEqual(sorted(cells[i:i + 6] for i in range(0, len(cells), 6)), sorted(records))
+                printed = subprocess.run([CHART, *options, '--format', 'html'], capture_output=True, check=True, text=True).stdout
+                self.assertEqual(find('chart-page').get_attribute('srcdoc'), printed)
         driver.save_screenshot(f'{SHOTS}/phone-chart.png')
         find('chart-from').send_keys('x')
         find('chart-make').click()

@@ -15,14 +15,10 @@ package_dir=$1 version=$2 app_id=$3 license=$4 site=$5
 deb=$(ls "$package_dir"/angulon_"$version"_*.deb 2>/dev/null | head -n 1)
 [ -n "$deb" ] || fail "no angulon_${version}_*.deb in $package_dir"
 expect "the package's version" "$(dpkg-deb -f "$deb" Version)" "$version"
-while read -r field packages; do
-    for package in $packages; do
-        dpkg-deb -f "$deb" "$field" | grep -q "\\b$package\\b" || fault "$field lacks $package"
-    done
-done <<EOF
-Depends libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6
-Recommends fonts-liberation2 fonts-wine
-EOF
+for need in Depends:libqt6widgets6 Depends:libqt6gui6 Depends:libqt6core6 Depends:libc6 Depends:libstdc++6 \
+    Recommends:fonts-liberation2 Recommends:fonts-wine; do
+    dpkg-deb -f "$deb" "${need%:*}" | grep -q "\\b${need#*:}\\b" || fault "${need%:*} lacks ${need#*:}"
+done
 
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"

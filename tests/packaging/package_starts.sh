@@ -37,13 +37,9 @@ diff -r "$site" "$root/usr/share/angulon/web" || fault "the package's /usr/share
 /usr/bin/python3 - "$root/usr/share/doc/angulon/copyright" "$license" <<'EOF' || fault "copyright: see above"
 import re, sys
 from debian.copyright import Copyright
-with open(sys.argv[1], encoding="utf-8") as f:
-    files = Copyright(f, strict=True).find_files_paragraph("angulon")
-with open(sys.argv[2], encoding="utf-8") as f:
-    notice, text = re.match(r"MIT License\s+Copyright \(c\) (.+?)\n\n(.*)", f.read(), re.S).groups()
-assert files.copyright == notice, files.copyright
-assert files.license.synopsis == "Expat", files.license.synopsis
-assert files.license.text.strip() == text.strip(), files.license.text
+files = Copyright(open(sys.argv[1], encoding="utf-8"), strict=True).find_files_paragraph("angulon")
+notice, text = re.match(r"MIT License\s+Copyright \(c\) (.+?)\n\n(.*)", open(sys.argv[2], encoding="utf-8").read(), re.S).groups()
+assert (files.copyright, files.license.synopsis, files.license.text.strip()) == (notice, "Expat", text.strip()), files.dump()
 EOF
 
 # The menu runs the entry's Exec line with the installed programs on PATH.

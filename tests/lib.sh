@@ -3,8 +3,7 @@
 # Sourced by the test scripts (sh or bash): messages that name the script, a
 # count of failed checks, and a scratch folder of the script's own that goes
 # when it ends.
-test_name=$(basename "$0" .sh)
-failures=0
+test_name=$(basename "$0" .sh) failures=0
 
 # say MESSAGE...: prints MESSAGE under the script's name. printf, as echo
 # would read the backslashes of Windows paths.
@@ -19,8 +18,7 @@ finish() { [ "$failures" -eq 0 ] || fail "$failures check(s) failed"; say "$*"; 
 # expect WHAT GOT WANTED: a check that GOT is WANTED.
 expect() { [ "$2" = "$3" ] || fault "$1: '$2', not '$3'"; }
 
-scratch=$(mktemp -d)
-exit_commands=:
+scratch=$(mktemp -d) exit_commands=:
 trap 'eval "$exit_commands"; rm -rf "$scratch"' EXIT
 # at_exit COMMAND: runs COMMAND too when the script ends, before the scratch
 # folder goes.
@@ -29,10 +27,7 @@ at_exit() { exit_commands="$1; $exit_commands"; }
 # The packages' checks share these.
 # retry COUNT PAUSE COMMAND...: runs COMMAND until it succeeds, at most COUNT
 # times, PAUSE seconds apart; fails if it never did.
-retry() {
-    retries=$1 pause=$2 && shift 2
-    until "$@"; do [ "$((retries -= 1))" -gt 0 ] || return 1; sleep "$pause"; done
-}
+retry() { retries=$1 pause=$2 && shift 2 && until "$@"; do [ "$((retries -= 1))" -gt 0 ] || return 1; sleep "$pause"; done; }
 # only_files DIR PATTERN...: DIR holds a file for each shell PATTERN (a path
 # in DIR) and nothing that no PATTERN matches.
 # shellcheck disable=SC2086,SC2254 # each pattern is expanded and matched on purpose
@@ -50,16 +45,10 @@ only_files() {
 last_window() { window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1) && [ -n "$window" ]; }
 # focus NAME: the last visible window whose name matches NAME takes the
 # focus, its id left in window.
-focus() {
-    last_window "$1" && timeout 5 xdotool windowactivate --sync "$window" 2>/dev/null &&
-        [ "$(xdotool getactivewindow 2>/dev/null)" = "$window" ]
-}
+focus() { last_window "$1" && timeout 5 xdotool windowactivate --sync "$window" 2>/dev/null && [ "$(xdotool getactivewindow 2>/dev/null)" = "$window" ]; }
 # wine_prefix DIR: Wine runs in a new prefix DIR (made on first use) with no
 # search path but Windows' own, its programs ended when the script ends.
-wine_prefix() {
-    export WINEPREFIX="$1" WINEDEBUG=-all && unset WINEPATH && rm -rf "$1"
-    at_exit 'wineserver -k 2>/dev/null || true'
-}
+wine_prefix() { export WINEPREFIX="$1" WINEDEBUG=-all && unset WINEPATH && rm -rf "$1" && at_exit 'wineserver -k 2>/dev/null || true'; }
 
 # The chart's scripts.
 # run COMMAND...: runs COMMAND with no input, leaving its exit status in

@@ -20,10 +20,8 @@ name='^Angulon Setup'
 # shows HEADING: the installer's window shows HEADING, read with OCR (the
 # pages' headings are small bold type, which Tesseract reads only enlarged).
 shows() {
-    window=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | tail -n 1)
-    [ -n "$window" ] && import -window "$window" "$scratch/page.png" 2>/dev/null &&
-        convert "$scratch/page.png" -resize 200% "$scratch/large.png" &&
-        tesseract "$scratch/large.png" - 2>/dev/null | grep -qF "$1"
+    last_window "$name" && import -window "$window" "$scratch/page.png" 2>/dev/null &&
+        convert "$scratch/page.png" -resize 200% "$scratch/large.png" && tesseract "$scratch/large.png" - 2>/dev/null | grep -qF "$1"
 }
 # windows COUNT: the installer has COUNT windows open.
 windows() { [ "$(xdotool search --onlyvisible --name "$name" 2>/dev/null | wc -l)" -eq "$1" ]; }

@@ -22,12 +22,12 @@ done
 
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
-entry=usr/share/applications/$app_id.desktop
+entry=usr/share/applications/$app_id.desktop manual=usr/share/man/man1/angulon-chart.1.gz
 metainfo="$root/usr/share/metainfo/$app_id.metainfo.xml"
 icon=$(sed -n 's/^Icon=//p' "$root/$entry") || fail "the package has no /$entry"
 # Nothing else rides along (test programs, libraries of the build tools).
 # shellcheck disable=SC2046 # a pattern for each icon size
-only_files "$root" usr/bin/angulon usr/bin/angulon-chart usr/share/man/man1/angulon-chart.1.gz "$entry" \
+only_files "$root" usr/bin/angulon usr/bin/angulon-chart "$manual" "$entry" \
     "${metainfo#"$root/"}" usr/share/doc/angulon/LICENSE usr/share/doc/angulon/copyright 'usr/share/angulon/web/*' \
     $(for size in 16 24 32 48 64 128 256; do echo "usr/share/icons/hicolor/${size}x$size/apps/$icon.png"; done)
 diff -r "$site" "$root/usr/share/angulon/web" || fault "the package's /usr/share/angulon/web is not the site as built"
@@ -53,9 +53,8 @@ echo "$output" | grep -qx "angulon $version: main window \"Angulon\" shown" || f
 # complaint from groff.
 expect "angulon-chart's row" "$("$root/usr/bin/angulon-chart" --from 20 --to 20 --step 1 --angles 70 --unit mm --decimal . \
     --format csv | sed -n '2s/\r$//p')" "20,70,58.480,116.959,54.948,109.895"
-zcat "$root/usr/share/man/man1/angulon-chart.1.gz" >"$scratch/manual"
 date=$(sed -n "s/.*<release version=\"$version\" date=\"\([0-9]\{4\}-[0-9]\{2\}-[0-9]\{2\}\)\".*/\1/p" "$metainfo")
 [ -n "$date" ] || fault "the metainfo dates no release $version"
-expect "the manual page's heading" "$(sed -n 's/^\.TH //p' "$scratch/manual")" "ANGULON-CHART 1 $date \"Angulon $version\" \"User Commands\""
-expect "groff's complaints" "$(groff -man -Tutf8 -ww "$scratch/manual" 2>&1 >/dev/null)" ""
+expect "the manual page's heading" "$(zcat "$root/$manual" | sed -n 's/^\.TH //p')" "ANGULON-CHART 1 $date \"Angulon $version\" \"User Commands\""
+expect "groff's complaints" "$(zcat "$root/$manual" | groff -man -Tutf8 -ww 2>&1 >/dev/null)" ""
 finish "the package installs and starts; its chart program and manual page work"

@@ -37,9 +37,8 @@ fields=$(convert "$shot" -fill black +opaque "$field_colour" -fill white -opaque
 # readings agree; a field counts as showing a text only then.
 agreed() {
     for filter in Triangle:300% Lanczos:400%; do
-        convert "$shot" -crop "$1" +repage -bordercolor "$field_colour" -border 6 -filter "${filter%:*}" \
-            -resize "${filter#*:}" -colorspace Gray "$scratch/field.png"
-        tesseract "$scratch/field.png" - --psm 7 2>/dev/null | sed '/^[[:space:]]*$/d' >"$scratch/${filter%:*}"
+        convert "$shot" -crop "$1" +repage -bordercolor "$field_colour" -border 6 -filter "${filter%:*}" -resize "${filter#*:}" \
+            -colorspace Gray png:- | tesseract stdin - --psm 7 2>/dev/null | sed '/^[[:space:]]*$/d' >"$scratch/${filter%:*}"
     done
     say "$1: \"$(cat "$scratch/Triangle")\" and \"$(cat "$scratch/Lanczos")\"" >&2
     ! cmp -s "$scratch/Triangle" "$scratch/Lanczos" || cat "$scratch/Triangle"

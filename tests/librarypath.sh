@@ -11,9 +11,7 @@ for program in "$@"; do
     # Between colons, an entry that is empty or starts neither with / nor $ORIGIN.
     case ":$path:" in
     ::) ;;
-    *::* | *:[!/\$]* | *:\$[!O]* | *:\$O[!R]*)
-        fault "$program searches a relative or empty entry for libraries (path '$path')"
-        ;;
+    *::* | *:[!/\$]* | *:\$[!O]* | *:\$O[!R]*) fault "$program searches a relative or empty entry for libraries (path '$path')" ;;
     esac
 done
 finish "no program searches a relative or empty path for libraries"

@@ -22,11 +22,9 @@ printf '/* XPM */\nstatic const char *wide[] = {"2 1 1 1", ". c None", ".."};\n'
 # twice over repeats them once, twice.png enlarged is the picture enlarged.
 while IFS='|' read -r expected arguments text; do
     # shellcheck disable=SC2086 # the arguments are split on purpose
-    "$tool" $arguments >output 2>&1
-    status=$?
+    "$tool" $arguments >output 2>&1; status=$?
     [ "$status" -eq "$expected" ] && { [ -z "$text" ] || grep -qF -e "$text" output; } && continue
-    fault "$status (expected $expected, with \"$text\"):  $arguments"
-    sed 's/^/        /' output >&2
+    fault "$status (expected $expected, with \"$text\"):  $arguments$(sed 's/^/\n        /' output)"
 done <<EOF
 0|$all icon.ico 16 24 32 48 64 128 256|
 0|--check $all icon.ico 16 24 32 48 64 128 256|

@@ -15,23 +15,19 @@ package_dir=$1 version=$2 app_id=$3 license=$4 site=$5
 deb=$(ls "$package_dir"/angulon_"$version"_*.deb 2>/dev/null | head -n 1)
 [ -n "$deb" ] || fail "no angulon_${version}_*.deb in $package_dir"
 expect "the package's version" "$(dpkg-deb -f "$deb" Version)" "$version"
-while read -r field packages; do
-    for package in $packages; do
-        dpkg-deb -f "$deb" "$field" | grep -q "\\b$package\\b" || fault "$field lacks $package"
-    done
-done <<EOF
-Depends libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6
-Recommends fonts-liberation2 fonts-wine
-EOF
+for need in Depends:libqt6widgets6 Depends:libqt6gui6 Depends:libqt6core6 Depends:libc6 Depends:libstdc++6 \
+    Recommends:fonts-liberation2 Recommends:fonts-wine; do
+    dpkg-deb -f "$deb" "${need%:*}" | grep -q "\\b${need#*:}\\b" || fault "${need%:*} lacks ${need#*:}"
+done
 
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
-entry=usr/share/applications/$app_id.desktop
+entry=usr/share/applications/$app_id.desktop manual=usr/share/man/man1/angulon-chart.1.gz
 metainfo="$root/usr/share/metainfo/$app_id.metainfo.xml"
 icon=$(sed -n 's/^Icon=//p' "$root/$entry") || fail "the package has no /$entry"
 # Nothing else rides along (test programs, libraries of the build tools).
 # shellcheck disable=SC2046 # a pattern for each icon size
-only_files "$root" usr/bin/angulon usr/bin/angulon-chart usr/share/man/man1/angulon-chart.1.gz "$entry" \
+only_files "$root" usr/bin/angulon usr/bin/angulon-chart "$manual" "$entry" \
     "${metainfo#"$root/"}" usr/share/doc/angulon/LICENSE usr/share/doc/angulon/copyright 'usr/share/angulon/web/*' \
     $(for size in 16 24 32 48 64 128 256; do echo "usr/share/icons/hicolor/${size}x$size/apps/$icon.png"; done)
 diff -r "$site" "$root/usr/share/angulon/web" || fault "the package's /usr/share/angulon/web is not the site as built"
@@ -41,13 +37,9 @@ diff -r "$site" "$root/usr/share/angulon/web" || fault "the package's /usr/share
 /usr/bin/python3 - "$root/usr/share/doc/angulon/copyright" "$license" <<'EOF' || fault "copyright: see above"
 import re, sys
 from debian.copyright import Copyright
-with open(sys.argv[1], encoding="utf-8") as f:
-    files = Copyright(f, strict=True).find_files_paragraph("angulon")
-with open(sys.argv[2], encoding="utf-8") as f:
-    notice, text = re.match(r"MIT License\s+Copyright \(c\) (.+?)\n\n(.*)", f.read(), re.S).groups()
-assert files.copyright == notice, files.copyright
-assert files.license.synopsis == "Expat", files.license.synopsis
-assert files.license.text.strip() == text.strip(), files.license.text
+files = Copyright(open(sys.argv[1], encoding="utf-8"), strict=True).find_files_paragraph("angulon")
+notice, text = re.match(r"MIT License\s+Copyright \(c\) (.+?)\n\n(.*)", open(sys.argv[2], encoding="utf-8").read(), re.S).groups()
+assert (files.copyright, files.license.synopsis, files.license.text.strip()) == (notice, "Expat", text.strip()), files.dump()
 EOF
 
 # The menu runs the entry's Exec line with the installed programs on PATH.
@@ -61,9 +53,8 @@ echo "$output" | grep -qx "angulon $version: main window \"Angulon\" shown" || f
 # complaint from groff.
 expect "angulon-chart's row" "$("$root/usr/bin/angulon-chart" --from 20 --to 20 --step 1 --angles 70 --unit mm --decimal . \
     --format csv | sed -n '2s/\r$//p')" "20,70,58.480,116.959,54.948,109.895"
-zcat "$root/usr/share/man/man1/angulon-chart.1.gz" >"$scratch/manual"
 date=$(sed -n "s/.*<release version=\"$version\" date=\"\([0-9]\{4\}-[0-9]\{2\}-[0-9]\{2\}\)\".*/\1/p" "$metainfo")
 [ -n "$date" ] || fault "the metainfo dates no release $version"
-expect "the manual page's heading" "$(sed -n 's/^\.TH //p' "$scratch/manual")" "ANGULON-CHART 1 $date \"Angulon $version\" \"User Commands\""
-expect "groff's complaints" "$(groff -man -Tutf8 -ww "$scratch/manual" 2>&1 >/dev/null)" ""
+expect "the manual page's heading" "$(zcat "$root/$manual" | sed -n 's/^\.TH //p')" "ANGULON-CHART 1 $date \"Angulon $version\" \"User Commands\""
+expect "groff's complaints" "$(zcat "$root/$manual" | groff -man -Tutf8 -ww 2>&1 >/dev/null)" ""
 finish "the package installs and starts; its chart program and manual page work"

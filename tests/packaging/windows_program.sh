@@ -13,8 +13,7 @@
 #   (RUNTIME_DLLS: the MinGW runtime DLLs the packages ship, separated by
 #   semicolons; QT_DLL: Qt's files in the packages' folder)
 set -eu
-program=$1 chart=$2 setup=$3 objdump=$4 version=$5 license=$6 windows="$7;KERNEL32.dll;msvcrt.dll"
-shift 7
+program=$1 chart=$2 setup=$3 objdump=$4 version=$5 license=$6 windows="$7;KERNEL32.dll;msvcrt.dll" && shift 7
 . "$(dirname "$0")/../lib.sh"
 
 # The four numbers Windows shows as the file and product version: the
@@ -22,10 +21,7 @@ shift 7
 four=$(echo "$version" | awk -F. '{ printf "%d.%d.%d.0", $1, $2, $3 }')
 # version_string EXE KEY: KEY's value in EXE's version resource, whose
 # strings are UTF-16, each key followed by its value.
-version_string() {
-    wrestool -x --raw --type=version "$1" | iconv -f UTF-16LE -t UTF-8 -c |
-        perl -0777 -ne "print \$1 if /\\Q$2\\E\\0+([^\\0]+)/"
-}
+version_string() { wrestool -x --raw --type=version "$1" | iconv -f UTF-16LE -t UTF-8 -c | perl -0777 -ne "print \$1 if /\\Q$2\\E\\0+([^\\0]+)/"; }
 
 # Each row: a program, its subsystem (2 GUI, 3 console) and what it may import.
 while read -r exe subsystem allowed; do
@@ -38,8 +34,7 @@ while read -r exe subsystem allowed; do
     wrestool -l --type=group_icon "$exe" | grep -q . || fault "$exe has no icon"
     # A manifest Windows cannot parse stops the program from starting.
     manifest=$(wrestool -x --raw --type=24 --name=1 "$exe" | tr -s ' \n' ' ')
-    echo "$manifest" | python3 -c 'import sys, xml.dom.minidom; xml.dom.minidom.parse(sys.stdin)' ||
-        fault "$exe has no manifest Windows can read"
+    echo "$manifest" | python3 -c 'import sys, xml.dom.minidom; xml.dom.minidom.parse(sys.stdin)' || fault "$exe has no manifest Windows can read"
     for part in "version=\"$four\"" 'level="asInvoker"' 'supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"' \
         '>PerMonitorV2</dpiAwareness>' '>true/pm</dpiAware>' 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"'; do
         echo "$manifest" | grep -qF "$part" || fault "$exe's manifest lacks $part"

@@ -22,8 +22,7 @@ setup=$(realpath "$1") program=$2 name=$3 version=$4 work=$(realpath -m "$5")
 
 mkdir -p "$work"
 wine_prefix "$work/wineprefix"
-export WINEARCH=win64
-WINEDLLOVERRIDES="mscoree,mshtml=" wine wineboot -i >/dev/null 2>&1 || fail "wineboot could not make $WINEPREFIX"
+WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml=" wine wineboot -i >/dev/null 2>&1 || fail "wineboot could not make $WINEPREFIX"
 wineserver -w
 
 windows_variable() { wine cmd /c echo "%$1%" </dev/null 2>/dev/null | tr -d '\r'; }
@@ -47,8 +46,7 @@ value() { printf '%s\n' "$values" | tr -d '\r' | sed -n "s/^    $1    REG_[A-Z_]
 # with its key, sorted into FILE.
 snapshot() {
     {
-        (cd "$WINEPREFIX/drive_c" && find . | grep -v -i -e '^\./users/[^/]*/Temp/' \
-            -e '^\./users/[^/]*/AppData/Local/Temp/' -e '^\./windows/temp/' | sed 's|^\.|C:|')
+        (cd "$WINEPREFIX/drive_c" && find . | grep -v -i -e '^\./users/[^/]*/\(AppData/Local/\)\{0,1\}Temp/' -e '^\./windows/temp/' | sed 's|^\.|C:|')
         for root in HKCU HKLM; do
             wine reg export "$root\\Software" "$work/reg" /y </dev/null >/dev/null 2>&1 || echo "cannot export $root\\Software"
             iconv -f UTF-16 -t UTF-8 "$work/reg" | tr -d '\r' | awk '/^\[/ { key = $0; print; next } NF { print key " " $0 }'
@@ -59,8 +57,7 @@ snapshot() {
 # state HIVE FOLDER: the installation whose key is in HIVE is in FOLDER, or
 # there is none when FOLDER is empty.
 state() {
-    hive=$1 folder=$2
-    eval "menu=\$menu_$1"
+    hive=$1 folder=$2 && eval "menu=\$menu_$1"
     if [ -z "$folder" ]; then
         ! wine reg query "$hive\\$key" </dev/null >/dev/null 2>&1 || fault "there is a registry key $hive\\$key"
         find "$(unix_path "$menu")" -iname "*$name*" | grep . && fault "there are Start-menu entries of $name in $menu"
@@ -119,8 +116,7 @@ uninstall() {
 installed_check() {
     [ -n "${ANGULON_INSTALLED_CHECK:-}" ] || return 0
     snapshot "$work/before_check"
-    sh -c "$ANGULON_INSTALLED_CHECK \"\$1\"" installed_check "$(unix_path "$1\\$program")" </dev/null ||
-        fail "ANGULON_INSTALLED_CHECK failed on $1\\$program"
+    sh -c "$ANGULON_INSTALLED_CHECK \"\$1\"" installed_check "$(unix_path "$1\\$program")" </dev/null || fail "ANGULON_INSTALLED_CHECK failed on $1\\$program"
     snapshot "$work/after_check"
     LC_ALL=C comm -13 "$work/before_check" "$work/after_check" | LC_ALL=C sort -m -o "$work/left_by_check" - "$work/left_by_check"
 }
@@ -142,17 +138,12 @@ snapshot "$work/before"
 user='' machine=''
 while IFS='|' read -r step new_user new_machine <&3; do
     printf '\n=== %s\n' "$step"
-    [ "$step" != setup ] || wine reg add "HKCU\\$key" /v EarlierVersion /d 0 /f </dev/null >/dev/null 2>&1 ||
-        fail "cannot add to HKCU\\$key"
+    [ "$step" != setup ] || wine reg add "HKCU\\$key" /v EarlierVersion /d 0 /f </dev/null >/dev/null 2>&1 || fail "cannot add to HKCU\\$key"
     # shellcheck disable=SC2086 # the switches are split on purpose
     case $step in
     setup*) timeout 300 wine "$setup" /S ${step#setup} </dev/null || fail "$step failed (exit $?)" ;;
     *) uninstall "${step#uninstall }" ;;
     esac
-    for folder in "$user" "$machine"; do
-        [ -z "$folder" ] || [ "$folder" = "$new_user" ] || [ "$folder" = "$new_machine" ] ||
-            [ ! -e "$(unix_path "$folder")" ] || fault "$folder is still there"
-    done
     state HKLM "$new_machine"
     state HKCU "$new_user"
     [ "$step" != setup ] || [ -z "$(value EarlierVersion)" ] || fault "the update did not uninstall the earlier installation first"

@@ -19,12 +19,7 @@ sh "$prefix_script" "$WINEPREFIX" || fail "cannot make the Wine prefix $WINEPREF
 name='^Angulon Setup'
 # shows HEADING: the installer's window shows HEADING, read with OCR (the
 # pages' headings are small bold type, which Tesseract reads only enlarged).
-shows() {
-    window=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | tail -n 1)
-    [ -n "$window" ] && import -window "$window" "$scratch/page.png" 2>/dev/null &&
-        convert "$scratch/page.png" -resize 200% "$scratch/large.png" &&
-        tesseract "$scratch/large.png" - 2>/dev/null | grep -qF "$1"
-}
+shows() { last_window "$name" && import -window "$window" png:- 2>/dev/null | convert png:- -resize 200% png:- | tesseract stdin - 2>/dev/null | grep -qF "$1"; }
 # windows COUNT: the installer has COUNT windows open.
 windows() { [ "$(xdotool search --onlyvisible --name "$name" 2>/dev/null | wc -l)" -eq "$1" ]; }
 

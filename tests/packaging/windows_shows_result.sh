@@ -29,26 +29,22 @@ xdotool key --delay 100 Tab 1 Return
 sleep 1
 import -window "$window" "$shot"
 
-fields=$(convert "$shot" -fill black +opaque "$field_colour" -fill white -opaque "$field_colour" \
-    -define connected-components:verbose=true -define connected-components:area-threshold=200 \
-    -connected-components 4 null: | awk '$NF == "srgb(255,255,255)" { print $2 }')
+fields=$(convert "$shot" -fill black +opaque "$field_colour" -fill white -opaque "$field_colour" -define connected-components:verbose=true \
+    -define connected-components:area-threshold=200 -connected-components 4 null: | awk '$NF == "srgb(255,255,255)" { print $2 }')
 [ -n "$fields" ] || fail "no field of the design's colour on the screen"
 # agreed BOX: what Tesseract reads as one line in BOX of the screenshot, cut
 # out and enlarged three and four times with two different filters, if both
 # readings agree; a field counts as showing a text only then.
 agreed() {
     for filter in Triangle:300% Lanczos:400%; do
-        convert "$shot" -crop "$1" +repage -bordercolor "$field_colour" -border 6 -filter "${filter%:*}" \
-            -resize "${filter#*:}" -colorspace Gray "$scratch/field.png"
-        tesseract "$scratch/field.png" - --psm 7 2>/dev/null | sed '/^[[:space:]]*$/d' >"$scratch/${filter%:*}"
+        convert "$shot" -crop "$1" +repage -bordercolor "$field_colour" -border 6 -filter "${filter%:*}" -resize "${filter#*:}" \
+            -colorspace Gray png:- | tesseract stdin - --psm 7 2>/dev/null | sed '/^[[:space:]]*$/d' >"$scratch/${filter%:*}"
     done
     say "$1: \"$(cat "$scratch/Triangle")\" and \"$(cat "$scratch/Lanczos")\"" >&2
     ! cmp -s "$scratch/Triangle" "$scratch/Lanczos" || cat "$scratch/Triangle"
 }
 shown=$(for box in $fields; do agreed "$box"; done)
-for expected in 70 "2.924 in" "5.848 in"; do
-    printf '%s\n' "$shown" | grep -qx "$expected" || fault "no field shows \"$expected\""
-done
+for expected in 70 "2.924 in" "5.848 in"; do printf '%s\n' "$shown" | grep -qx "$expected" || fault "no field shows \"$expected\""; done
 # The thickness is the field furthest left, the upper of two; its caption
 # ends before the field's frame (4 pixels with the focus on it), as wide as
 # the longest caption of the design.

@@ -9,13 +9,10 @@
 # Usage: windows_zip_starts.sh ZIP README SCREENSHOT.png DLL...
 #   (DLL: Qt's and MinGW's files the zip ships, as placed in its folder)
 set -eu
-zip=$1 readme=$2 shot=$3
-shift 3
-here=$(dirname "$0")
+zip=$1 readme=$2 shot=$3 here=$(dirname "$0") && shift 3
 . "$here/../lib.sh"
 
-[ -f "$zip" ] || fail "no $zip"
-unzip -q "$zip" -d "$scratch"
+unzip -q "$zip" -d "$scratch" || fail "cannot unpack $zip"
 top="$scratch/$(basename "$zip" .zip)"
 [ -d "$top" ] || fail "the zip does not unpack into one folder named $(basename "$zip" .zip)"
 # Qt looks for its plugins beside the program, in folders named after their kind.
@@ -35,6 +32,6 @@ WINEDLLOVERRIDES="mscoree,mshtml=" sh -ec "$register" >/dev/null 2>&1 || fail "t
 wineserver -w
 sh "$here/windows_shows_result.sh" "$shot" "$top/angulon.exe" "MATERIAL THICKNESS:"
 
-row=$(wine "$top/angulon-chart.exe" --from 1 --to 1 --step 1 --angles 70 --decimal . --format csv </dev/null | tr -d '\r')
-expect "the unpacked angulon-chart.exe's row" "$(echo "$row" | sed -n 2p)" "1,70,2.924,5.848,2.747,5.495"
+expect "the unpacked angulon-chart.exe's row" "$(wine "$top/angulon-chart.exe" --from 1 --to 1 --step 1 --angles 70 --decimal . \
+    --format csv </dev/null | tr -d '\r' | sed -n 2p)" "1,70,2.924,5.848,2.747,5.495"
 finish "the unpacked programs show and print 2.924 and 5.848 in"

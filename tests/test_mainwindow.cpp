@@ -214,8 +214,7 @@ private slots:
         const QImage focused = tabs()->grab(tabs()->tabRect(0)).toImage();
         find(sp, 0)->setFocus(Qt::MouseFocusReason);
         QVERIFY(tabs()->grab(tabs()->tabRect(0)).toImage() != focused);
-        for (const QImage &drawn :
-             {picture("frame3_16"), picture("frame3_24"), picture("frame3"), picture("frame3_48")})
+        for (QImage drawn : {picture("frame3_16"), picture("frame3_24"), picture("frame3"), picture("frame3_48")})
             QCOMPARE(window->windowIcon().pixmap(drawn.size(), 1.0).toImage().convertToFormat(argb), drawn);
     }
 
@@ -226,25 +225,23 @@ private slots:
         type(row->panel, row->typed);
         clickTab(row->panel, row->clicks, row->button);
         QWidget *at = find(row->panel, row->at);
-        at->setFocus(Qt::TabFocusReason);                                           // a field's text selected
-        QLineEdit none, *edited = row->at >= 0 ? edit(row->panel, row->at) : &none; // a field's or angle box's
-        const auto place = [edited] {
-            return QString::number(edited->cursorPosition()) + '|' + edited->selectedText();
-        };
-        const QString before = edited->text(), kept = place();
+        at->setFocus(Qt::TabFocusReason);                                          // a field's text selected
+        QLineEdit none, *typed = row->at >= 0 ? edit(row->panel, row->at) : &none; // a field's or angle box's
+        const auto place = [typed] { return QString::number(typed->cursorPosition()) + '|' + typed->selectedText(); };
+        const QString before = typed->text(), kept = place();
         QTest::keyPress(at, row->key);
         repeat(at, row->key, 6);
         QTest::keyRelease(at, row->key);
         QVERIFY(at->hasFocus());
         for (int i = 0; i < int(row->shown.size()); ++i) {
             QCOMPARE(edit(row->panel, i)->text(), localised(row->shown[i]));
-            if (const auto *field = find<QLineEdit>(row->panel, i); field && field != edited) // not an angle box
+            if (const auto *field = find<QLineEdit>(row->panel, i); field && field != typed) // not an angle box
                 QCOMPARE(field->cursorPosition(), 0);
         }
-        QCOMPARE(place(), edited->text() != before ? "0|" : kept);
+        QCOMPARE(place(), typed->text() != before ? "0|" : kept);
         QCOMPARE(prompts, row->prompt.empty() ? QStringList() : QStringList(qs(row->prompt)));
         if (!prompts.isEmpty())
-            QVERIFY2(prompts[0].contains(edited->toolTip()), qPrintable(edited->toolTip()));
+            QVERIFY2(prompts[0].contains(typed->toolTip()), qPrintable(typed->toolTip()));
         for (const QComboBox *box : window->findChildren<QComboBox *>()) {
             for (std::size_t i = 0; i <= core::angleTable.size(); ++i) // and nothing more
                 QCOMPARE(box->itemText(int(i)), i < core::angleTable.size() ? qs(core::angleTable[i].text) : "");

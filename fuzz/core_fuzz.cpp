@@ -109,26 +109,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // computes with it; its exact digits give the same double by the
     // portable conversion as by the standard library's.
     for (const std::string &text : f) {
-        const auto number = readNumber(text, decimal);
-        if (!number)
+        const auto read = readNumber(text, decimal);
+        if (!read)
             continue;
-        const double value = number->value;
+        const Number &n = *read;
+        const double value = n.value;
         for (const auto &[suffix, unit] :
              {std::pair{" mm", Unit::Millimetre}, {"IN", Unit::Inch}, {"\"", Unit::Inch}}) {
             const auto input = readInput(text + suffix, decimal);
-            require(input && input->value == value && input->unit == unit, "a number with its unit reads differently",
-                    text);
+            require(input && input->value == value && input->unit == unit, "the unit changes the number", text);
         }
-        const std::string scientific =
-            (number->negative ? "-" : "") + number->digits + 'e' + std::to_string(number->exponent);
-        const long long magnitude = static_cast<long long>(number->digits.size()) + number->exponent;
-        require(number->digits.empty()
+        const std::string scientific = (n.negative ? "-" : "") + n.digits + 'e' + std::to_string(n.exponent);
+        const long long magnitude = static_cast<long long>(n.digits.size()) + n.exponent;
+        require(n.digits.empty()
                     || detail::nearestDouble(scientific.c_str(), magnitude, detail::Conversion::Portable) == value,
                 "the portable conversion reads another double", text);
-        for (const AngleFactors &row : angleTable)
-            for (const double made :
-                 {value, value + value, value / row.soundPathDivisor, value * row.surfaceTravelMultiplier})
-                checkRaw(made, decimal);
+        for (const AngleFactors &a : angleTable)
+            for (const double x : {value, value + value, value / a.soundPathDivisor, value * a.surfaceTravelMultiplier})
+                checkRaw(x, decimal);
     }
     return 0;
 }

@@ -126,6 +126,7 @@ using SP = SoundPathFields;
 using ST = SurfaceTravelFields;
 using ID = IndicationDepthFields;
 
+// clang-format off
 const Rule::ParamType textRows[] = {
     // CALCULATE and CLEAR over texts in the description's order, the unit and separator passed on; CLEAR
     // empties every field but the angle.
@@ -136,11 +137,7 @@ const Rule::ParamType textRows[] = {
     {"surfaceTravelCleared", [] { return texts<ST>(clear, false, "10", "45", "7.071 mm"); }, " | 45 | "},
     {"textsMissing", [] { return texts<SP>(calculate, true, "25", "45", ""); }, "The panel has 4 fields, not 3"},
     // CLEAR keeps the unit; a change to an input does not pass for a CALCULATE's.
-    {"clearKeepsUnit",
-     [] {
-         return std::to_string(clearSurfaceTravel({"10", "45", "7.071 mm", false}).inch);
-     },
-     "0"},
+    {"clearKeepsUnit", [] { return std::to_string(clearSurfaceTravel({"10", "45", "7.071 mm", false}).inch); }, "0"},
     {"inputChanged", [] { return std::to_string(changesOnlyResults(SP{"1"}, SP{"2"})); }, "0"},
     // The raw text of a computed value.
     {"negativeZero", [] { return writeRaw(-0.0, '.'); }, "0"},
@@ -163,6 +160,7 @@ const Rule::ParamType textRows[] = {
     {"arabicTwoBytes", [] { return std::string(1, decimalSeparator("\u066b")); }, "."},
     {"latin1Byte", [] { return std::string(1, decimalSeparator("\xb7")); }, "."},
 };
+// clang-format on
 INSTANTIATE_TEST_SUITE_P(Writing, Rule, testing::ValuesIn(textRows), rowName);
 
 // What a CALCULATE leaves to read: the prompt, or the result fields. No

@@ -16,20 +16,18 @@ cd "$scratch"
 
 browser() {
     timeout 120 chromium --headless --no-sandbox --disable-gpu --disable-background-networking --no-first-run \
-        --no-default-browser-check --user-data-dir="$scratch/profile" "$@" >chromium.log 2>&1 ||
-        { cat chromium.log >&2; fail "chromium did not finish: $*"; }
+        --no-default-browser-check --user-data-dir="$scratch/profile" "$@" >chromium.log 2>&1 || { cat chromium.log >&2; fail "chromium did not finish: $*"; }
 }
 
 # prints NAME PAPER UNIT TITLE CHART_OPTION...: prints the chart to NAME.pdf
 # and checks its pages; PAPER is the size the PDF must have.
 prints() {
-    local name=$1 paper=$2 unit=$3 title=$4 page text rows angles width height box && shift 4
+    local name=$1 paper=$2 unit=$3 title=$4 margin=9 page text rows width height box image && shift 4
     "$chart" "$@" --unit "$unit" --decimal . --format html -o "$name.html"
     browser --no-pdf-header-footer --print-to-pdf="$scratch/$name.pdf" "file://$scratch/$name.html"
-    local pages size header="Thickness ($unit) \+Angle \+A-B ($unit) \+A-B-C ($unit) \+Half skip ($unit) \+Full skip ($unit)"
+    local pages header="Thickness ($unit) \+Angle \+A-B ($unit) \+A-B-C ($unit) \+Half skip ($unit) \+Full skip ($unit)"
     pages=$(pdfinfo "$name.pdf" | sed -n 's/^Pages: *//p')
-    size=$(pdfinfo "$name.pdf" | sed -n 's/^Page size: .*(\(.*\))$/\1/p')
-    expect "$name: paper" "${size,,}" "${paper,,}"
+    expect "$name: paper" "$(pdfinfo "$name.pdf" | sed -n 's/^Page size: .*(\(.*\))$/\1/p' | tr '[:upper:]' '[:lower:]')" "${paper,,}"
     : >rows
     for page in $(seq "$pages"); do
         text=$(pdftotext -layout -f "$page" -l "$page" "$name.pdf" -)
@@ -37,17 +35,15 @@ prints() {
         echo "$rows" >>rows
         # Here-strings, not pipes: under pipefail, a grep -q or head that is
         # done early would fail the check by the writer's broken pipe.
-        angles=$(cut -d' ' -f2 <<<"$rows" | sort -u | tr '\n' ' ')
         expect "$name: page $page (top, header, foot, three rows or more)" \
             "$(tr -s ' ' <<<"${text%%$'\n'*}")|$(grep -c "$header" <<<"$text")|$(grep -c "^Written by angulon-chart .*  page $page of $pages$" <<<"$text")|$(($(grep -c . <<<"$rows") >= 3))" \
-            "Angulon chart: $title ${angles% }° probe|1|1|1"
+            "Angulon chart: $title $(cut -d' ' -f2 <<<"$rows" | sort -u | paste -sd' ')° probe|1|1|1"
     done
     expect "$name: the rows printed (<) against the chart's (>)" \
         "$(sort rows | diff - <(csv_rows "$chart" "$@" --unit "$unit" --decimal . | tr ',' ' ' | sort) | head -20)" ""
 
-    # Everything drawn keeps at least 5 mm from every edge of its page.
+    # Everything drawn keeps at least 5 mm (9 pixels at 50 dpi) from every edge of its page.
     pdftoppm -r 50 -png "$name.pdf" "$name-page"
-    local margin=$((5 * 50 * 10 / 254)) image
     for image in "$name"-page-*.png; do
         read -r width height box <<<"$(convert "$image" -format '%w %h %@' info:)"
         [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || continue
@@ -61,9 +57,8 @@ prints() {
         "0 $(grep -c "<svg " "$name.html")"
 }
 
-range=(--from 1 --to 100 --step 0.5)
-prints mm-a4 A4 mm "thickness 1 to 100 by 0.5 mm, angles 70°, 60°, 45°" "${range[@]}"
-prints mm-letter Letter mm "thickness 1 to 100 by 0.5 mm, angles 70°, 60°, 45°" "${range[@]}" --paper letter
+prints mm-a4 A4 mm "thickness 1 to 100 by 0.5 mm, angles 70°, 60°, 45°" --from 1 --to 100 --step 0.5
+prints mm-letter Letter mm "thickness 1 to 100 by 0.5 mm, angles 70°, 60°, 45°" --from 1 --to 100 --step 0.5 --paper letter
 prints inch-letter Letter in "thickness 0.25 to 2 by 0.0625 in, angles 70°, 60°, 45°" --from 1/4 --to 2 --step 1/16
 # A page break falls one row before the end of this table, unless the rows
 # keep together in threes.

@@ -57,7 +57,6 @@ const CommandLine::ParamType lines[] = {
     {"output_empty", "--from 1 --to 2 --step 1 -o ", "refused -o: needs a file name"},
     {"unit_other", "--unit cm", "refused --unit: must be in or mm"},
     {"decimal_other", "--decimal ;", "refused --decimal: must be . or ,"},
-    {"format_other", "--format pdf", "refused --format: must be text, csv, html or xlsx"},
     {"paper_other", "--paper A5", "refused --paper: must be a4 or letter"},
 };
 INSTANTIATE_TEST_SUITE_P(ChartOptions, CommandLine, testing::ValuesIn(lines), rowName);

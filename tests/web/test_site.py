@@ -156,14 +156,12 @@ class Site(unittest.TestCase):
                 for id, text in (('chart-from', first), ('chart-to', last), ('chart-step', step)):
                     find(id).clear() or find(id).send_keys(text)
                 [find(f'chart-angle-{a}').click() for a in ANGLES if find(f'chart-angle-{a}').is_selected() != (a in angles)]
-                find('chart-inch' if inch else 'chart-milli').click()
-                find('chart-make').click()
+                find('chart-inch' if inch else 'chart-milli').click() or find('chart-make').click()
                 options = ['--from', first, '--to', last, '--step', step, '--angles', ','.join(angles), '--unit', 'in' if inch else 'mm', '--decimal', decimal]
                 printed = subprocess.run([CHART, *options, '--format', 'html'], capture_output=True, check=True, text=True).stdout
                 self.assertEqual(find('chart-page').get_attribute('srcdoc'), printed)
         driver.save_screenshot(f'{SHOTS}/phone-chart.png')
-        find('chart-from').send_keys('x')
-        find('chart-make').click()
+        find('chart-from').send_keys('x') or find('chart-make').click()
         self.assertEqual((find('chart-problem').text, find('chart-page').is_displayed()), ('From: not a number the window reads', False))
 
     def test_made_for_a_phone(self):
@@ -197,11 +195,9 @@ class Site(unittest.TestCase):
         server, url = self.serve()
         driver = self.open(True, url=url)
         WebDriverWait(driver, 20).until(lambda d: d.execute_script('return !!navigator.serviceWorker.controller'))
-        server.shutdown()
-        server.server_close()
+        server.shutdown() or server.server_close()
         self.run_rows(driver, PANEL_ROWS[:1])
-        driver.get(f'file://{self.folder}/index.html')
-        self.assertTrue(driver.find_element(By.ID, 'needs-server').is_displayed())
+        self.assertTrue(driver.get(f'file://{self.folder}/index.html') or driver.find_element(By.ID, 'needs-server').is_displayed())
 
 
 if __name__ == '__main__':

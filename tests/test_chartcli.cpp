@@ -52,8 +52,6 @@ const CommandLine::ParamType lines[] = {
     {"value_missing", "--from 1 --to", "refused --to: needs a value"},
     {"flag_with_value", "--version=2", "refused --version: takes no value"},
     {"from_missing", "--to 2 --step 1", "refused --from: is missing"},
-    {"to_missing", "--from 1 --step 1", "refused --to: is missing"},
-    {"step_missing", "--from 1 --to 2", "refused --step: is missing"},
     {"output_empty", "--from 1 --to 2 --step 1 -o ", "refused -o: needs a file name"},
     {"unit_other", "--unit cm", "refused --unit: must be in or mm"},
     {"decimal_other", "--decimal ;", "refused --decimal: must be . or ,"},

@@ -85,15 +85,14 @@ TEST(Chart, AgreesWithThePanelsOverARange)
                     return std::get<SurfaceTravelFields>(calculateSurfaceTravel({path, angle, "", inch}, decimal))
                         .surfaceTravel;
                 };
-                std::string given;
+                std::string all;
                 for (const ChartCell *cell :
                      {&row.thickness, &row.angle, &row.abSoundPath, &row.abcSoundPath, &row.halfSkip, &row.fullSkip}) {
-                    given +=
-                        cell->text + (cell->decimals == 3 ? unit : "") + ":" + std::to_string(cell->decimals) + "|";
+                    all += cell->text + (cell->decimals == 3 ? unit : "") + ":" + std::to_string(cell->decimals) + "|";
                     ASSERT_EQ(cell->value, readNumber(cell->text, decimal)->value) << cell->text;
                 }
-                ASSERT_EQ(given, thickness + ":1|" + angle + ":0|" + paths.abSoundPath + ":3|" + paths.abcSoundPath
-                                     + ":3|" + skip(paths.abSoundPath) + ":3|" + skip(paths.abcSoundPath) + ":3|");
+                ASSERT_EQ(all, thickness + ":1|" + angle + ":0|" + paths.abSoundPath + ":3|" + paths.abcSoundPath
+                                   + ":3|" + skip(paths.abSoundPath) + ":3|" + skip(paths.abcSoundPath) + ":3|");
             }
         }
 }

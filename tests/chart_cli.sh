@@ -93,7 +93,7 @@ expect "xlsx cells (and the CSV's six rows)" "$(cat xlsx.rows)|$(wc -l <csv.rows
 # A file that cannot be written: status 1, a message, nothing half-done.
 mkdir folder && for target in missing/chart.txt folder; do
     chart --from 1 --to 2 --step 1 -o $target
-    expect "-o $target" "$status|${err%%: [A-Z]*}|$(ls | grep -e '^folder\.' -e '\.tmp$')" \
+    expect "-o $target" "$status|${err%%: [A-Z]*}|$(find . -maxdepth 1 \( -name 'folder.*' -o -name '*.tmp' \))" \
         "1|angulon-chart: cannot $([ $target = folder ] && echo replace || echo create a file beside) $target|"
 done
 if [ -w /dev/full ]; then

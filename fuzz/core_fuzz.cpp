@@ -21,10 +21,8 @@ namespace {
 
 void require(bool holds, const char *what, std::string_view detail = {})
 {
-    if (holds)
-        return;
-    std::fprintf(stderr, "invariant broken: %s [%.*s]\n", what, int(detail.size()), detail.data());
-    std::abort();
+    if (!holds)
+        std::fprintf(stderr, "invariant broken: %s [%.*s]\n", what, int(detail.size()), detail.data()), std::abort();
 }
 
 // Only a value that cannot be shown may be refused, and the field keeps what

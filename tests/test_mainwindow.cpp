@@ -48,20 +48,17 @@ std::string_view nameOf(const PanelDescription &panel, int control)
 // selection too unless its text changed; the panel's other fields show the
 // start of their text. A prompt comes once; pressed in a field, it asks for
 // what the field's tooltip asks for.
-struct Calculation { // shown: every field's text afterwards; button: the clicks'
-    const char *name; const PanelDescription &panel; Texts typed; std::vector<int> clicks; Qt::Key key; int at;
-    Texts shown; std::string prompt = {}; Qt::MouseButton button = Qt::LeftButton;
-};
+// shown: every field's text afterwards; button: the clicks'
+struct Calculation { const char *name; const PanelDescription &panel; Texts typed; std::vector<int> clicks;
+    Qt::Key key; int at; Texts shown; std::string prompt = {}; Qt::MouseButton button = Qt::LeftButton; };
 const Calculation calculations[] = {
     {"dropped in, 45 mm", sp, {"146.199 mm", "45"}, {Millimetre}, Qt::Key_Space, Calculate, {"146.199 mm", "45", "206.759 mm", "413.517 mm"}},
     {"fraction and inch mark", sp, {"1 1/2\""}, {}, Qt::Key_Return, 0, {"1 1/2\"", "70", "4.386 in", "8.772 in"}},
     {"caption Inch, keypad Enter", st, {"10"}, {Millimetre, InchCaption}, Qt::Key_Enter, 0, {"10", "70", "9.396 in"}},
     {"Return in a wide result", dp, {"100000", "40", "50"}, {}, Qt::Key_Return, 3, {"100000", "40", "50", "75000.000 in"}},
     {"wide results mm", sp, {"4000"}, {Millimetre}, Qt::Key_Return, 2, {"4000", "70", "11695.906 mm", "23391.813 mm"}},
-    {"angle 30 doubles A-B", sp, {"9", "30", "3"}, {}, Qt::Key_Space, Calculate, {"9", "30", "3.000 in", "6.000 in"}},
     {"caption Millimeter", sp, {"25"}, {MillimetreCaption}, Qt::Key_Return, 0, {"25", "70", "73.099 mm", "146.199 mm"}},
     {"right click on Millimeter", dp, {"20", "40", "30"}, {MillimetreCaption}, Qt::Key_Return, 2, {"20", "40", "30", "15.000 in"}, "", Qt::RightButton},
-    {"CLEAR sound path", sp, {"25", "60", "1", "2"}, {}, Qt::Key_Space, Clear, {"", "60", "", ""}},
     {"CLEAR surface travel", st, {"10", "45", "3"}, {}, Qt::Key_Space, Clear, {"", "45", ""}},
     {"Return in an angle box", sp, {"25", "60"}, {}, Qt::Key_Return, 1, {"25", "60", "50.000 in", "100.000 in"}},
     {"letters for the thickness on depth", dp, {"x", "40", "30"}, {}, Qt::Key_Return, 0, {"x", "40", "30", ""}, thicknessNaN},
@@ -74,31 +71,26 @@ const Calculation calculations[] = {
 // screen reader hears each control by a name of its own (Qt would lend
 // unnamed ones the panel's caption) with a description; the unit buttons
 // show only a mark, so their names carry the unit, and the caption beside
-// each is heard as its label.
-struct Walk { const char *name; const PanelDescription &panel; std::vector<int> clicks, order; };
-const Walk walks[] = {
-    {"sound path", sp, {}, {0, 1, Calculate, 2, 3, Clear, Inch, Strip}},
-    {"sound path, millimetres", sp, {Millimetre}, {0, 1, Calculate, 2, 3, Clear, Millimetre, Strip}},
-    {"surface travel", st, {}, {1, 0, Calculate, 2, Clear, Inch, Strip}},
-    {"indication depth, backwards", dp, {}, {Inch, Clear, 3, Calculate, 2, 1, 0, Strip}},
-};
-
-// Where a key moves the focus: Ctrl+Tab and Ctrl+PgDn show the next panel,
+// each is heard as its label. Ctrl+Tab and Ctrl+PgDn show the next panel,
 // Ctrl+Shift+Tab and Ctrl+PgUp the previous one, wrapping round, from any
 // control, with the focus in the panel's first input, which kept its text,
 // selected so that typing replaces it; the arrow keys on the strip move only
-// its tab; Tab and Shift+Tab go on in the panel. A long input pasted shows
-// its start once left so, but not after a moment's leave (a context menu, another window).
-struct Move { const char *name; const PanelDescription &from; int at; QKeyCombination key; const PanelDescription &to; int focus; };
-const Move moves[] = {
-    {"Ctrl+Tab in a field", sp, 0, Qt::CTRL | Qt::Key_Tab, st, 0},
-    {"Ctrl+PgDn on the strip, round", dp, Strip, Qt::CTRL | Qt::Key_PageDown, sp, 0},
-    {"Ctrl+Shift+Tab in an angle box, round", sp, 1, Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, dp, 0},
-    {"Ctrl+PgUp on a button", st, Calculate, Qt::CTRL | Qt::Key_PageUp, sp, 0},
-    {"Right on the strip", sp, Strip, QKeyCombination(Qt::Key_Right), st, Strip},
-    {"Shift+Tab in a field", st, 0, Qt::SHIFT | Qt::Key_Backtab, st, 1},
-    {"Tab in a field", st, 0, QKeyCombination(Qt::Key_Tab), st, Calculate},
-    {"Tab to the strip", dp, 0, QKeyCombination(Qt::Key_Tab), dp, Strip},
+// its tab; Shift+Tab goes back in the panel. A long input pasted shows its start once left so, but not after a
+// moment's leave (a context menu, another window).
+// From the control at, each key moves the focus to the next control of order.
+struct Walk { const char *name; const PanelDescription &from; std::vector<int> clicks; int at; QKeyCombination key;
+    const PanelDescription &to; std::vector<int> order; };
+const Walk walks[] = {
+    {"sound path", sp, {}, Strip, Qt::Key_Tab, sp, {0, 1, Calculate, 2, 3, Clear, Inch, Strip}},
+    {"sound path, millimetres", sp, {Millimetre}, Strip, Qt::Key_Tab, sp, {0, 1, Calculate, 2, 3, Clear, Millimetre, Strip}},
+    {"surface travel", st, {}, Strip, Qt::Key_Tab, st, {1, 0, Calculate, 2, Clear, Inch, Strip}},
+    {"indication depth, backwards", dp, {}, Strip, Qt::Key_Tab, dp, {Inch, Clear, 3, Calculate, 2, 1, 0, Strip}},
+    {"Ctrl+Tab in a field", sp, {}, 0, Qt::CTRL | Qt::Key_Tab, st, {0}},
+    {"Ctrl+PgDn on the strip, round", dp, {}, Strip, Qt::CTRL | Qt::Key_PageDown, sp, {0}},
+    {"Ctrl+Shift+Tab in an angle box, round", sp, {}, 1, Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, dp, {0}},
+    {"Ctrl+PgUp on a button", st, {}, Calculate, Qt::CTRL | Qt::Key_PageUp, sp, {0}},
+    {"Right on the strip", sp, {}, Strip, Qt::Key_Right, st, {Strip}},
+    {"Shift+Tab in a field", st, {}, 0, Qt::SHIFT | Qt::Key_Backtab, st, {1}},
 };
 // clang-format on
 
@@ -115,7 +107,6 @@ void addRows(const Row (&table)[n])
 
 Q_DECLARE_METATYPE(const Calculation *)
 Q_DECLARE_METATYPE(const Walk *)
-Q_DECLARE_METATYPE(const Move *)
 
 // The main window as a user meets it, its prompts collected instead of shown.
 class MainWindowTest : public QObject {
@@ -133,14 +124,12 @@ class MainWindowTest : public QObject {
     // The panel's tab is selected and its panel alone shows.
     bool showsAlone(const PanelDescription &panel) const
     {
-        int shown = 0; // a bit a panel
-        for (const PanelDescription &each : core::calculatorPanels())
-            shown |= window->findChild<QWidget *>(qs(each.name))->isVisible() << tabOf(each);
-        return shown == 1 << tabOf(panel) && tabs()->currentIndex() == tabOf(panel);
+        return tabs()->currentIndex() == tabOf(panel) && std::ranges::all_of(core::calculatorPanels(), [&](auto &each) {
+                   return window->findChild<QWidget *>(qs(each.name))->isVisible() == (&each == &panel);
+               });
     }
     // Clicks the panel's tab, then the controls: a caption's left click gives its button the focus.
-    void clickTab(const PanelDescription &panel, const std::vector<int> &clicks = {},
-                  Qt::MouseButton b = Qt::LeftButton)
+    void clickTab(const PanelDescription &panel, const std::vector<int> &clicks, Qt::MouseButton b = Qt::LeftButton)
     {
         QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(tabOf(panel)).center());
         for (const int control : clicks) {
@@ -163,23 +152,21 @@ class MainWindowTest : public QObject {
             if (!texts[i].empty())
                 edit(panel, int(i))->setText(localised(texts[i]));
     }
+    static void send(QWidget *to, QEvent &&event) { QApplication::sendEvent(to, &event); }
     // Sends the key's releases and presses flagged as repeats, as X11 sends a key held down.
     static void repeat(QWidget *to, int key, int events)
     {
-        for (int i = 0; i < events; ++i) {
-            QKeyEvent event(i % 2 ? QEvent::KeyPress : QEvent::KeyRelease, key, Qt::NoModifier, QString(), true);
-            QApplication::sendEvent(to, &event);
-        }
+        for (int i = 0; i < events; ++i)
+            send(to, QKeyEvent(i % 2 ? QEvent::KeyPress : QEvent::KeyRelease, key, Qt::NoModifier, QString(), true));
     }
     static QImage picture(const QString &name) { return QImage(":/pictures/" + name + ".xpm").convertToFormat(argb); }
     // The picture (1 to 7, in the order they play) the window shows; 0 when none.
     static int shownFrame(InfoWindow &w)
     {
         const QImage shown = w.findChild<QLabel *>("Image3")->pixmap().toImage().convertToFormat(argb);
-        int n = 7;
-        while (n > 0 && shown != picture(QStringLiteral("frame%1").arg(n)))
-            --n;
-        return n;
+        for (int n = 7;; --n)
+            if (n == 0 || shown == picture(QStringLiteral("frame%1").arg(n)))
+                return n;
     }
 private slots:
     void initTestCase()
@@ -240,63 +227,44 @@ private slots:
         }
         QCOMPARE(place(), typed->text() != before ? "0|" : kept);
         QCOMPARE(prompts, row->prompt.empty() ? QStringList() : QStringList(qs(row->prompt)));
-        if (!prompts.isEmpty())
-            QVERIFY2(prompts[0].contains(typed->toolTip()), qPrintable(typed->toolTip()));
-        for (const QComboBox *box : window->findChildren<QComboBox *>()) {
+        QVERIFY(prompts.isEmpty() || prompts[0].contains(typed->toolTip()));
+        for (const QComboBox *box : window->findChildren<QComboBox *>())
             for (std::size_t i = 0; i <= core::angleTable.size(); ++i) // and nothing more
                 QCOMPARE(box->itemText(int(i)), i < core::angleTable.size() ? qs(core::angleTable[i].text) : "");
-        }
     }
 
-    void tabWalk_data() { addRows(walks); }
-    void tabWalk()
-    {
-        QFETCH(const Walk *, row);
-        clickTab(row->panel, row->clicks);
-        tabs()->setFocus();
-        QStringList names;
-        for (const int control : row->order) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QVERIFY(find(row->panel, control)->hasFocus());
-            if (control == Strip)
-                continue;
-            QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(find(row->panel, control));
-            const QString name = heard->text(QAccessible::Name);
-            const bool captioned =
-                std::ranges::any_of(heard->relations(QAccessible::Label), // the frame's too
-                                    [&](auto label) { return label.first->text(QAccessible::Name) == name; });
-            const bool unit = control == Inch || control == Millimetre;
-            const auto unitName = qs(core::unitCaption(control == Inch ? core::Unit::Inch : core::Unit::Millimetre));
-            QVERIFY2(!name.isEmpty() && !names.contains(name) && !heard->text(QAccessible::Description).isEmpty()
-                         && (!unit || (name == unitName && captioned)),
-                     qPrintable(name));
-            names << name;
-        }
-    }
-
-    void movesFocus_data() { addRows(moves); }
+    void movesFocus_data() { addRows(walks); }
     void movesFocus()
     {
-        QFETCH(const Move *, row);
-        for (const PanelDescription &panel : core::calculatorPanels())
-            type(panel, {"25"});
-        clickTab(row->from);
+        QFETCH(const Walk *, row);
+        using enum QAccessible::Text;
+        type(row->to, {"25"});
+        clickTab(row->from, row->clicks);
         QWidget *at = find(row->from, row->at);
         at->setFocus();
         auto *left = qobject_cast<QLineEdit *>(at);
         QApplication::clipboard()->setText(localised("1879.200 mm"));
         QTest::keyClick(at, Qt::Key_V, Qt::ControlModifier); // pasted in a field, the cursor at its end
-        for (const auto reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
-            QFocusEvent leave(QEvent::FocusOut, reason);
-            QApplication::sendEvent(at, &leave);
-        }
+        for (const auto reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason})
+            send(at, QFocusEvent(QEvent::FocusOut, reason));
         QVERIFY(!left || left->cursorPosition() == left->text().size());
-        QTest::keyClick(at, row->key.key(), row->key.keyboardModifiers());
-        QVERIFY(showsAlone(row->to));
-        QVERIFY(find(row->to, row->focus)->hasFocus());
-        QVERIFY(!left || left->cursorPosition() == 0);
-        if (row->focus == 0)
-            QCOMPARE(edit(row->to, 0)->selectedText(), "25");
+        QStringList names;
+        for (const int control : row->order) {
+            QTest::keyClick(QApplication::focusWidget(), row->key.key(), row->key.keyboardModifiers());
+            QVERIFY(showsAlone(row->to) && find(row->to, control)->hasFocus());
+            QVERIFY(!left || left->cursorPosition() == 0); // a walk starts on the strip
+            QVERIFY(control != 0 || edit(row->to, 0)->selectedText() == "25");
+            if (control == Strip)
+                continue;
+            auto *heard = QAccessible::queryAccessibleInterface(find(row->to, control));
+            const QString name = heard->text(Name);
+            const bool captioned = std::ranges::any_of(heard->relations(QAccessible::Label), // the frame's too
+                                                       [&](auto label) { return label.first->text(Name) == name; });
+            const auto unit = qs(core::unitCaption(control == Inch ? core::Unit::Inch : core::Unit::Millimetre));
+            QVERIFY(!name.isEmpty() && !names.contains(name) && !heard->text(Description).isEmpty()
+                    && ((control != Inch && control != Millimetre) || (name == unit && captioned)));
+            names << name;
+        }
     }
 
     // A prompt is a modal message box with the information icon, one button
@@ -353,7 +321,7 @@ private slots:
             QVERIFY(w->isVisible() && w->findChild<QTimer *>()->isActive() && w->focusWidget() == ok);
             QVERIFY(!ok->fontInfo().italic()); // only the frame's caption is italic
             const auto *image = w->findChild<QLabel *>("Image3");
-            const auto *label = w->findChild<CaptionLabel *>("Label1");
+            auto *label = w->findChild<CaptionLabel *>("Label1");
             for (const int frame : shown) {
                 QCOMPARE(shownFrame(*w), frame);
                 w->showNextFrame();
@@ -362,30 +330,27 @@ private slots:
                 QVERIFY(label->pictureArea().contains(painted.translated(image->pos() - label->pos())));
             }
             QCOMPARE(w->findChild<QTimer *>()->interval(), 150); // a picture every 150 ms
+            QCOMPARE(image->size(), QSize(32, 32));
+            const bool twin = QFontInfo(label->font()).family() == QLatin1String("Tahoma"); // widths as designed
+            int besidePicture = 0;
+            QString text;
+            for (const CaptionLabel::Line &line : label->layoutLines()) {
+                text += line.text + '\n';
+                QVERIFY(line.text.isEmpty()
+                        || (!line.box.intersects(label->pictureArea()) && line.box.bottom() < label->height()
+                            && (!twin || line.box.right() < label->width())));
+                besidePicture += !line.text.isEmpty() && line.box.left() > label->pictureArea().right();
+            }
+            // paragraphs a blank line apart
+            QVERIFY(besidePicture > 0 && text.contains(QRegularExpression("\\S\n\n\\S")));
+            const QString heard = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+            QVERIFY(heard.startsWith(QLatin1String(angulon::displayName) + ' ') && !heard.contains("  "));
             const std::array<std::function<void()>, 4> ways{
                 [&] { QTest::mouseClick(ok, Qt::LeftButton); }, [&] { QTest::keyClick(ok, Qt::Key_Return); },
                 [&] { w->findChild<QAction *>("Exit")->trigger(); }, [&] { w->close(); }};
             ways[way]();
             QVERIFY(!w->isVisible() && !w->findChild<QTimer *>()->isActive());
         }
-        auto *label = w->findChild<CaptionLabel *>("Label1");
-        QCOMPARE(w->findChild<QLabel *>("Image3")->size(), QSize(32, 32));
-        const bool twin = QFontInfo(label->font()).family() == QLatin1String("Tahoma"); // widths as designed
-        int besidePicture = 0;
-        QStringList lines;
-        for (const CaptionLabel::Line &line : label->layoutLines()) {
-            lines << line.text;
-            QVERIFY2(line.text.isEmpty()
-                         || (!line.box.intersects(label->pictureArea()) && line.box.bottom() < label->height()
-                             && (!twin || line.box.right() < label->width())),
-                     qPrintable(line.text));
-            besidePicture += !line.text.isEmpty() && line.box.left() > label->pictureArea().right();
-        }
-        QVERIFY(besidePicture > 0);
-        QVERIFY(lines.join('\n').contains(QRegularExpression("\\S\n\n\\S"))); // paragraphs a blank line apart
-        const QString heard = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
-        QVERIFY2(heard.startsWith(QLatin1String(angulon::displayName) + ' ') && !heard.contains("  "),
-                 qPrintable(heard));
         QTest::keyClick(window.get(), help ? Qt::Key_H : Qt::Key_A, Qt::AltModifier);
         window->findChild<QAction *>("mnuEditBar0")->trigger(); // File Exit closes every window
         QVERIFY(!window->isVisible() && !w->isVisible());
@@ -396,17 +361,13 @@ private slots:
     // of its colour, never a smoothed blur.
     void picturesStaySharp()
     {
-        QTest::keyClick(window.get(), Qt::Key_A, Qt::AltModifier);
-        window->aboutWindow()->showNextFrame(); // the first picture
-        for (const QString name : {"Picture1", "Picture2", "Picture3", "Image3"}) {
-            tabs()->setCurrentIndex(qMax(0, name.back().digitValue() - 1));
-            QWidget *shown = name == "Image3" ? static_cast<QWidget *>(window->aboutWindow()) : window.get();
-            const int factor = qRound(shown->devicePixelRatioF());
-            QVERIFY(qEnvironmentVariable("QT_SCALE_FACTOR") != QLatin1String("2") || factor == 2);
-            const QPoint at = shown->findChild<QLabel *>(name)->mapTo(shown, QPoint()) * factor;
-            const QImage drawn = shown->grab().toImage().convertToFormat(argb).copy(QRect(at, QSize(32, 32) * factor));
-            QImage sharp = drawn; // the clear pixels let the window show through
-            QPainter(&sharp).drawImage(QRect(0, 0, 32, 32), picture(shown == window.get() ? "frame3" : "frame1"));
+        for (const QString name : {"Picture1", "Picture2", "Picture3"}) {
+            tabs()->setCurrentIndex(name.back().digitValue() - 1);
+            QVERIFY(qEnvironmentVariable("QT_SCALE_FACTOR") != "2" || qRound(window->devicePixelRatioF()) == 2);
+            const QImage drawn =
+                window->findChild<QLabel *>(name)->grab(QRect(0, 0, 32, 32)).toImage().convertToFormat(argb);
+            QImage sharp = drawn; // the clear pixels let the background show through
+            QPainter(&sharp).drawImage(QRect(0, 0, 32, 32), picture("frame3"));
             QCOMPARE(drawn, sharp);
         }
     }

@@ -7,8 +7,7 @@
 # (or in $ANGULON_FUZZ_BUILD, when set, which is also where it builds).
 set -euo pipefail
 
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd) seconds=${1:-60} scratch=$(mktemp -d)
-build="${ANGULON_FUZZ_BUILD:-$root/build/fuzz}"
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd) seconds=${1:-60} scratch=$(mktemp -d) build=${ANGULON_FUZZ_BUILD:-$root/build/fuzz}
 trap 'rm -rf "$scratch"' EXIT
 clang=$(command -v clang++ || command -v clang++-14) || { echo "angulon: clang++ not found; skipping the fuzz run"; exit 0; }
 cmake -S "$root/fuzz" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER="$clang" >/dev/null

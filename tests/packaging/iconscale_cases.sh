@@ -9,11 +9,10 @@
 # pictures that are not square, are refused.
 # Usage: iconscale_cases.sh TOOL ASSETS_DIR
 set -u
-tool=$1 assets=$2
+tool=$1 assets=$2 all=frame3.xpm,frame3_16.xpm,frame3_24.xpm,frame3_48.xpm
 . "$(dirname "$0")/../lib.sh"
 cp "$assets"/frame2.xpm "$assets"/frame3*.xpm "$scratch"
 cd "$scratch" || exit 1
-all=frame3.xpm,frame3_16.xpm,frame3_24.xpm,frame3_48.xpm
 printf '/* XPM */\nstatic const char *wide[] = {"2 1 1 1", ". c None", ".."};\n' >wide.xpm
 
 # Each row: the exit status expected, the tool's arguments and a text its

@@ -29,14 +29,11 @@ windows_variable() { wine cmd /c echo "%$1%" </dev/null 2>/dev/null | tr -d '\r'
 # winepath now and then answers nothing while the machine is busy; it is
 # asked again before a path counts as not there.
 unix_path() { for _ in 1 2 3; do winepath -u "$1" </dev/null 2>/dev/null | grep . && return; sleep 1; done; }
-user_folder="$(windows_variable LOCALAPPDATA)\\Programs\\$name"
-machine_folder="$(windows_variable ProgramFiles)\\$name"
+user_folder="$(windows_variable LOCALAPPDATA)\\Programs\\$name" machine_folder="$(windows_variable ProgramFiles)\\$name"
 # An installation for the current user has its registry key in HKCU, one
 # for all users in HKLM, each with a Start menu of its own.
 # shellcheck disable=SC2034 # read by state through eval
-menu_HKCU="$(windows_variable APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs"
-# shellcheck disable=SC2034
-menu_HKLM="$(windows_variable ProgramData)\\Microsoft\\Windows\\Start Menu\\Programs"
+menu_HKCU="$(windows_variable APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs" menu_HKLM="$(windows_variable ProgramData)\\Microsoft\\Windows\\Start Menu\\Programs"
 key="Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$name"
 # reg query prints each value of a key as "    NAME    REG_TYPE    DATA".
 value() { printf '%s\n' "$values" | tr -d '\r' | sed -n "s/^    $1    REG_[A-Z_]*    //p"; }
@@ -54,21 +51,17 @@ snapshot() {
     } | LC_ALL=C sort >"$1"
 }
 
-# state HIVE FOLDER: the installation whose key is in HIVE is in FOLDER, or
-# there is none when FOLDER is empty.
+# state HIVE FOLDER: the installation whose key is in HIVE is in FOLDER;
+# nothing is checked when FOLDER is empty, as what an uninstaller leaves
+# behind shows once all are gone.
 state() {
     hive=$1 folder=$2 && eval "menu=\$menu_$1"
-    if [ -z "$folder" ]; then
-        ! wine reg query "$hive\\$key" </dev/null >/dev/null 2>&1 || fault "there is a registry key $hive\\$key"
-        find "$(unix_path "$menu")" -iname "*$name*" | grep . && fault "there are Start-menu entries of $name in $menu"
-        return 0
-    fi
-    unix=$(unix_path "$folder")
+    [ -n "$folder" ] || return 0
+    unix=$(unix_path "$folder") uninstaller="$folder\\Uninstall.exe"
     [ -f "$unix/$program" ] || fail "no $folder\\$program"
     # shellcheck disable=SC2046 # one word a file
     say "files in $folder:" $(cd "$unix" && find . -type f | LC_ALL=C sort)
     values=$(wine reg query "$hive\\$key" </dev/null 2>/dev/null) || fail "no registry key $hive\\$key"
-    uninstaller="$folder\\Uninstall.exe"
     while read -r entry expected; do
         expect "$hive\\$key's $entry" "$(value "$entry")" "$expected"
     done <<EOF
@@ -105,11 +98,16 @@ EOF
 # Windows would. The uninstaller copies itself to a temporary folder, starts
 # the copy and returns; the copy is done once the prefix's wineserver has
 # nothing left to run.
+# shellcheck disable=SC2317 # run as a step of the table below
 uninstall() {
     values=$(wine reg query "$1\\$key" </dev/null 2>/dev/null) || fail "no registry key $1\\$key"
     eval "timeout 300 wine $(value QuietUninstallString)" </dev/null || fail "$(value QuietUninstallString) failed (exit $?)"
     timeout 300 wineserver -w || fail "$(value QuietUninstallString) did not finish"
 }
+
+# setup SWITCH...: runs the installer silently with SWITCH.
+# shellcheck disable=SC2317 # run as a step of the table below
+setup() { timeout 300 wine "$setup" /S "$@" </dev/null || fail "setup $* failed (exit $?)"; }
 
 # Runs ANGULON_INSTALLED_CHECK on the program in FOLDER and notes what it
 # leaves, which is not the uninstaller's to remove.
@@ -139,11 +137,8 @@ user='' machine=''
 while IFS='|' read -r step new_user new_machine <&3; do
     printf '\n=== %s\n' "$step"
     [ "$step" != setup ] || wine reg add "HKCU\\$key" /v EarlierVersion /d 0 /f </dev/null >/dev/null 2>&1 || fail "cannot add to HKCU\\$key"
-    # shellcheck disable=SC2086 # the switches are split on purpose
-    case $step in
-    setup*) timeout 300 wine "$setup" /S ${step#setup} </dev/null || fail "$step failed (exit $?)" ;;
-    *) uninstall "${step#uninstall }" ;;
-    esac
+    # shellcheck disable=SC2086 # the step's words: a function and its arguments
+    $step
     state HKLM "$new_machine"
     state HKCU "$new_user"
     [ "$step" != setup ] || [ -z "$(value EarlierVersion)" ] || fault "the update did not uninstall the earlier installation first"

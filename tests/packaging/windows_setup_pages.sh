@@ -8,15 +8,14 @@
 # Keeps screenshots of the welcome page, the question and the finish page.
 # Usage: windows_setup_pages.sh SETUP.exe PREFIX_SCRIPT SCRATCH_DIR SHOT_DIR
 set -eu
-setup=$1 prefix_script=$2 work=$(realpath -m "$3") shots=$4
+# The installer's windows: each page's caption begins with "Angulon Setup",
+# as does that of its questions.
+setup=$1 prefix_script=$2 work=$(realpath -m "$3") shots=$4 name='^Angulon Setup'
 . "$(dirname "$0")/../lib.sh"
 
 mkdir -p "$work" "$shots"
 wine_prefix "$work/wineprefix"
 sh "$prefix_script" "$WINEPREFIX" || fail "cannot make the Wine prefix $WINEPREFIX"
-# The installer's windows: each page's caption begins with "Angulon Setup",
-# as does that of its questions.
-name='^Angulon Setup'
 # shows HEADING: the installer's window shows HEADING, read with OCR (the
 # pages' headings are small bold type, which Tesseract reads only enlarged).
 shows() { last_window "$name" && import -window "$window" png:- 2>/dev/null | convert png:- -resize 200% png:- | tesseract stdin - 2>/dev/null | grep -qF "$1"; }

@@ -10,7 +10,8 @@
 # Tahoma cuts it on the left.
 # Usage: windows_shows_result.sh SCREENSHOT.png PROGRAM.exe [CAPTION]
 set -eu
-shot=$1 program=$2 caption=${3:-}
+# The fields are the boxes of the design's pale yellow.
+shot=$1 program=$2 caption=${3:-} field_colour='rgb(255,255,220)'
 . "$(dirname "$0")/../lib.sh"
 
 wine "$program" >/dev/null 2>&1 &
@@ -18,10 +19,9 @@ at_exit "kill $! 2>/dev/null || true"
 # While the program starts, Wine may show a window of that name and drop it
 # again; the keys go to the one that takes the focus and keeps it.
 retry 60 1 focus '^Angulon$' || fail "no window named Angulon took the focus within a minute of starting $program"
-# The fields are the boxes of the design's pale yellow. The window can be on
-# the screen before the program has drawn it; keys typed then were lost on a
-# busy machine, so they wait until the fields are drawn.
-field_colour='rgb(255,255,220)'
+# The window can be on the screen before the program has drawn it; keys
+# typed then were lost on a busy machine, so they wait until the fields are
+# drawn.
 drawn() { timeout 10 import -window "$window" "$shot" 2>/dev/null && convert "$shot" -format %c histogram:info: | grep -qF "$field_colour"; }
 retry 60 0.5 drawn || true
 xdotool key --delay 100 Tab 1 Return

@@ -14,7 +14,6 @@ zip=$1 readme=$2 shot=$3 here=$(dirname "$0") && shift 3
 
 unzip -q "$zip" -d "$scratch" || fail "cannot unpack $zip"
 top="$scratch/$(basename "$zip" .zip)"
-[ -d "$top" ] || fail "the zip does not unpack into one folder named $(basename "$zip" .zip)"
 # Qt looks for its plugins beside the program, in folders named after their kind.
 only_files "$top" angulon.exe angulon-chart.exe "$@" 'platforms/*.dll' 'styles/*.dll' LICENSE.txt 'licenses/*' \
     licenses/Qt/QT-SOURCE.txt licenses/Qt/LGPL-3.0-only.txt licenses/MinGW/gcc-runtime.txt licenses/MinGW/mingw-w64.txt \
@@ -24,8 +23,7 @@ only_files "$top" angulon.exe angulon-chart.exe "$@" 'platforms/*.dll' 'styles/*
 # prefix too. Wine's offers of Mono and Gecko, which no one would answer
 # here, are turned down.
 pattern='for face in .* wine reg add .*Fonts.*'
-expect "the number of the README's commands that register the fonts" "$(grep -c -x "$pattern" "$readme")" 1
-register=$(grep -x "$pattern" "$readme") || fail "$readme gives no command that registers the fonts"
+register=$(grep -x "$pattern" "$readme" | awk '1; END { exit NR != 1 }') || fail "$readme gives not one command that registers the fonts"
 wine_prefix "$scratch/wineprefix"
 say "in a fresh prefix: $register"
 WINEDLLOVERRIDES="mscoree,mshtml=" sh -ec "$register" >/dev/null 2>&1 || fail "the README's command failed"

@@ -195,11 +195,11 @@ const Panel::ParamType panelRows[] = {
     {"thicknessInOtherUnit", SP{"12.7 mm", "70"}, "The Material Thickness Is in Millimeters but Inch Is Selected"},
     // With no angle matched the thickness is not read: A-B-C doubles the A-B typed.
     {"unmatchedDoublesTypedAB", SP{"abc", "70.5", "3"}, "3.000 in | 6.000 in"},
-    {"unmatchedFormattedAB", SP{"1", "30", "2.924 in", "5.848 in"}, prompts::angle()},
+    {"unmatchedFormattedAB", SP{"1", "30", "2.924 in", "5.848 in"}, "Please Choose a Refracted Angle of 70, 60 or 45"},
     {"emptyAngleDoublesNothing", SP{"1", "", "3"}, prompts::angle()},
     {"emptyThickness", SP{"", "70", "1.000 in", "2.000 in"}, "Please Enter the Material Thickness"},
     {"blankThickness", SP{"  ", "70"}, "Please Enter the Material Thickness as a Number"},
-    {"quotientOverflows", SP{"1E+308", "70"}, prompts::tooLarge},
+    {"quotientOverflows", SP{"1E+308", "70"}, "The Result is Too Large to Display"},
     {"doublingOverflows", SP{"1", "30", "1E+308"}, prompts::tooLarge},
     {"twentyFive60", ST{"25", "60"}, "21.650 in"},
     {"ten45", ST{"10", "45"}, "7.071 in"},
@@ -220,7 +220,9 @@ const Panel::ParamType panelRows[] = {
     {"indicationUnit", ID{"20", "40", "30 MM"}, "The Indication Sound Path Is in Millimeters but Inch Is Selected"},
     {"zeroThicknessPastAB", ID{"0", "40", "50"}, "0.000 in"},
     {"thicknessEmpty", ID{"", "40", "30", "7.000 in"}, missingDepthInput},
-    {"indicationEmpty", ID{"20", "40"}, missingDepthInput},
+    // clang-format off
+    {"indicationEmpty", ID{"20", "40"}, "Please Enter the Material Thickness,\nthe A-B Sound Path and the Indication Sound Path"},
+    // clang-format on
     {"badThicknessFirst", ID{"x", "40"}, "Please Enter the Material Thickness as a Number"},
     {"badAbFirst", ID{"20", "4 0"}, "Please Enter the A-B Sound Path as a Number"},
     {"zeroAb", ID{"20", "-0", "30"}, "The A-B Sound Path Must Not Be Zero"},

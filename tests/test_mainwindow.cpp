@@ -287,7 +287,7 @@ private slots:
         });
         at->setFocus();
         QTest::keyPress(at, Qt::Key_Return);
-        QCOMPARE(seen, QStringLiteral("%1|%2|1|1|1").arg(core::prompts::title, core::missingDepthInput));
+        QCOMPARE(seen, QStringLiteral("%1|%2|1|1|1").arg("Refrax", core::missingDepthInput));
         type(dp, {"20", "40", "30"});
         repeat(at, Qt::Key_Return, 2);
         QCOMPARE(edit(dp, 3)->text(), localised("15.000 in"));

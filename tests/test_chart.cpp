@@ -56,9 +56,7 @@ const Range::ParamType cases[] = {
     {"angle_empty", {"1", "2", "1", {"60", ""}}, "refused angles: an angle is missing between the commas"},
     {"angle_twice", {"1", "2", "1", {"70", "45", "070"}}, "refused angles: 70 is given twice"},
     {"angle_not_in_table", {"1", "2", "1", {"70", "30"}}, "refused angles: 30: " + prompts::angle()},
-    {"end_too_large",
-     {"1", "9999999999999999999", "1", {"70"}},
-     "refused to: too large for a chart: at most 18 digits before the separator"},
+    {"huge", {"1", "93E17", "1", {"70"}}, "refused to: too large for a chart: at most 18 digits before the separator"},
     {"end_overflows", {"1", "999999999999999999.9", "1", {"70"}}, "refused to: too many digits to step exactly"},
     {"scale_overflows", {"1", "9000000000000000000", "0.5", {"70"}}, "refused to: too many digits to step exactly"},
 };

@@ -121,7 +121,7 @@ std::optional<std::string> closeWritten(int fd, bool written, const std::string 
 std::optional<std::string> replaceFile(int fd, const std::string &temporary, const std::string &path,
                                        std::string_view contents)
 {
-    if (auto failure = closeWritten(fd, writeAll(fd, contents), temporary)) {
+    if (auto failure = closeWritten(fd, writeAll(fd, contents), path)) {
         std::remove(temporary.c_str());
         return failure;
     }

@@ -63,6 +63,7 @@ if [ ${#program[@]} -eq 1 ]; then
     # A spreadsheet is made in the temporary folder first; without one, nothing is written.
     TMPDIR=$PWD/missing chart --from 1 --to 2 --step 1 --format xlsx -o target.csv
     expect "xlsx without a temporary folder" "$status|$(cmp target.csv expected)" "1|"
+    expect "-o with no room" "$(ulimit -f 1 && trap '' XFSZ && chart --from 1 --to 99 --step 1 -o big.csv; echo "$status|$err|$(ls big.csv* 2>/dev/null)")" "1|angulon-chart: cannot write big.csv: File too large|"
     expect "xlsx to a terminal" "$(script -qec "$(printf '%q ' "${program[@]}") --from 1 --to 2 --step 1 --format XLSX" /dev/null)|$?" \
         "angulon-chart: --format: xlsx is not written to a terminal; give a file with -o"$'\r|2'
 

@@ -44,7 +44,6 @@ const CommandLine::ParamType lines[] = {
     {"negative_text_letter_mm_any_case", "--from -1 --to 1 --step 1 --unit MM --format text --paper letter",
      "-1 1 1 70|60|45| mm , text letter stdout"},
     {"angles_split_at_commas", "--from 1 --to 1 --step 1 --angles 70,,45,", "1 1 1 70||45|| in , text letter stdout"},
-    {"version", "--version --step 0", "version"},
     {"help_before_everything", "--version --from x -h", "help"},
     {"unknown_short_option", "-x", "refused -x: unknown option"},
     {"bare_argument", "5", "refused 5: unexpected argument; options need their name"},

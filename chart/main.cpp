@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <stdexcept>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -56,6 +57,10 @@ int main(int argc, char **argv)
     if (const auto *error = std::get_if<chart::UsageError>(&parsed))
         return refuse(error->option, error->problem + " (see angulon-chart --help)");
     const chart::Options &options = std::get<chart::Options>(parsed);
+    // A spreadsheet's bytes would only garble a terminal; a pipe takes them.
+    if (options.action == chart::Options::Action::Chart && options.format == chart::Format::Xlsx
+        && options.output.empty() && isatty(1))
+        return refuse("--format", "xlsx is not written to a terminal; give a file with -o");
 
     std::string output;
     switch (options.action) {

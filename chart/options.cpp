@@ -23,16 +23,19 @@ thickness from A to B by S, each cell as the Angulon window shows it.
   --angles LIST     refracted angles, any of )";
 const char helpEnd[] = R"(, comma-separated,
                     in the order wanted (default: all, in that order)
-  --unit UNIT       in or mm: names the results; nothing is converted
-                    (default: in)
+  --unit UNIT       in or mm, in any case: names the results; nothing is
+                    converted (default: in)
   --decimal SEP     . or , (default: the locale's decimal separator)
-  --format FORMAT   text, csv, html or xlsx (default: text)
-  --paper PAPER     a4 or letter: the paper the html page is printed on
-                    (default: a4 for mm, letter for in)
-  -o FILE           write to FILE instead of standard output (- for it);
-                    a file is replaced whole, a link's target is replaced,
-                    a device or pipe is written to
-  --help            show this help and exit
+  --format FORMAT   text, csv, html or xlsx, in any case (default: text);
+                    xlsx goes to a file or a pipe, not to a terminal
+  --paper PAPER     a4 or letter, in any case: the paper the html page is
+                    printed on (default: a4 for mm, letter for in)
+  -o FILE           write to FILE instead of standard output (- for it) as
+                    the shell's > would; a file is replaced whole where that
+                    keeps its owner, permissions and hard links, else
+                    overwritten; a link's target is written, a device or
+                    pipe is written to
+  --help, -h        show this help and exit
   --version         show the version and exit
 
 Numbers are read as the window reads them: "6,5" with the decimal comma,
@@ -59,7 +62,8 @@ struct Spelling {
     bool takesValue;
 };
 
-constexpr std::array<Spelling, 11> spellings{{
+// In the order of Key, then the other spellings.
+constexpr std::array<Spelling, 12> spellings{{
     {"--from", Key::From, true},
     {"--to", Key::To, true},
     {"--step", Key::Step, true},
@@ -71,11 +75,15 @@ constexpr std::array<Spelling, 11> spellings{{
     {"-o", Key::Output, true},
     {"--help", Key::Help, false},
     {"--version", Key::Version, false},
+    {"-h", Key::Help, false},
 }};
 
 std::vector<std::string> splitAngles(std::string_view list)
 {
+    // An empty list names no angle, not one empty angle.
     std::vector<std::string> angles;
+    if (list.empty())
+        return angles;
     for (;;) {
         const std::size_t comma = list.find(',');
         angles.emplace_back(list.substr(0, comma));
@@ -83,6 +91,14 @@ std::vector<std::string> splitAngles(std::string_view list)
             return angles;
         list.remove_prefix(comma + 1);
     }
+}
+
+// Names are compared in lower case: "MM", "XLSX" and "A4" are what they say.
+std::string lowerCase(std::string text)
+{
+    for (char &c : text)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return text;
 }
 
 } // namespace
@@ -145,6 +161,10 @@ std::variant<Options, UsageError> parseOptions(std::span<const std::string_view>
         if (*decimal != "." && *decimal != ",")
             return UsageError{"--decimal", "must be . or ,"};
         request.decimal = decimal->front();
+    }
+    for (const Key key : {Key::Unit, Key::Format, Key::Paper}) {
+        if (auto &name = value(key))
+            name = lowerCase(*name);
     }
     if (const auto &unit = value(Key::Unit)) {
         if (*unit != "in" && *unit != "mm")

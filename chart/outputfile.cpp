@@ -106,34 +106,24 @@ std::optional<std::string> linkTarget(std::string path)
 }
 #endif
 
-std::optional<std::string> replaceFile(const std::string &path, std::string_view contents)
+// Closes fd, on which path was written; answers what went wrong, or nothing.
+std::optional<std::string> closeWritten(int fd, bool written, const std::string &path)
 {
-    std::string temporary = path;
-    const int fd = makeTemporary(temporary);
-    if (fd < 0)
-        return systemError("cannot create a file beside", path);
-#ifndef _WIN32
-    // mkstemp makes the file private; a new chart gets the permissions any
-    // new file gets, a replaced one keeps its own.
-    struct stat existing {};
-    mode_t mode = 0;
-    if (::stat(path.c_str(), &existing) == 0) {
-        mode = existing.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    ::fchmod(fd, mode);
-#endif
-    const bool written = writeAll(fd, contents);
     const int writeError = errno;
-    if (::close(fd) != 0 || !written) {
-        if (!written)
-            errno = writeError;
-        std::string message = systemError("cannot write", temporary);
+    if (::close(fd) == 0 && written)
+        return std::nullopt;
+    if (!written)
+        errno = writeError;
+    return systemError("cannot write", path);
+}
+
+// Writes contents to the temporary file fd, then renames it over path.
+std::optional<std::string> replaceFile(int fd, const std::string &temporary, const std::string &path,
+                                       std::string_view contents)
+{
+    if (auto failure = closeWritten(fd, writeAll(fd, contents), path)) {
         std::remove(temporary.c_str());
-        return message;
+        return failure;
     }
     if (const auto reason = replace(temporary, path)) {
         std::remove(temporary.c_str());
@@ -142,35 +132,86 @@ std::optional<std::string> replaceFile(const std::string &path, std::string_view
     return std::nullopt;
 }
 
+#ifndef _WIN32
+// Gives the temporary file fd the owner, group and permissions of the file
+// it is to replace; false where it cannot take them all.
+bool takeIdentity(int fd, const struct stat &existing)
+{
+    struct stat own {};
+    if (::fstat(fd, &own) != 0)
+        return false;
+    if ((own.st_uid != existing.st_uid || own.st_gid != existing.st_gid)
+        && ::fchown(fd, existing.st_uid, existing.st_gid) != 0)
+        return false;
+    // After fchown, which clears the set-id bits.
+    return ::fchmod(fd, existing.st_mode & 07777) == 0;
+}
+
+// Writes an existing ordinary file the way a shell's redirection would: one
+// the user may not write is refused, untouched. It is replaced in one step
+// where the new file can be the same to its owner, its group and its other
+// names; otherwise (another's file, hard links, a folder closed to new
+// files) it is overwritten where it stands.
+std::optional<std::string> rewriteFile(const std::string &path, const struct stat &existing, std::string_view contents)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY);
+    if (fd < 0)
+        return systemError("cannot write", path);
+    std::string temporary = path;
+    const int replacement = existing.st_nlink == 1 ? makeTemporary(temporary) : -1;
+    if (replacement >= 0 && takeIdentity(replacement, existing)) {
+        ::close(fd);
+        return replaceFile(replacement, temporary, path, contents);
+    }
+    if (replacement >= 0) {
+        ::close(replacement);
+        std::remove(temporary.c_str());
+    }
+    const auto length = static_cast<off_t>(contents.size());
+    return closeWritten(fd, writeAll(fd, contents) && ::ftruncate(fd, length) == 0 && ::fsync(fd) == 0, path);
+}
+#endif
+
 } // namespace
 
 std::optional<std::string> writeFile(const std::string &path, std::string_view contents)
 {
+    struct stat existing {};
+    const bool exists = ::stat(path.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode))
+        return "cannot write " + path + ": it is a folder";
     // A device or a pipe would be destroyed by a rename over it; it takes
     // the chart as a stream, the way a shell's redirection writes it.
-    struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode) && !S_ISDIR(existing.st_mode)) {
+    if (exists && !S_ISREG(existing.st_mode)) {
         const int fd = ::open(path.c_str(), openForWriting);
         if (fd < 0)
             return systemError("cannot open", path);
-        const bool written = writeAll(fd, contents);
-        const int writeError = errno;
-        if (::close(fd) != 0 || !written) {
-            if (!written)
-                errno = writeError;
-            return systemError("cannot write", path);
-        }
-        return std::nullopt;
+        return closeWritten(fd, writeAll(fd, contents), path);
     }
 #ifdef _WIN32
-    return replaceFile(path, contents);
+    std::string temporary = path;
+    const int fd = makeTemporary(temporary);
+    if (fd < 0)
+        return systemError("cannot create a file beside", path);
+    return replaceFile(fd, temporary, path, contents);
 #else
     const auto target = linkTarget(path);
     if (!target) {
         errno = ELOOP;
         return systemError("cannot write", path);
     }
-    return replaceFile(*target, contents);
+    if (exists)
+        return rewriteFile(*target, existing, contents);
+    std::string temporary = *target;
+    const int fd = makeTemporary(temporary);
+    if (fd < 0)
+        return systemError("cannot create a file beside", path);
+    // mkstemp makes the file private; a new chart gets the permissions any
+    // new file gets.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+    return replaceFile(fd, temporary, *target, contents);
 #endif
 }
 

@@ -29,19 +29,24 @@ std::variant<Decimal, std::string> rangeDecimal(const std::string &text, const C
     const char decimal = request.decimal;
     auto number = readInput(text, decimal);
     if (!number)
-        return "not a number the window reads";
+        return std::string("not a number, such as 6") + decimal + "5 or 1 1/4";
     if (const auto mismatch = unitMismatch(*number, names::thickness, unitRule(request.inch)))
         return mismatch->text;
     if (!number->plain)
         number = readNumber(writeRaw(number->value, decimal), decimal);
+    // Past 19 digits in all the chart cannot step; past 18 before the
+    // separator, it is the size that is at fault, not the decimals.
+    const bool large = static_cast<long long>(number->digits.size()) + number->exponent > 18;
+    const char *const overflow =
+        large ? "too large for a chart: at most 18 digits before the separator" : "too many digits to step exactly";
     long long mantissa = 0;
     for (const char c : number->digits) {
         if (__builtin_mul_overflow(mantissa, 10, &mantissa) || __builtin_add_overflow(mantissa, c - '0', &mantissa))
-            return "too many digits to step exactly";
+            return overflow;
     }
     for (long long e = 0; e < number->exponent; ++e) {
         if (__builtin_mul_overflow(mantissa, 10, &mantissa))
-            return "too many digits to step exactly";
+            return overflow;
     }
     long long scale = std::max(0LL, -number->exponent);
     // Zeros typed after the sixth decimal add nothing to the value.
@@ -138,6 +143,9 @@ std::variant<Chart, ChartRefusal> makeChart(const ChartRequest &request)
     long long unit = 1;
     for (int s = written; s < scale; ++s)
         unit *= 10;
+    // A range the steps do not end on is named by its last row.
+    if (const long long end = *first + (count - 1) * *stride; end != *last)
+        chart.to = writeDecimal(end / unit, written, decimal);
     const Unit results = unitRule(request.inch);
     const std::size_t suffix = unitSuffix(results).size();
     // A raw result as its field shows it, less the unit suffix.

@@ -47,8 +47,9 @@ struct ChartRow {
 };
 
 // A chart to write: the range as its rows step it ("6.50 mm" gives "6.50",
-// "1/2" gives "0.5"), the angles in the order asked for, and the rows,
-// ordered by thickness, then by angle.
+// "1/2" gives "0.5"; an end the steps miss gives the last row's thickness),
+// the angles in the order asked for, and the rows, ordered by thickness, then
+// by angle.
 struct Chart {
     std::string from = {};
     std::string to = {};

@@ -27,10 +27,9 @@ refused() {
         expect "$* ($target)" "$status|$(cat .out)|$err|$(files)|$(cat chart.out 2>/dev/null)" "2||angulon-chart: $message|${kept:+chart.out }|$kept"
     done
 }
-refused "--from: not a number the window reads" --from abc --to 2 --step 1 --format xlsx
-refused "--to: not a number the window reads" --from 1 --to 2.5 --step 1 --decimal ,
-refused "--step: the step must be greater than zero" --from 1 --to 2 --step 0 --decimal .
-refused "--angles: 70 is given twice" --from 1 --to 2 --step 1 --angles 70,070
+refused "--from: not a number, such as 6.5 or 1 1/4" --from abc --to 2 --step 1 --format xlsx
+refused "--to: not a number, such as 6,5 or 1 1/4" --from 1 --to 2.5 --step 1 --decimal ,
+refused "--angles: no angle given" --from 1 --to 2 --step 1 --angles ""
 refused "--format: must be text, csv, html or xlsx (see angulon-chart --help)" --from 1 --to 2 --step 1 --format pdf
 rm chart.out
 
@@ -44,7 +43,7 @@ expect "-o FILE" "$status|$(cat .out)$err|$(cmp chart.csv expected)|$(files)" "0
 
 # What is at the path is kept for what it is: a device or a pipe is
 # written to (a full device failing), a symbolic link's target is replaced and
-# the link kept; a file replaced keeps its permissions. (Not under Wine.)
+# the link kept. (Not under Wine.)
 if [ ${#program[@]} -eq 1 ]; then
     if mknod full c 1 7 2>/dev/null; then
         chart "${csv[@]}" -o full
@@ -52,23 +51,42 @@ if [ ${#program[@]} -eq 1 ]; then
     else
         say "no device nodes can be made here (not root); devices are not tried"
     fi
-    mkfifo pipe
-    timeout 20 cat pipe >piped &
+    mkfifo pipe && { timeout 20 cat pipe >piped & }
     chart "${csv[@]}" -o pipe
     wait $! || fault "-o to a pipe: nothing was written to it"
     expect "-o to a pipe" "$status|$(stat -c %F pipe)|$(cmp piped expected)" "0|fifo|"
     mkdir sub && printf 'old\n' >target.csv && ln -s ../target.csv sub/link.csv && ln -s new.csv dangling.csv
     for link in sub/link.csv dangling.csv; do
         chart "${csv[@]}" -o "$link"
-        expect "-o $link" "$status|$(stat -c %F "$link")" "0|symbolic link"
+        expect "-o $link" "$status|$(stat -c %F "$link")|$(cmp "$link" expected)" "0|symbolic link|"
     done
-    expect "-o through a link" "$(cmp target.csv expected)|$(cmp new.csv expected)" "|"
     # A spreadsheet is made in the temporary folder first; without one, nothing is written.
     TMPDIR=$PWD/missing chart --from 1 --to 2 --step 1 --format xlsx -o target.csv
     expect "xlsx without a temporary folder" "$status|$(cmp target.csv expected)" "1|"
-    chmod 640 chart.csv
-    (umask 022 && "${program[@]}" --from 1 --to 2 --step 1 -o chart.csv && "${program[@]}" --from 1 --to 2 --step 1 -o new.txt)
-    expect "permissions of a file replaced and a new one" "$(stat -c %a chart.csv new.txt | tr '\n' ' ')" "640 644 "
+    expect "-o with no room" "$(ulimit -f 1 && trap '' XFSZ && chart --from 1 --to 99 --step 1 -o big.csv; echo "$status|$err|$(ls big.csv* 2>/dev/null)")" "1|angulon-chart: cannot write big.csv: File too large|"
+    expect "xlsx to a terminal" "$(script -qec "$(printf '%q ' "${program[@]}") --from 1 --to 2 --step 1 --format XLSX" /dev/null)|$?" \
+        "angulon-chart: --format: xlsx is not written to a terminal; give a file with -o"$'\r|2'
+
+    # As a shell's > would, for a user and for root: a file the user may not write is refused; one they may is written in
+    # place where its folder is closed or a new file would lose its owner or hard links, else replaced (a new inode).
+    user() { setpriv --reuid=65534 --regid=65534 --clear-groups "$@"; } && root() { "$@"; }
+    if [ "$(id -u)" -ne 0 ] || ! chmod 755 . || ! user "${program[@]}" --version >/dev/null; then
+        say "not root, or user 65534 cannot run ${program[0]}: -o is not tried as a user and over another's file"
+    else
+        mkdir own closed && seq 1000 | tee own/shared.csv closed/shared.csv other.csv single.csv >/dev/null && umask 022
+        echo precious >own/keep.csv && chmod 444 own/keep.csv && chmod 666 ./*/shared.csv && chmod 640 other.csv single.csv
+        ln other.csv alias.csv && chown 65534:65534 own own/keep.csv other.csv single.csv && inode=$(stat -c %i single.csv)
+        for row in "user|1|cannot write own/keep.csv: Permission denied|own/keep.csv|nobody:444:1:precious" \
+            "user|0||own/shared.csv|root:666:1:chart" "user|0||closed/shared.csv|root:666:1:chart" \
+            "root|0||other.csv alias.csv|nobody:640:2:chart nobody:640:2:chart" "root|0||single.csv|nobody:640:1:chart" \
+            "root|0||fresh.csv|root:644:1:chart"; do
+            IFS='|' read -r as code message names wanted <<<"$row" && got=
+            run "$as" "${program[@]}" "${csv[@]}" -o "${names%% *}" && for name in $names; do
+                content=chart && cmp -s "$name" expected || content=$(head -n 1 "$name") && got+=" $(stat -c %U:%a:%h "$name"):$content"; done
+            expect "-o ${names%% *} as $as" "$status|$err|${got# }" "$code|${message:+angulon-chart: }$message|$wanted"
+        done
+        [ "$(stat -c %i single.csv)" != "$inode" ] || fault "-o single.csv as root: written in place, not replaced whole"
+    fi
 fi
 
 # A spreadsheet read back by unzip and awk, not by the program: one sheet
@@ -94,7 +112,7 @@ expect "xlsx cells (and the CSV's six rows)" "$(cat xlsx.rows)|$(wc -l <csv.rows
 mkdir folder && for target in missing/chart.txt folder; do
     chart --from 1 --to 2 --step 1 -o $target
     expect "-o $target" "$status|${err%%: [A-Z]*}|$(find . -maxdepth 1 \( -name 'folder.*' -o -name '*.tmp' \))" \
-        "1|angulon-chart: cannot $([ $target = folder ] && echo replace || echo create a file beside) $target|"
+        "1|angulon-chart: cannot $([ $target = folder ] && echo write folder: it is a folder || echo create a file beside $target)|"
 done
 if [ -w /dev/full ]; then
     "${program[@]}" --from 1 --to 2 --step 1 >/dev/full 2>.err

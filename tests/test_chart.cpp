@@ -35,16 +35,16 @@ TEST_P(Range, GivesTheseThicknesses)
 }
 const Range::ParamType cases[] = {
     {"tenths_give_three_rows", {"0.1", "0.3", "0.1", {"60"}}, "0.1..0.3/0.1: 0.1 0.2 0.3 @60"},
-    {"to_finer_than_step", {"1", "1.25", "0.1", {"60"}}, "1..1.25/0.1: 1.0 1.1 1.2 @60"},
+    {"to_finer_than_step_missed", {"1", "1.25", "0.1", {"60"}}, "1..1.2/0.1: 1.0 1.1 1.2 @60"},
     {"comma", {"6,5", "7,5", "0,5", {"60"}, true, ','}, "6,5..7,5/0,5: 6,5 7,0 7,5 @60"},
     {"unit_of_the_chart", {"6.50 in", "7.50 IN", "0.5\"", {"60"}}, "6.50..7.50/0.5: 6.50 7.00 7.50 @60"},
     {"by_64ths", {"1/64", "3/64", "1/64", {"60"}}, "0.015625..0.046875/0.015625: 0.015625 0.031250 0.046875 @60"},
     {"zeros_past_six_places", {"0.50000000", "1", "0.5", {"60"}}, "0.500000..1/0.5: 0.500000 1.000000 @60"},
     {"exponent", {"1E1", "12", "1", {"60"}}, "10..12/1: 10 11 12 @60"},
     {"angles_as_the_table_writes", {"1", "2", "1", {"070", "45.0"}}, "1..2/1: 1 2 @70 @45"},
-    {"to_not_a_number", {"1", "", "1", {"70"}}, "refused to: not a number the window reads"},
-    {"step_not_a_number", {"1", "2", "1..", {"70"}}, "refused step: not a number the window reads"},
-    {"point_under_comma", {"1.5", "2", "1", {"70"}, true, ','}, "refused from: not a number the window reads"},
+    {"to_not_a_number", {"1", "", "1", {"70"}}, "refused to: not a number, such as 6.5 or 1 1/4"},
+    {"step_not_a_number", {"1", "2", "1..", {"70"}}, "refused step: not a number, such as 6.5 or 1 1/4"},
+    {"point_under_comma", {"1.5", "2", "1", {"70"}, true, ','}, "refused from: not a number, such as 6,5 or 1 1/4"},
     {"mm", {"1", "2", "1 mm", {"70"}}, "refused step: The Material Thickness Is in Millimeters but Inch Is Selected"},
     {"third", {"1/3", "1", "1/3", {"70"}}, "refused from: 1/3 has no exact decimal of at most six places"},
     {"too_fine", {"1", "2", "0.0000001", {"70"}}, "refused step: 0.0000001 has no exact decimal of at most six places"},
@@ -56,7 +56,8 @@ const Range::ParamType cases[] = {
     {"angle_empty", {"1", "2", "1", {"60", ""}}, "refused angles: an angle is missing between the commas"},
     {"angle_twice", {"1", "2", "1", {"70", "45", "070"}}, "refused angles: 70 is given twice"},
     {"angle_not_in_table", {"1", "2", "1", {"70", "30"}}, "refused angles: 30: " + prompts::angle()},
-    {"end_overflows", {"1", "1E19", "1", {"70"}}, "refused to: too many digits to step exactly"},
+    {"huge", {"1", "93E17", "1", {"70"}}, "refused to: too large for a chart: at most 18 digits before the separator"},
+    {"end_overflows", {"1", "999999999999999999.9", "1", {"70"}}, "refused to: too many digits to step exactly"},
     {"scale_overflows", {"1", "9000000000000000000", "0.5", {"70"}}, "refused to: too many digits to step exactly"},
 };
 INSTANTIATE_TEST_SUITE_P(Chart, Range, testing::ValuesIn(cases), rowName);

@@ -162,7 +162,7 @@ class Site(unittest.TestCase):
                 self.assertEqual(find('chart-page').get_attribute('srcdoc'), printed)
         driver.save_screenshot(f'{SHOTS}/phone-chart.png')
         find('chart-from').send_keys('x') or find('chart-make').click()
-        self.assertEqual((find('chart-problem').text, find('chart-page').is_displayed()), ('From: not a number the window reads', False))
+        self.assertEqual((find('chart-problem').text, find('chart-page').is_displayed()), ('From: not a number, such as 6,5 or 1 1/4', False))
 
     def test_made_for_a_phone(self):
         driver = self.open(True)

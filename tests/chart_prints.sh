@@ -19,15 +19,16 @@ browser() {
         --no-default-browser-check --user-data-dir="$scratch/profile" "$@" >chromium.log 2>&1 || { cat chromium.log >&2; fail "chromium did not finish: $*"; }
 }
 
-# prints NAME PAPER UNIT TITLE CHART_OPTION...: prints the chart to NAME.pdf
-# and checks its pages; PAPER is the size the PDF must have.
+# prints NAME PAPER PAGES UNIT TITLE CHART_OPTION...: prints the chart to
+# NAME.pdf and checks its pages; PAPER is the size the PDF must have, PAGES
+# how many it has (a table that fits a page is not spread over two).
 prints() {
-    local name=$1 paper=$2 unit=$3 title=$4 margin=9 page text rows width height box image && shift 4
+    local name=$1 paper=$2 count=$3 unit=$4 title=$5 margin=9 page text rows width height box image && shift 5
     "$chart" "$@" --unit "$unit" --decimal . --format html -o "$name.html"
     browser --no-pdf-header-footer --print-to-pdf="$scratch/$name.pdf" "file://$scratch/$name.html"
     local pages header="Thickness ($unit) \+Angle \+A-B ($unit) \+A-B-C ($unit) \+Half skip ($unit) \+Full skip ($unit)"
     pages=$(pdfinfo "$name.pdf" | sed -n 's/^Pages: *//p')
-    expect "$name: paper" "$(pdfinfo "$name.pdf" | sed -n 's/^Page size: .*(\(.*\))$/\1/p' | tr '[:upper:]' '[:lower:]')" "${paper,,}"
+    expect "$name: paper, pages" "$(pdfinfo "$name.pdf" | sed -n 's/^Page size: .*(\(.*\))$/\1/p' | tr '[:upper:]' '[:lower:]') $pages" "${paper,,} $count"
     : >rows
     for page in $(seq "$pages"); do
         text=$(pdftotext -layout -f "$page" -l "$page" "$name.pdf" -)
@@ -57,12 +58,12 @@ prints() {
         "0 $(grep -c "<svg " "$name.html")"
 }
 
-prints mm-a4 A4 mm "thickness 1 to 100 by 0.5 mm, angles 70°, 60°, 45°" --from 1 --to 100 --step 0.5
-prints mm-letter Letter mm "thickness 1 to 100 by 0.5 mm, angles 70°, 60°, 45°" --from 1 --to 100 --step 0.5 --paper letter
-prints inch-letter Letter in "thickness 0.25 to 2 by 0.0625 in, angles 70°, 60°, 45°" --from 1/4 --to 2 --step 1/16
+prints mm-a4 A4 15 mm "thickness 1 to 100 by 0.5 mm, angles 70°, 60°, 45°" --from 1 --to 100 --step 0.5
+prints mm-letter Letter 15 mm "thickness 1 to 100 by 0.5 mm, angles 70°, 60°, 45°" --from 1 --to 100 --step 0.5 --paper letter
+prints inch-letter Letter 3 in "thickness 0.25 to 2 by 0.0625 in, angles 70°, 60°, 45°" --from 1/4 --to 2 --step 1/16
 # A page break falls one row before the end of this table, unless the rows
 # keep together in threes.
-prints one-angle A4 mm "thickness 1 to 33 by 1 mm, angles 70°" --from 1 --to 33 --step 1 --angles 70
+prints one-angle A4 2 mm "thickness 1 to 34 by 1 mm, angles 70°" --from 1 --to 34 --step 1 --angles 70
 
 # On a phone 390 pixels wide nothing reaches past the page's right edge: the
 # page is held to that width in a wider window, whose rest must stay blank.

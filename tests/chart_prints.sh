@@ -7,7 +7,8 @@
 # program and "page N of M" at the foot; the header and at least three rows
 # on every page; nothing cut off at a page's edge; the drawings kept as
 # vectors (sharp at any size) with their labels as text. Then shows the page
-# on a phone's width and checks that nothing runs off its right edge.
+# on a phone's width and checks that nothing runs off its right edge, and
+# reads the xlsx's print settings back with unzip.
 # Usage: chart_prints.sh ANGULON_CHART
 set -euo pipefail
 chart=$1
@@ -64,6 +65,13 @@ prints inch-letter Letter 3 in "thickness 0.25 to 2 by 0.0625 in, angles 70°, 6
 # A page break falls one row before the end of this table, unless the rows
 # keep together in threes.
 prints one-angle A4 2 mm "thickness 1 to 34 by 1 mm, angles 70°" --from 1 --to 34 --step 1 --angles 70
+
+# The xlsx prints as the page does: each sheet one page wide on the paper
+# asked for, its header row on every page, the chart named at the top of each
+# page and the program and "page N of M" at its foot; the program its author.
+xlsx() { "$chart" --from 1 --to 2 --step 1 --angles 60 --paper "$1" --format xlsx -o "$1.xlsx" && unzip -p "$1.xlsx" xl/worksheets/sheet1.xml xl/workbook.xml docProps/core.xml | grep -o '<dc:creator>.*</dc:creator>\|<definedName .*</definedName>\|<pageSetUpPr [^>]*>\|<pageSetup [^>]*>\|<headerFooter>.*</headerFooter>' | sed 's/angulon-chart [0-9.]*\./angulon-chart V./' | paste -sd'|'; }
+expect "xlsx print settings on A4 (and the paper on Letter)" "$(xlsx a4)|$(xlsx letter | grep -o 'paperSize="[0-9]*"')" \
+    "<pageSetUpPr fitToPage=\"1\"/>|<pageSetup paperSize=\"9\" fitToHeight=\"0\" orientation=\"portrait\"/>|<headerFooter><oddHeader>&amp;LAngulon chart: thickness 1 to 2 by 1 in, angles 60°&amp;R60° probe</oddHeader><oddFooter>&amp;LWritten by angulon-chart V.&amp;Rpage &amp;P of &amp;N</oddFooter></headerFooter>|<definedName name=\"_xlnm.Print_Titles\" localSheetId=\"0\">'60°'!\$1:\$1</definedName>|<dc:creator>angulon-chart</dc:creator>|paperSize=\"1\""
 
 # On a phone 390 pixels wide nothing reaches past the page's right edge: the
 # page is held to that width in a wider window, whose rest must stay blank.

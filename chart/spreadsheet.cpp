@@ -86,8 +86,10 @@ std::string writeXlsx(const Sheet &sheet)
     std::string title = "Angulon chart";
     std::string subject = rangeText(sheet, "\u00b0");
     std::string comments = std::string(abcNote) + " Written by angulon-chart " + std::string(sheet.version) + ".";
+    std::string author = "angulon-chart";
     lxw_doc_properties properties{};
     properties.title = title.data();
+    properties.author = author.data();
     properties.subject = subject.data();
     properties.comments = comments.data();
     check(workbook_set_properties(workbook.get(), &properties));
@@ -108,6 +110,12 @@ std::string writeXlsx(const Sheet &sheet)
         return format;
     };
 
+    // Printed, each page says what the HTML page's margins say. None of these
+    // texts can hold an '&', which the header would read as a code, nor reach
+    // the header's 255 characters.
+    const std::string footer = "&LWritten by angulon-chart " + std::string(sheet.version) + ".&Rpage &P of &N";
+    const std::string pageTitle = "&LAngulon chart: " + subject;
+
     const auto names = headers(sheet.request);
     const core::Chart &chart = sheet.chart;
     for (std::size_t angle = 0; angle < chart.angles.size(); ++angle) {
@@ -120,6 +128,13 @@ std::string writeXlsx(const Sheet &sheet)
             check(worksheet_write_string(worksheet, 0, column, names[column].c_str(), bold));
         }
         worksheet_freeze_panes(worksheet, 1, 0);
+        // Each page as wide as the sheet, under the header row, on the HTML
+        // page's paper (Letter and A4 by their numbers in the file).
+        check(worksheet_repeat_rows(worksheet, 0, 0));
+        worksheet_fit_to_pages(worksheet, 1, 0);
+        worksheet_set_paper(worksheet, sheet.paper == Paper::A4 ? 9 : 1);
+        check(worksheet_set_header(worksheet, (pageTitle + "&R" + name + " probe").c_str()));
+        check(worksheet_set_footer(worksheet, footer.c_str()));
         for (std::size_t k = 0; k < chart.thicknesses(); ++k) {
             const auto line = static_cast<lxw_row_t>(k + 1);
             const auto row = cells(chart.row(k, angle));

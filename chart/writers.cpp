@@ -126,9 +126,11 @@ std::string beamDrawing(const core::AngleFactors &factors)
 }
 
 // The page's look, printed and on screen; the paper and the margin boxes,
-// which name the chart, come from pageRules.
+// which name the chart, come from pageRules. The page's margins give the
+// margin boxes their line and no more, so that Letter holds the first table
+// of an inch chart in sixteenths (29 rows) under the technique block.
 constexpr char style[] = R"(
-@page { margin: 18mm 12mm 16mm; }
+@page { margin: 14mm 12mm 13mm; }
 @page {
     @top-left { font: 8pt "Liberation Sans", Arial, sans-serif; vertical-align: bottom; padding-bottom: 3mm; }
     @top-right { font: 8pt "Liberation Sans", Arial, sans-serif; vertical-align: bottom; padding-bottom: 3mm; }

@@ -55,7 +55,9 @@ std::string writeHtml(const Sheet &sheet);
 
 // An Office Open XML workbook: a sheet per angle, every number a numeric
 // cell shown with the decimals of the chart, the header row frozen, the
-// title and range in the document's properties. Throws std::runtime_error
+// title and range in the document's properties. Printed, each sheet is one
+// page wide on the chart's paper, its header row on every page, the chart and
+// angle at the top and "page N of M" at the foot. Throws std::runtime_error
 // when the workbook cannot be made.
 std::string writeXlsx(const Sheet &sheet);
 

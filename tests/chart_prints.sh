@@ -7,7 +7,8 @@
 # program and "page N of M" at the foot; the header and at least three rows
 # on every page; nothing cut off at a page's edge; the drawings kept as
 # vectors (sharp at any size) with their labels as text. Then shows the page
-# on a phone's width and checks that nothing runs off its right edge.
+# on a phone's width and checks that nothing runs off its right edge, and
+# reads the xlsx's print settings back with unzip.
 # Usage: chart_prints.sh ANGULON_CHART
 set -euo pipefail
 chart=$1
@@ -19,15 +20,16 @@ browser() {
         --no-default-browser-check --user-data-dir="$scratch/profile" "$@" >chromium.log 2>&1 || { cat chromium.log >&2; fail "chromium did not finish: $*"; }
 }
 
-# prints NAME PAPER UNIT TITLE CHART_OPTION...: prints the chart to NAME.pdf
-# and checks its pages; PAPER is the size the PDF must have.
+# prints NAME PAPER PAGES UNIT TITLE CHART_OPTION...: prints the chart to
+# NAME.pdf and checks its pages; PAPER is the size the PDF must have, PAGES
+# how many it has (a table that fits a page is not spread over two).
 prints() {
-    local name=$1 paper=$2 unit=$3 title=$4 margin=9 page text rows width height box image && shift 4
+    local name=$1 paper=$2 count=$3 unit=$4 title=$5 margin=9 page text rows width height box image && shift 5
     "$chart" "$@" --unit "$unit" --decimal . --format html -o "$name.html"
     browser --no-pdf-header-footer --print-to-pdf="$scratch/$name.pdf" "file://$scratch/$name.html"
     local pages header="Thickness ($unit) \+Angle \+A-B ($unit) \+A-B-C ($unit) \+Half skip ($unit) \+Full skip ($unit)"
     pages=$(pdfinfo "$name.pdf" | sed -n 's/^Pages: *//p')
-    expect "$name: paper" "$(pdfinfo "$name.pdf" | sed -n 's/^Page size: .*(\(.*\))$/\1/p' | tr '[:upper:]' '[:lower:]')" "${paper,,}"
+    expect "$name: paper, pages" "$(pdfinfo "$name.pdf" | sed -n 's/^Page size: .*(\(.*\))$/\1/p' | tr '[:upper:]' '[:lower:]') $pages" "${paper,,} $count"
     : >rows
     for page in $(seq "$pages"); do
         text=$(pdftotext -layout -f "$page" -l "$page" "$name.pdf" -)
@@ -57,12 +59,19 @@ prints() {
         "0 $(grep -c "<svg " "$name.html")"
 }
 
-prints mm-a4 A4 mm "thickness 1 to 100 by 0.5 mm, angles 70°, 60°, 45°" --from 1 --to 100 --step 0.5
-prints mm-letter Letter mm "thickness 1 to 100 by 0.5 mm, angles 70°, 60°, 45°" --from 1 --to 100 --step 0.5 --paper letter
-prints inch-letter Letter in "thickness 0.25 to 2 by 0.0625 in, angles 70°, 60°, 45°" --from 1/4 --to 2 --step 1/16
+prints mm-a4 A4 15 mm "thickness 1 to 100 by 0.5 mm, angles 70°, 60°, 45°" --from 1 --to 100 --step 0.5
+prints mm-letter Letter 15 mm "thickness 1 to 100 by 0.5 mm, angles 70°, 60°, 45°" --from 1 --to 100 --step 0.5 --paper letter
+prints inch-letter Letter 3 in "thickness 0.25 to 2 by 0.0625 in, angles 70°, 60°, 45°" --from 1/4 --to 2 --step 1/16
 # A page break falls one row before the end of this table, unless the rows
 # keep together in threes.
-prints one-angle A4 mm "thickness 1 to 33 by 1 mm, angles 70°" --from 1 --to 33 --step 1 --angles 70
+prints one-angle A4 2 mm "thickness 1 to 34 by 1 mm, angles 70°" --from 1 --to 34 --step 1 --angles 70
+
+# The xlsx prints as the page does: each sheet one page wide on the paper
+# asked for, its header row on every page, the chart named at the top of each
+# page and the program and "page N of M" at its foot; the program its author.
+xlsx() { "$chart" --from 1 --to 2 --step 1 --angles 60 --paper "$1" --format xlsx -o "$1.xlsx" && unzip -p "$1.xlsx" xl/worksheets/sheet1.xml xl/workbook.xml docProps/core.xml | grep -o '<dc:creator>.*</dc:creator>\|<definedName .*</definedName>\|<pageSetUpPr [^>]*>\|<pageSetup [^>]*>\|<headerFooter>.*</headerFooter>' | sed 's/angulon-chart [0-9.]*\./angulon-chart V./' | paste -sd'|'; }
+expect "xlsx print settings on A4 (and the paper on Letter)" "$(xlsx a4)|$(xlsx letter | grep -o 'paperSize="[0-9]*"')" \
+    "<pageSetUpPr fitToPage=\"1\"/>|<pageSetup paperSize=\"9\" fitToHeight=\"0\" orientation=\"portrait\"/>|<headerFooter><oddHeader>&amp;LAngulon chart: thickness 1 to 2 by 1 in, angles 60°&amp;R60° probe</oddHeader><oddFooter>&amp;LWritten by angulon-chart V.&amp;Rpage &amp;P of &amp;N</oddFooter></headerFooter>|<definedName name=\"_xlnm.Print_Titles\" localSheetId=\"0\">'60°'!\$1:\$1</definedName>|<dc:creator>angulon-chart</dc:creator>|paperSize=\"1\""
 
 # On a phone 390 pixels wide nothing reaches past the page's right edge: the
 # page is held to that width in a wider window, whose rest must stay blank.

@@ -28,8 +28,8 @@ const char helpEnd[] = R"(, comma-separated,
   --decimal SEP     . or , (default: the locale's decimal separator)
   --format FORMAT   text, csv, html or xlsx, in any case (default: text);
                     xlsx goes to a file or a pipe, not to a terminal
-  --paper PAPER     a4 or letter, in any case: the paper the html page is
-                    printed on (default: a4 for mm, letter for in)
+  --paper PAPER     a4 or letter, in any case: the paper the html page and
+                    the xlsx print on (default: a4 for mm, letter for in)
   -o FILE           write to FILE instead of standard output (- for it) as
                     the shell's > would; a file is replaced whole where that
                     keeps its owner, permissions and hard links, else

@@ -12,9 +12,9 @@ let core;
 // The decimal separator of the browser's language, as its own number
 // format writes it; the core decides what it accepts.
 let decimal;
-// A mouse or a pen: a tab chosen focuses its first field. On a touch
+// A tab chosen with a mouse or a pen focuses its first field. On a touch
 // screen that would raise the keyboard over the panel just chosen.
-const finePointer = matchMedia('(pointer: fine)');
+const touchScreen = matchMedia('(pointer: coarse)');
 
 // Calls an exported command with the texts given: answers its kind
 // ("fields", "prompt", ...) and its texts.
@@ -143,7 +143,7 @@ function bindTabs() {
             byId(tab.getAttribute('aria-controls')).hidden = !selected;
         });
         if (focusTab) shown.focus();
-        else if (finePointer.matches) byId(shown.getAttribute('aria-controls')).querySelector('input, select').focus();
+        else if (!touchScreen.matches) byId(shown.getAttribute('aria-controls')).querySelector('input, select').focus();
     };
     tabs.forEach((tab, index) => {
         tab.addEventListener('click', () => show(tab, false));

@@ -116,7 +116,8 @@ function bindPanel(panel) {
         if (kind === 'prompt') return showPrompt(answer[0]);
         controls.forEach((control, index) => (control.value = answer[index]));
         const results = panel.fields.filter((field) => field.role === 'result' && byId(field.name).value);
-        section.querySelector('.spoken').textContent = results.map((field) => `${field.caption} ${byId(field.name).value}`).join('; ');
+        section.querySelector('.spoken').textContent =
+            results.map((field) => `${field.caption} ${byId(field.name).value}`).join('; ');
         // With a phone's keyboard up the results may sit under it.
         section.querySelector('.results').scrollIntoView({ block: 'nearest' });
     };
@@ -173,7 +174,10 @@ function bindChart(angles) {
         maker.onmessage = ({ data: { kind, text, shown, rows } }) => {
             const made = kind === 'chart';
             make.disabled = false;
-            note.textContent = shown === text ? '' : `The first ${rows} rows of each angle are shown: SAVE keeps the whole chart as a page to open and print.`;
+            note.textContent =
+                shown === text
+                    ? ''
+                    : `The first ${rows} rows of each angle are shown: SAVE keeps the whole chart as a page to open and print.`;
             byId('chart-problem').textContent = made ? '' : text;
             byId('chart-print').disabled = !made;
             page.hidden = save.hidden = !made;
@@ -221,7 +225,8 @@ async function start() {
 
 // Resolves once the page can be used, for whoever waits on it.
 export const ready = start().catch((error) => {
-    byId('status').textContent = `The calculator could not be loaded (${error.message}). Angulon's page must be opened from a web server: see below.`;
+    byId('status').textContent =
+        `The calculator could not be loaded (${error.message}). Angulon's page must be opened from a web server: see below.`;
     byId('needs-server').hidden = false;
     throw error;
 });

@@ -5,42 +5,21 @@
 // computed, rounded and written by the core, as in the window, and every
 // caption, tooltip and name comes from it.
 
-const byId = (id) => document.getElementById(id);
-const encoder = new TextEncoder();
-const decoder = new TextDecoder();
-// UTF-8 never uses this byte; the core splits texts at it.
-const separator = 0xff;
+import { loadCore } from './core.js';
 
+const byId = (id) => document.getElementById(id);
 let core;
 // The decimal separator of the browser's language, as its own number
 // format writes it; the core decides what it accepts.
 let decimal;
+// A tab chosen with a mouse or a pen focuses its first field. On a touch
+// screen that would raise the keyboard over the panel just chosen.
+const touchScreen = matchMedia('(pointer: coarse)');
 
 // Calls an exported command with the texts given: answers its kind
 // ("fields", "prompt", ...) and its texts.
 export function call(command, texts) {
-    const encoded = texts.map((text) => encoder.encode(text));
-    const size = encoded.reduce((total, bytes) => total + bytes.length, Math.max(encoded.length - 1, 0));
-    // The request may grow the memory, which detaches the buffer held before it.
-    const at = core.angulon_request(size);
-    const request = new Uint8Array(core.memory.buffer, at, size);
-    let end = 0;
-    encoded.forEach((bytes, index) => {
-        if (index) request[end++] = separator;
-        request.set(bytes, end);
-        end += bytes.length;
-    });
-    const length = core[command]() >>> 0;
-    const response = new Uint8Array(core.memory.buffer, core.angulon_response(), length);
-    const answer = [];
-    let start = 0;
-    for (let i = 0; i <= length; ++i) {
-        if (i === length || response[i] === separator) {
-            answer.push(decoder.decode(response.subarray(start, i)));
-            start = i + 1;
-        }
-    }
-    return answer;
+    return core(command, texts);
 }
 
 // The window's prompt: a modal box titled as the window's, with one OK; the
@@ -86,12 +65,16 @@ function element(tag, attributes, ...children) {
 
 const tabId = (panel) => `tab-${panel.tab.toLowerCase().replaceAll(' ', '-')}`;
 
+// A field typed in takes fractions, inch marks and units ("1 1/2", 3/8", "0.5 in"),
+// which a phone's number pad cannot type: it gets the full keyboard.
+const typing = { autocomplete: 'off', autocapitalize: 'off', spellcheck: 'false', enterkeyhint: 'go' };
+
 function fieldElement({ name, role, caption, tooltip, underlined }) {
     const control =
         role === 'angle'
             ? element('select', { id: name, class: 'angle', title: tooltip })
             : element('input', role === 'result' ? { id: name, readonly: true, title: tooltip }
-                : { id: name, inputmode: 'decimal', autocomplete: 'off', spellcheck: 'false', title: tooltip });
+                : { id: name, ...typing, title: tooltip });
     const label = element('label', { for: name }, underlined ? element('u', {}, caption) : caption);
     return element('div', { class: role === 'result' ? 'field result' : 'field' }, label, control);
 }
@@ -114,7 +97,8 @@ function panelElement(panel, index) {
             unit(panel.millimetre, false)),
         element('div', { class: 'commands' }, button(panel.calculate), button(panel.clear)),
         byId(`sketch-${panel.name}`).content.cloneNode(true),
-        ...fields(true),
+        // Read out when CALCULATE writes them: the results' captions and texts in one line.
+        element('div', { class: 'results', 'aria-live': 'polite' }, element('p', { class: 'spoken' }), ...fields(true)),
     );
 }
 
@@ -129,21 +113,27 @@ function bindPanel(panel) {
         const inch = byId(panel.inch.name).checked ? '1' : '0';
         const texts = controls.map((control) => control.value);
         const [kind, ...answer] = call('angulon_panel_command', [decimal, inch, command, ...texts]);
-        if (kind === 'prompt') showPrompt(answer[0]);
-        else controls.forEach((control, index) => (control.value = answer[index]));
+        if (kind === 'prompt') return showPrompt(answer[0]);
+        controls.forEach((control, index) => (control.value = answer[index]));
+        const results = panel.fields.filter((field) => field.role === 'result' && byId(field.name).value);
+        section.querySelector('.spoken').textContent =
+            results.map((field) => `${field.caption} ${byId(field.name).value}`).join('; ');
+        // With a phone's keyboard up the results may sit under it.
+        section.querySelector('.results').scrollIntoView({ block: 'nearest' });
     };
+    const section = byId(panel.name);
     const calculate = byId(panel.calculate.name);
     calculate.addEventListener('click', () => run(panel.calculate.name));
     byId(panel.clear.name).addEventListener('click', () => run(panel.clear.name));
     // Return in a field or an angle box calculates, once however long it is held.
-    byId(panel.name).addEventListener('keydown', (event) => {
+    section.addEventListener('keydown', (event) => {
         if (event.key !== 'Enter' || !event.target.matches('input, select')) return;
         event.preventDefault();
         if (!event.repeat) calculate.click();
     });
 }
 
-// The tab strip: a click or the arrow keys show a panel, its first field focused.
+// The tab strip: a click or the arrow keys show a panel.
 function bindTabs() {
     const tabs = [...byId('TabStrip1').querySelectorAll('[role=tab]')];
     const show = (shown, focusTab) => {
@@ -154,6 +144,7 @@ function bindTabs() {
             byId(tab.getAttribute('aria-controls')).hidden = !selected;
         });
         if (focusTab) shown.focus();
+        else if (!touchScreen.matches) byId(shown.getAttribute('aria-controls')).querySelector('input, select').focus();
     };
     tabs.forEach((tab, index) => {
         tab.addEventListener('click', () => show(tab, false));
@@ -171,31 +162,52 @@ function bindChart(angles) {
         label.innerHTML = `<input type="checkbox" id="chart-angle-${angle}" value="${angle}" checked> ${angle}°`;
         box.append(label);
     }
-    const page = byId('chart-page');
-    byId('chart-make').addEventListener('click', () => {
+    const [page, make, save, note] = ['chart-page', 'chart-make', 'chart-save', 'chart-note'].map(byId);
+    let maker;
+    make.addEventListener('click', () => {
         const chosen = [...box.querySelectorAll('input:checked')].map((input) => input.value);
         const typed = ['chart-from', 'chart-to', 'chart-step'].map((id) => byId(id).value);
-        const [kind, text] = call('angulon_chart_html', [decimal, byId('chart-inch').checked ? '1' : '0', ...typed, ...chosen]);
-        const made = kind === 'chart';
-        byId('chart-problem').textContent = made ? '' : text;
-        byId('chart-print').disabled = !made;
-        page.hidden = !made;
-        if (made) page.srcdoc = text;
+        maker ??= new Worker('chart.js', { type: 'module' });
+        maker.postMessage([decimal, byId('chart-inch').checked ? '1' : '0', ...typed, ...chosen]);
+        make.disabled = true;
+        note.textContent = 'Making the chart…';
+        maker.onmessage = ({ data: { kind, text, shown, rows } }) => {
+            const made = kind === 'chart';
+            make.disabled = false;
+            note.textContent =
+                shown === text
+                    ? ''
+                    : `The first ${rows} rows of each angle are shown: SAVE keeps the whole chart as a page to open and print.`;
+            byId('chart-problem').textContent = made ? '' : text;
+            byId('chart-print').disabled = !made;
+            page.hidden = save.hidden = !made;
+            URL.revokeObjectURL(save.href);
+            if (!made) return save.removeAttribute('href');
+            save.href = URL.createObjectURL(new Blob([text], { type: 'text/html' }));
+            page.srcdoc = shown;
+        };
     });
-    // The page is as tall as the chart, so only the page itself scrolls.
+    // Return in the range's fields makes the chart, once however long it is held.
+    byId('chart').addEventListener('keydown', (event) => {
+        if (event.key !== 'Enter' || !event.target.matches('.field input')) return;
+        event.preventDefault();
+        if (!event.repeat) make.click();
+    });
+    // The page is as tall as the chart, so only the page itself scrolls; measured
+    // from nothing, as the last chart's height would hold a shorter one open.
     page.addEventListener('load', () => {
+        page.style.height = '0';
         page.style.height = `${page.contentDocument.documentElement.scrollHeight}px`;
+        page.scrollIntoView({ block: 'nearest' });
     });
     byId('chart-print').addEventListener('click', () => page.contentWindow.print());
 }
 
 async function start() {
     // The language's number format takes a while to load: it does, while the core arrives.
-    const download = fetch('angulon.wasm');
+    const loading = loadCore();
     decimal = new Intl.NumberFormat(navigator.language).formatToParts(0.5).find((part) => part.type === 'decimal').value;
-    const { instance } = await WebAssembly.instantiate(await (await download).arrayBuffer(), {});
-    core = instance.exports;
-    core._initialize();
+    core = await loading;
     const description = readDescription(call('angulon_description', []).slice(1));
     byId('tab-chart').before(...description.panels.map(tabElement));
     byId('chart').before(...description.panels.map(panelElement));
@@ -213,6 +225,8 @@ async function start() {
 
 // Resolves once the page can be used, for whoever waits on it.
 export const ready = start().catch((error) => {
-    byId('status').textContent = `The calculator could not start: ${error.message}`;
+    byId('status').textContent =
+        `The calculator could not be loaded (${error.message}). Angulon's page must be opened from a web server: see below.`;
+    byId('needs-server').hidden = false;
     throw error;
 });

@@ -12,7 +12,7 @@ from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select, WebDriverWait
 
 ZIP, CHART, NATIVE, SHOTS = sys.argv[1:5]
-SITE = {'index.html', 'style.css', 'app.js', 'sw.js', 'manifest.webmanifest', 'angulon.wasm', 'icon-192.png', 'icon-512.png'}
+SITE = {'index.html', 'style.css', 'app.js', 'core.js', 'chart.js', 'sw.js', 'manifest.webmanifest', 'angulon.wasm', 'icon-192.png', 'icon-512.png'}
 
 
 def native(command, texts):
@@ -57,8 +57,13 @@ CORE_ROWS = [['angulon_panel_command', decimal, inch, PANELS[panel]['commands'][
 CORE_KINDS = 'fffp fpfp pp d pp'
 # Each panel's fields by role (input, angle, result), upper case where the caption is underlined.
 ROLES = ['iarr', 'iar', 'iiIr']
-# from, to, step, angles, inch, decimal
-CHARTS = [('6', '60', '2', ['70', '60', '45'], False, '.'), ('1/4', '2', '1/16', ['45'], True, '.'), ('0,1', '0,3', '0,1', ['70', '60'], True, ',')]
+# from, to, step, angles, inch, decimal, made by Return in STEP (or MAKE CHART), rows in the frame (a long chart: the first 120 of each angle)
+CHARTS = [('6', '60', '2', ['70', '60', '45'], False, '.', False, 84), ('6', '10', '2', ['70', '60', '45'], False, '.', True, 9), ('1/4', '2', '1/16', ['45'], True, '.', True, 29),
+          ('1', '1000', '0.1', ['70', '60', '45'], False, '.', False, 360), ('0,1', '0,3', '0,1', ['70', '60'], True, ',', False, 6)]
+# Browser's text size, phone; column of each part (1 left, 2 right), the results in view before and after Return on Sound Path, focused after
+# a tab's click, font px of CALCULATE, Inch and a sketch letter.
+LAYOUTS = [(16, False, {'h2': 1, '.field': 1, '.commands': 1, '.sketch': 2, '.results': 2}, [True, True], 'field', [16, 16, 13]),
+           (32, True, {'h2': 1, '.field': 1, '.commands': 1, '.sketch': 1, '.results': 1}, [False, True], 'tab', [32, 32, 26])]
 
 
 http.server.SimpleHTTPRequestHandler.log_message = lambda *args: None
@@ -67,6 +72,11 @@ http.server.SimpleHTTPRequestHandler.log_message = lambda *args: None
 def ready(driver):
     WebDriverWait(driver, 20).until(lambda d: d.execute_script("return document.body.classList.contains('ready')"))
     return driver
+
+
+# Counts the chart frame's loads and records every task over 50 ms from now on.
+MEASURE = """if (!window.tasks) { [window.tasks, window.loads] = [[], 0]; document.getElementById('chart-page').addEventListener('load', () => ++window.loads);
+    new PerformanceObserver((list) => window.tasks.push(...list.getEntries().map((e) => e.duration))).observe({ type: 'longtask' }); } return window.loads;"""
 
 
 def held_return(driver):
@@ -92,12 +102,12 @@ class Site(unittest.TestCase):
         threading.Thread(target=server.serve_forever, daemon=True).start()
         return server, f'http://127.0.0.1:{server.server_address[1]}/'
 
-    def open(self, phone=True, language='en-US', url=None):
+    def open(self, phone=True, language='en-US', url=None, text=16):
         options = webdriver.ChromeOptions()
         for flag in ('--headless=new', '--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-sync',
                      '--disable-component-update', '--no-first-run', '--window-size=1280,800', f'--lang={language}'):
             options.add_argument(flag)
-        options.add_experimental_option('prefs', {'intl.accept_languages': language})
+        options.add_experimental_option('prefs', {'intl.accept_languages': language, 'webkit.webprefs.default_font_size': text})
         options.add_experimental_option('mobileEmulation', PHONE) if phone else None
         driver = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
         self.addCleanup(driver.quit)
@@ -148,21 +158,42 @@ class Site(unittest.TestCase):
 
     def test_chart_as_angulon_chart(self):
         drivers = {}
-        for first, last, step, angles, inch, decimal in CHARTS:
-            with self.subTest(first):
+        for first, last, step, angles, inch, decimal, by_return, rows in CHARTS:
+            with self.subTest(last):
                 driver = drivers.get(decimal) or drivers.setdefault(decimal, self.open(True, 'de-DE' if decimal == ',' else 'en-US'))
                 find = lambda id: driver.find_element(By.ID, id)
-                find('tab-chart').click()
+                loads = find('tab-chart').click() or driver.execute_script(MEASURE)
                 for id, text in (('chart-from', first), ('chart-to', last), ('chart-step', step)):
                     find(id).clear() or find(id).send_keys(text)
                 [find(f'chart-angle-{a}').click() for a in ANGLES if find(f'chart-angle-{a}').is_selected() != (a in angles)]
-                find('chart-inch' if inch else 'chart-milli').click() or find('chart-make').click()
+                find('chart-inch' if inch else 'chart-milli').click() or (find('chart-step').send_keys(Keys.RETURN) if by_return else find('chart-make').click())
                 options = ['--from', first, '--to', last, '--step', step, '--angles', ','.join(angles), '--unit', 'in' if inch else 'mm', '--decimal', decimal]
                 printed = subprocess.run([CHART, *options, '--format', 'html'], capture_output=True, check=True, text=True).stdout
-                self.assertEqual(find('chart-page').get_attribute('srcdoc'), printed)
+                WebDriverWait(driver, 120).until(lambda d: d.execute_script('return window.loads') > loads)
+                # What is saved is angulon-chart's page, what is shown its first rows; the frame as tall as what it shows, scrolled to its top or whole in view; no task over 200 ms.
+                saved, whole, shown, height, in_view, longest = driver.execute_async_script("""fetch(document.getElementById('chart-save').href).then((r) => r.text()).then((saved, p = document.getElementById('chart-page')) =>
+                    arguments[0]([saved, p.srcdoc === saved, p.contentDocument.querySelectorAll('.chart tbody tr').length, p.clientHeight - p.contentDocument.documentElement.getBoundingClientRect().height, ((r) => Math.round(r.top) === 0 || (r.top >= 0 && r.bottom < innerHeight + 1))(p.getBoundingClientRect()), Math.max(0, ...window.tasks)]));""")
+                self.assertEqual((saved == printed, whole, shown, abs(height) < 1, in_view, longest < 200), (True, rows < 120, rows, True, True, True), longest)
         driver.save_screenshot(f'{SHOTS}/phone-chart.png')
         find('chart-from').send_keys('x') or find('chart-make').click()
+        WebDriverWait(driver, 20).until(lambda d: find('chart-problem').text)
         self.assertEqual((find('chart-problem').text, find('chart-page').is_displayed()), ('From: not a number, such as 6,5 or 1 1/4', False))
+
+    def test_layout_and_text_size(self):
+        for text, phone, columns, in_view, focus, sizes in LAYOUTS:
+            driver = self.open(phone, text=text)
+            for panel in PANELS:
+                driver.find_element(By.CSS_SELECTOR, f'[aria-controls={panel["name"]}]').click()
+                shown = driver.execute_script("""const [panel, parts] = [document.getElementById(arguments[0]), arguments[1]];
+                    const middle = panel.getBoundingClientRect().left + panel.clientWidth / 2, focused = document.activeElement;
+                    return [Object.fromEntries(parts.map((p) => [p, panel.querySelector(p).getBoundingClientRect().left < middle ? 1 : 2])),
+                        focused.role === 'tab' ? 'tab' : focused === panel.querySelector('input') && 'field', panel.querySelector('.results').ariaLive,
+                        ['.commands button', '.units label', '.sketch text'].map((s) => parseFloat(getComputedStyle(panel.querySelector(s)).fontSize))];""", panel['name'], list(columns))
+                self.assertEqual(shown, [columns, focus, 'polite', sizes], f'{text} px {panel["name"]}')
+            view = 'return document.querySelector(".results").getBoundingClientRect().bottom < innerHeight + 1'
+            before = driver.find_element(By.CSS_SELECTOR, '[role=tab]').click() or driver.execute_script(view)
+            driver.find_element(By.ID, PANELS[0]['fields'][0][0]).send_keys('1', Keys.RETURN) or driver.save_screenshot(f'{SHOTS}/{text}px-{"phone" if phone else "desktop"}.png')
+            self.assertEqual([before, driver.execute_script(view), driver.find_element(By.CLASS_NAME, 'spoken').get_attribute('textContent')], [*in_view, '= A-B 2.924 in; = A-B-C 5.848 in'])
 
     def test_made_for_a_phone(self):
         driver = self.open(True)
@@ -176,7 +207,7 @@ class Site(unittest.TestCase):
                     const box = (c.type === 'radio' || c.type === 'checkbox' ? c.closest('label') : c).getBoundingClientRect();
                     if (box.height < 44 || box.width < 44) faults.push(c.id + ' is small');
                     if (c.tagName !== 'BUTTON' && !c.labels.length) faults.push(c.id + ' has no label');
-                    const [label, kind] = [c.labels?.[0] || c, c.tagName === 'SELECT' ? 'angle' : c.readOnly ? 'result' : c.inputMode === 'decimal' ? 'input' : c.type];
+                    const [label, kind] = [c.labels?.[0] || c, c.tagName === 'SELECT' ? 'angle' : c.readOnly ? 'result' : c.type === 'text' && !c.inputMode && c.enterKeyHint === 'go' ? 'input' : c.type];
                     if (panel.contains(c)) shown.push([c.id, kind, label.textContent.trim(), c.title, !!label.querySelector('u')]);
                 }
                 return [faults, document.querySelector('[aria-selected=true]').textContent, panel.querySelector('h2').textContent, shown];""",
@@ -197,7 +228,8 @@ class Site(unittest.TestCase):
         WebDriverWait(driver, 20).until(lambda d: d.execute_script('return !!navigator.serviceWorker.controller'))
         server.shutdown() or server.server_close()
         self.run_rows(driver, PANEL_ROWS[:1])
-        self.assertTrue(driver.get(f'file://{self.folder}/index.html') or driver.find_element(By.ID, 'needs-server').is_displayed())
+        self.assertEqual(driver.get(f'file://{self.folder}/index.html') or [driver.find_element(By.ID, 'status').text, driver.find_element(By.ID, 'needs-server').is_displayed()],
+                         ["Angulon's page must be opened from a web server, not as a file.", True])
 
 
 if __name__ == '__main__':

@@ -177,9 +177,10 @@ function bindChart(angles) {
             note.textContent =
                 shown === text
                     ? ''
-                    : `The first ${rows} rows of each angle are shown: SAVE keeps the whole chart as a page to open and print.`;
+                    : `The first ${rows} rows of each angle are shown. To print the whole chart, SAVE it and open the file.`;
             byId('chart-problem').textContent = made ? '' : text;
-            byId('chart-print').disabled = !made;
+            // What is shown of a long chart is not the chart: only the whole is printed.
+            byId('chart-print').disabled = !made || shown !== text;
             page.hidden = save.hidden = !made;
             URL.revokeObjectURL(save.href);
             if (!made) return save.removeAttribute('href');

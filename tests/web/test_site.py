@@ -170,10 +170,10 @@ class Site(unittest.TestCase):
                 options = ['--from', first, '--to', last, '--step', step, '--angles', ','.join(angles), '--unit', 'in' if inch else 'mm', '--decimal', decimal]
                 printed = subprocess.run([CHART, *options, '--format', 'html'], capture_output=True, check=True, text=True).stdout
                 WebDriverWait(driver, 120).until(lambda d: d.execute_script('return window.loads') > loads)
-                # What is saved is angulon-chart's page, what is shown its first rows; the frame as tall as what it shows, scrolled to its top or whole in view; no task over 200 ms.
+                # What is saved is angulon-chart's page, what is shown its first rows, printed only when whole; the frame as tall as what it shows, scrolled to its top or whole in view; no task over 200 ms.
                 saved, whole, shown, height, in_view, longest = driver.execute_async_script("""fetch(document.getElementById('chart-save').href).then((r) => r.text()).then((saved, p = document.getElementById('chart-page')) =>
-                    arguments[0]([saved, p.srcdoc === saved, p.contentDocument.querySelectorAll('.chart tbody tr').length, p.clientHeight - p.contentDocument.documentElement.getBoundingClientRect().height, ((r) => Math.round(r.top) === 0 || (r.top >= 0 && r.bottom < innerHeight + 1))(p.getBoundingClientRect()), Math.max(0, ...window.tasks)]));""")
-                self.assertEqual((saved == printed, whole, shown, abs(height) < 1, in_view, longest < 200), (True, rows < 120, rows, True, True, True), longest)
+                    arguments[0]([saved, `${p.srcdoc === saved} ${!document.getElementById('chart-print').disabled}`, p.contentDocument.querySelectorAll('.chart tbody tr').length, p.clientHeight - p.contentDocument.documentElement.getBoundingClientRect().height, ((r) => Math.round(r.top) === 0 || (r.top >= 0 && r.bottom < innerHeight + 1))(p.getBoundingClientRect()), Math.max(0, ...window.tasks)]));""")
+                self.assertEqual((saved == printed, whole, shown, abs(height) < 1, in_view, longest < 200), (True, 'true true' if rows < 120 else 'false false', rows, True, True, True), longest)
         driver.save_screenshot(f'{SHOTS}/phone-chart.png')
         find('chart-from').send_keys('x') or find('chart-make').click()
         WebDriverWait(driver, 20).until(lambda d: find('chart-problem').text)

@@ -171,20 +171,19 @@ function bindChart(angles) {
         maker.postMessage([decimal, byId('chart-inch').checked ? '1' : '0', ...typed, ...chosen]);
         make.disabled = true;
         note.textContent = 'Making the chart…';
-        maker.onmessage = ({ data: { kind, text, shown, rows } }) => {
+        maker.onmessage = ({ data: { kind, shown, whole, file, rows } }) => {
             const made = kind === 'chart';
             make.disabled = false;
-            note.textContent =
-                shown === text
-                    ? ''
-                    : `The first ${rows} rows of each angle are shown. To print the whole chart, SAVE it and open the file.`;
-            byId('chart-problem').textContent = made ? '' : text;
+            note.textContent = whole
+                ? ''
+                : `The first ${rows} rows of each angle are shown. To print the whole chart, SAVE it and open the file.`;
+            byId('chart-problem').textContent = made ? '' : shown;
             // What is shown of a long chart is not the chart: only the whole is printed.
-            byId('chart-print').disabled = !made || shown !== text;
+            byId('chart-print').disabled = !made || !whole;
             page.hidden = save.hidden = !made;
             URL.revokeObjectURL(save.href);
             if (!made) return save.removeAttribute('href');
-            save.href = URL.createObjectURL(new Blob([text], { type: 'text/html' }));
+            save.href = URL.createObjectURL(file);
             page.srcdoc = shown;
         };
     });

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The page's chart maker: a worker with a core of its own, so that making
 // the longest chart never holds up the page. Each message is the texts of
-// angulon_chart_html; the answer is its kind and text, and what of it the
-// page shows.
+// angulon_chart_html; the answer is its kind, what of it the page shows,
+// whether that is all of it, and the whole chart as a file.
 import { loadCore } from './core.js';
 
 // A table of thousands of rows takes a browser seconds to lay out: a chart
@@ -33,7 +33,11 @@ self.addEventListener('message', ({ data }) =>
             (call) => call('angulon_chart_html', data),
             (error) => ['failed', `The chart could not be made: ${error.message}`]
         )
-        .then(([kind, text]) =>
-            self.postMessage({ kind, text, shown: kind === 'chart' ? firstRows(text) : text, rows: shownGroups * 3 })
-        )
+        .then(([kind, text]) => {
+            const shown = kind === 'chart' ? firstRows(text) : text;
+            // The longest chart's text is megabytes: copied to the page and made
+            // a file there, it would hold the page up; a file is passed by reference.
+            const file = kind === 'chart' ? new Blob([text], { type: 'text/html' }) : null;
+            self.postMessage({ kind, shown, whole: shown === text, file, rows: shownGroups * 3 });
+        })
 );

@@ -61,32 +61,35 @@ for throttle, cpu in ((1, 'this machine'), (4, 'four times slower (a phone)')):
     first, again, calculate, chart, task = [], [], [], [], []
     for _ in range(runs):
         driver = browser(throttle)
-        driver.get(url)
-        first.append(usable(driver))
-        driver.execute_async_script('navigator.serviceWorker.ready.then(() => arguments[0]())')
-        driver.get(url)
-        again.append(usable(driver))
-        calculate.append(driver.execute_script("""
-            const field = document.getElementById('T'), button = document.getElementById('Command1');
-            const start = performance.now();
-            for (let i = 0; i < 1000; ++i) { field.value = String(1 + i % 9); button.click(); }
-            if (!document.getElementById('A_B').value.endsWith(' in')) throw new Error('no result');
-            return (performance.now() - start) / 1000;"""))
-        shown, longest = driver.execute_async_script("""const done = arguments[0], tasks = [0], page = document.getElementById('chart-page');
-            new PerformanceObserver((list) => tasks.push(...list.getEntries().map((e) => e.duration))).observe({ type: 'longtask' });
-            [['chart-from', '1'], ['chart-to', '1000'], ['chart-step', '0.1']].forEach(([id, text]) => (document.getElementById(id).value = text));
-            document.getElementById('chart-milli').checked = true;
-            document.getElementById('tab-chart').click();
-            const start = performance.now();
-            // The observer reports a task after it ends: a moment's wait lets the last one in.
-            page.addEventListener('load', () => {
-                const shown = performance.now() - start;
-                setTimeout(() => done([shown, Math.max(...tasks)]), 100);
-            }, { once: true });
-            document.getElementById('chart-make').click();""")
-        chart.append(shown)
-        task.append(longest)
-        driver.quit()
+        # A run that fails must not leave its browser running: it would skew every later figure.
+        try:
+            driver.get(url)
+            first.append(usable(driver))
+            driver.execute_async_script('navigator.serviceWorker.ready.then(() => arguments[0]())')
+            driver.get(url)
+            again.append(usable(driver))
+            calculate.append(driver.execute_script("""
+                const field = document.getElementById('T'), button = document.getElementById('Command1');
+                const start = performance.now();
+                for (let i = 0; i < 1000; ++i) { field.value = String(1 + i % 9); button.click(); }
+                if (!document.getElementById('A_B').value.endsWith(' in')) throw new Error('no result');
+                return (performance.now() - start) / 1000;"""))
+            shown, longest = driver.execute_async_script("""const done = arguments[0], tasks = [0], page = document.getElementById('chart-page');
+                new PerformanceObserver((list) => tasks.push(...list.getEntries().map((e) => e.duration))).observe({ type: 'longtask' });
+                [['chart-from', '1'], ['chart-to', '1000'], ['chart-step', '0.1']].forEach(([id, text]) => (document.getElementById(id).value = text));
+                document.getElementById('chart-milli').checked = true;
+                document.getElementById('tab-chart').click();
+                const start = performance.now();
+                // The observer reports a task after it ends: a moment's wait lets the last one in.
+                page.addEventListener('load', () => {
+                    const shown = performance.now() - start;
+                    setTimeout(() => done([shown, Math.max(...tasks)]), 100);
+                }, { once: true });
+                document.getElementById('chart-make').click();""")
+            chart.append(shown)
+            task.append(longest)
+        finally:
+            driver.quit()
     print(f'| | {cpu} | {statistics.median(first):.0f} ms | {statistics.median(again):.0f} ms '
           f'| {statistics.median(calculate) * 1000:.0f} µs | {statistics.median(chart):.0f} ms | {longest_task(statistics.median(task))} |')
 server.shutdown()

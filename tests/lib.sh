@@ -47,8 +47,9 @@ last_window() { window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | 
 # focus, its id left in window.
 focus() { last_window "$1" && timeout 5 xdotool windowactivate --sync "$window" 2>/dev/null && [ "$(xdotool getactivewindow 2>/dev/null)" = "$window" ]; }
 # wine_prefix DIR: Wine runs in a new prefix DIR (made on first use) with no
-# search path but Windows' own, its programs ended when the script ends.
-wine_prefix() { export WINEPREFIX="$1" WINEDEBUG=-all && unset WINEPATH && rm -rf "$1" && at_exit 'wineserver -k 2>/dev/null || true'; }
+# search path but Windows' own and no menu builder (it would copy Start-menu
+# entries into this machine's menus), its programs ended when the script ends.
+wine_prefix() { export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d && unset WINEPATH && rm -rf "$1" && at_exit 'wineserver -k 2>/dev/null || true'; }
 
 # The chart's scripts.
 # run COMMAND...: runs COMMAND with no input, leaving its exit status in

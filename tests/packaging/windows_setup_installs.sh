@@ -22,7 +22,7 @@ setup=$(realpath "$1") program=$2 name=$3 version=$4 work=$(realpath -m "$5")
 
 mkdir -p "$work"
 wine_prefix "$work/wineprefix"
-WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml=" wine wineboot -i >/dev/null 2>&1 || fail "wineboot could not make $WINEPREFIX"
+WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml=;$WINEDLLOVERRIDES" wine wineboot -i >/dev/null 2>&1 || fail "wineboot could not make $WINEPREFIX"
 wineserver -w
 
 windows_variable() { wine cmd /c echo "%$1%" </dev/null 2>/dev/null | tr -d '\r'; }

@@ -26,7 +26,7 @@ pattern='for face in .* wine reg add .*Fonts.*'
 register=$(grep -x "$pattern" "$readme" | awk '1; END { exit NR != 1 }') || fail "$readme gives not one command that registers the fonts"
 wine_prefix "$scratch/wineprefix"
 say "in a fresh prefix: $register"
-WINEDLLOVERRIDES="mscoree,mshtml=" sh -ec "$register" >/dev/null 2>&1 || fail "the README's command failed"
+WINEDLLOVERRIDES="mscoree,mshtml=;$WINEDLLOVERRIDES" sh -ec "$register" >/dev/null 2>&1 || fail "the README's command failed"
 wineserver -w
 sh "$here/windows_shows_result.sh" "$shot" "$top/angulon.exe" "MATERIAL THICKNESS:"
 

@@ -59,7 +59,18 @@ constexpr std::array<FieldDescription, 4> indicationDepth{{
     {"DEPTH", Role::Result, "= INDICATION DEPTH", "Label20", "Indication Depth"},
 }};
 
-constexpr std::array<PanelDescription, 3> panels{{
+constexpr std::array<FieldDescription, 8> locate{{
+    {"OD", Role::Input, "OUTSIDE DIAMETER:", "LOC_OD_LABEL", "Enter the Outside Diameter (Empty for a Flat Plate)"},
+    {"WALL", Role::Input, "WALL THICKNESS:", "LOC_WALL_LABEL", "Enter the Wall Thickness"},
+    {"MEAS_ANGLE", Role::Angle, "REFRACTED ANGLE:", "LOC_ANGLE_LABEL", "Enter the Measured Refracted Angle"},
+    {"LOC_SP", Role::Input, "INDICATION SOUND PATH:", "LOC_SP_LABEL", "Enter the Indication Sound Path", true},
+    {"LEG", Role::Result, "= LEG", "LOC_LEG_LABEL", "The Leg of the Sound Path"},
+    {"LOC_DEPTH", Role::Result, "= DEPTH", "LOC_DEPTH_LABEL", "Depth Below the Outside Surface"},
+    {"SURF_DIST", Role::Result, "= SURFACE DISTANCE", "LOC_SURF_LABEL", "Distance Along the Outside Surface"},
+    {"SETUP", Role::Result, "THE BEAM IN THIS PART", "LOC_SETUP_LABEL", "Where the Beam Goes in This Part"},
+}};
+
+constexpr std::array<PanelDescription, 4> panels{{
     {"Frame1",
      "Sound Path",
      " Sound path ",
@@ -90,6 +101,16 @@ constexpr std::array<PanelDescription, 3> panels{{
      {"Option3", "Label24", Unit::Millimetre},
      overTexts<IndicationDepthFields, calculateIndicationDepth>,
      overTexts<IndicationDepthFields, clearIndicationDepth>},
+    {"LOCATE_FRAME",
+     "Locate",
+     "Locate",
+     locate,
+     {"LOC_CALC", "CALCULATE", "Locate the Reflector"},
+     {"LOC_CLEAR", "CLEAR", clearTooltip},
+     {"opt_INCH_LOC", "LOC_INCH_LABEL", Unit::Inch},
+     {"opt_MILLI_LOC", "LOC_MILLI_LABEL", Unit::Millimetre},
+     overTexts<LocateFields, calculateLocate>,
+     overTexts<LocateFields, clearLocate>},
 }};
 
 // A Fields struct's panel index names the panel whose fields its texts are.
@@ -99,13 +120,15 @@ constexpr bool holds(std::span<const FieldDescription> fields)
     return panels[Fields::panel].fields.data() == fields.data() && fields.size() == Fields::members.size();
 }
 static_assert(holds<SoundPathFields>(soundPath) && holds<SurfaceTravelFields>(surfaceTravel)
-              && holds<IndicationDepthFields>(indicationDepth));
+              && holds<IndicationDepthFields>(indicationDepth) && holds<LocateFields>(locate));
 
 } // namespace
 
 std::string_view unitCaption(Unit unit) { return unit == Unit::Inch ? "Inch" : "Millimeter"; }
 
-std::span<const PanelDescription> calculatorPanels() { return panels; }
+std::span<const PanelDescription> calculatorPanels() { return std::span(panels).first(3); }
+const PanelDescription &locatePanel() { return panels.back(); }
+std::span<const PanelDescription> allPanels() { return panels; }
 
 std::string angleChoices()
 {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/indicationdepth.h"
+#include "core/locate.h"
 #include "core/number.h"
 #include "core/outcome.h"
 #include "core/soundpath.h"
@@ -60,12 +61,16 @@ struct PanelDescription {
 
 // The calculator panels in the tab strip's order.
 std::span<const PanelDescription> calculatorPanels();
+// The Locate calculator, which the window opens apart from its tabs.
+const PanelDescription &locatePanel();
+// The tab strip's panels, then Locate.
+std::span<const PanelDescription> allPanels();
 
 // The description of the panel a Fields struct holds the texts of.
 template <class Fields>
 const PanelDescription &describe()
 {
-    return calculatorPanels()[Fields::panel];
+    return allPanels()[Fields::panel];
 }
 
 // Each field text's member with its role, in the description's order.

@@ -22,7 +22,7 @@ struct IndicationDepthFields {
     static constexpr std::array<std::string IndicationDepthFields::*, 4> members{
         &IndicationDepthFields::thickness, &IndicationDepthFields::abSoundPath,
         &IndicationDepthFields::indicationSoundPath, &IndicationDepthFields::depth};
-    static constexpr std::size_t panel = 2; // its place in calculatorPanels()
+    static constexpr std::size_t panel = 2; // its place in allPanels()
     bool operator==(const IndicationDepthFields &) const = default;
 };
 

@@ -21,7 +21,7 @@ struct SoundPathFields {
     static constexpr std::array<std::string SoundPathFields::*, 4> members{
         &SoundPathFields::thickness, &SoundPathFields::angle, &SoundPathFields::abSoundPath,
         &SoundPathFields::abcSoundPath};
-    static constexpr std::size_t panel = 0; // its place in calculatorPanels()
+    static constexpr std::size_t panel = 0; // its place in allPanels()
     bool operator==(const SoundPathFields &) const = default;
 };
 

@@ -19,7 +19,7 @@ struct SurfaceTravelFields {
     // The texts in the order of the panel's description (core/description.h).
     static constexpr std::array<std::string SurfaceTravelFields::*, 3> members{
         &SurfaceTravelFields::soundPath, &SurfaceTravelFields::angle, &SurfaceTravelFields::surfaceTravel};
-    static constexpr std::size_t panel = 1; // its place in calculatorPanels()
+    static constexpr std::size_t panel = 1; // its place in allPanels()
     bool operator==(const SurfaceTravelFields &) const = default;
 };
 

@@ -29,7 +29,7 @@ std::variant<Decimal, std::string> rangeDecimal(const std::string &text, const C
     const char decimal = request.decimal;
     auto number = readInput(text, decimal);
     if (!number)
-        return std::string("not a number, such as 6") + decimal + "5 or 1 1/4";
+        return notANumber(decimal);
     if (const auto mismatch = unitMismatch(*number, names::thickness, unitRule(request.inch)))
         return mismatch->text;
     if (!number->plain)

@@ -45,6 +45,8 @@ std::variant<double, Prompt> takeInput(std::string_view text, std::string_view n
     return input->value;
 }
 
+std::string notANumber(char decimal) { return std::string("not a number, such as 6") + decimal + "5 or 1 1/4"; }
+
 std::optional<Prompt> unitMismatch(const Number &number, std::string_view name, Unit selected)
 {
     // The selected unit only names the result: a value typed in the other unit

@@ -25,6 +25,10 @@ bool isEmpty(std::string_view text);
 // than the panel's selected one.
 std::variant<double, Prompt> takeInput(std::string_view text, std::string_view name, Unit selected, char decimal);
 
+// What a command line says of a text that is not a number, with examples
+// written with the separator given.
+std::string notANumber(char decimal);
+
 // The prompt for a number typed with a unit other than the selected one,
 // naming the field; none when the number has no unit or the selected one.
 std::optional<Prompt> unitMismatch(const Number &number, std::string_view name, Unit selected);

@@ -3,12 +3,12 @@
 // CSV, a printable HTML page or a spreadsheet.
 
 #include "angulon/version.h"
+#include "chart/commandline.h"
 #include "chart/options.h"
 #include "chart/outputfile.h"
 #include "chart/writers.h"
 #include "core/fieldrules.h"
 
-#include <clocale>
 #include <cstdio>
 #include <stdexcept>
 #include <string>
@@ -17,22 +17,7 @@
 
 namespace {
 
-// The separator the window takes from the same locale, by the same rule.
-// Numbers are written by the program's own rules after that; the C library's
-// (which the spreadsheet library formats with) go back to the point.
-char localeDecimal()
-{
-    std::setlocale(LC_NUMERIC, "");
-    const char decimal = core::decimalSeparator(std::localeconv()->decimal_point);
-    std::setlocale(LC_NUMERIC, "C");
-    return decimal;
-}
-
-int refuse(const std::string &option, const std::string &problem)
-{
-    std::fprintf(stderr, "angulon-chart: %s: %s\n", option.c_str(), problem.c_str());
-    return 2;
-}
+constexpr std::string_view program = "angulon-chart";
 
 const char *optionOf(core::ChartRefusal::Input input)
 {
@@ -41,6 +26,7 @@ const char *optionOf(core::ChartRefusal::Input input)
     case core::ChartRefusal::Input::To: return "--to";
     case core::ChartRefusal::Input::Step: return "--step";
     case core::ChartRefusal::Input::Angles: return "--angles";
+    case core::ChartRefusal::Input::OutsideDiameter: return "--od";
     case core::ChartRefusal::Input::Row: break;
     }
     // A row the window refuses is one the range reached too far for; its
@@ -53,14 +39,14 @@ const char *optionOf(core::ChartRefusal::Input input)
 int main(int argc, char **argv)
 {
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    const auto parsed = chart::parseOptions(arguments, localeDecimal());
+    const auto parsed = chart::parseOptions(arguments, chart::localeDecimal());
     if (const auto *error = std::get_if<chart::UsageError>(&parsed))
-        return refuse(error->option, error->problem + " (see angulon-chart --help)");
+        return chart::refuse(program, error->option, error->problem + " (see angulon-chart --help)");
     const chart::Options &options = std::get<chart::Options>(parsed);
     // A spreadsheet's bytes would only garble a terminal; a pipe takes them.
     if (options.action == chart::Options::Action::Chart && options.format == chart::Format::Xlsx
         && options.output.empty() && isatty(1))
-        return refuse("--format", "xlsx is not written to a terminal; give a file with -o");
+        return chart::refuse(program, "--format", "xlsx is not written to a terminal; give a file with -o");
 
     std::string output;
     switch (options.action) {
@@ -69,7 +55,7 @@ int main(int argc, char **argv)
     case chart::Options::Action::Chart: {
         const auto result = core::makeChart(options.request);
         if (const auto *refusal = std::get_if<core::ChartRefusal>(&result))
-            return refuse(optionOf(refusal->input), refusal->problem);
+            return chart::refuse(program, optionOf(refusal->input), refusal->problem);
         const chart::Sheet sheet{options.request, std::get<core::Chart>(result), angulon::version, options.paper};
         // Only the spreadsheet library can fail here, when it cannot make its file.
         try {

@@ -15,14 +15,20 @@ namespace chart {
 namespace {
 const char helpStart[] = R"(Usage: angulon-chart --from A --to B --step S [OPTION]...
 Prints the sound paths and skip distances of an angle-beam probe for every
-thickness from A to B by S, each cell as the Angulon window shows it.
+thickness from A to B by S, each cell as the Angulon window shows it; or,
+with --od, for every wall of a pipe, each cell the true value.
 
   --from A          first thickness
   --to B            last thickness (included when the steps reach it)
   --step S          step between thicknesses, greater than zero
   --angles LIST     refracted angles, any of )";
 const char helpEnd[] = R"(, comma-separated,
-                    in the order wanted (default: all, in that order)
+                    in the order wanted (default: all, in that order);
+                    with --od any angle above 0 and below 90, listed with
+                    semicolons where one has a decimal comma ("68,5;45")
+  --od D            the outside diameter of a pipe scanned from outside:
+                    the thicknesses are its walls, each below D/2, and a
+                    last column gives the angle at the inside wall
   --unit UNIT       in or mm, in any case: names the results; nothing is
                     converted (default: in)
   --decimal SEP     . or , (default: the locale's decimal separator)
@@ -43,7 +49,9 @@ Numbers are read as the window reads them: "6,5" with the decimal comma,
 Thicknesses are above zero, with at most six decimals.
 
 A-B-C is the Sound Path panel's own result, twice the unrounded A-B, so it
-can differ in the last decimal from twice the A-B shown.
+can differ in the last decimal from twice the A-B shown. With --od, A-B is
+the path to the inside wall, the half skip the arc on the outside surface to
+above where the beam meets it; a wall the beam misses has "misses".
 
 Exit status: 0 when the chart was written, 1 when it could not be written,
 2 when the command line was refused.
@@ -54,38 +62,36 @@ std::string helpText() { return helpStart + core::angleChoices() + helpEnd; }
 
 namespace {
 
-enum class Key { From, To, Step, Angles, Unit, Decimal, Format, Paper, Output, Help, Version };
-
-struct Spelling {
-    std::string_view name;
-    Key key;
-    bool takesValue;
-};
+enum class Key { From, To, Step, Angles, Unit, Decimal, Format, Paper, Output, Help, Version, OutsideDiameter };
+constexpr int slot(Key key) { return static_cast<int>(key); }
 
 // In the order of Key, then the other spellings.
-constexpr std::array<Spelling, 12> spellings{{
-    {"--from", Key::From, true},
-    {"--to", Key::To, true},
-    {"--step", Key::Step, true},
-    {"--angles", Key::Angles, true},
-    {"--unit", Key::Unit, true},
-    {"--decimal", Key::Decimal, true},
-    {"--format", Key::Format, true},
-    {"--paper", Key::Paper, true},
-    {"-o", Key::Output, true},
-    {"--help", Key::Help, false},
-    {"--version", Key::Version, false},
-    {"-h", Key::Help, false},
+constexpr std::array<Spelling, 13> spellings{{
+    {"--from", slot(Key::From), true},
+    {"--to", slot(Key::To), true},
+    {"--step", slot(Key::Step), true},
+    {"--angles", slot(Key::Angles), true},
+    {"--unit", slot(Key::Unit), true},
+    {"--decimal", slot(Key::Decimal), true},
+    {"--format", slot(Key::Format), true},
+    {"--paper", slot(Key::Paper), true},
+    {"-o", slot(Key::Output), true},
+    {"--help", slot(Key::Help), false},
+    {"--version", slot(Key::Version), false},
+    {"--od", slot(Key::OutsideDiameter), true},
+    {"-h", slot(Key::Help), false},
 }};
 
 std::vector<std::string> splitAngles(std::string_view list)
 {
-    // An empty list names no angle, not one empty angle.
+    // An empty list names no angle, not one empty angle. Angles with the
+    // decimal comma ("68,5;45") are listed with semicolons.
     std::vector<std::string> angles;
     if (list.empty())
         return angles;
+    const char separator = list.find(';') == list.npos ? ',' : ';';
     for (;;) {
-        const std::size_t comma = list.find(',');
+        const std::size_t comma = list.find(separator);
         angles.emplace_back(list.substr(0, comma));
         if (comma == std::string_view::npos)
             return angles;
@@ -93,59 +99,17 @@ std::vector<std::string> splitAngles(std::string_view list)
     }
 }
 
-// Names are compared in lower case: "MM", "XLSX" and "A4" are what they say.
-std::string lowerCase(std::string text)
-{
-    for (char &c : text)
-        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    return text;
-}
-
 } // namespace
 
 std::variant<Options, UsageError> parseOptions(std::span<const std::string_view> arguments, char localeDecimal)
 {
     Options options;
-    std::array<std::optional<std::string>, spellings.size()> values;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        std::string_view argument = arguments[i];
-        std::optional<std::string_view> attached;
-        // "--from=5" as well as "--from 5"; "-o" takes its file only apart.
-        if (const std::size_t equals = argument.find('='); argument.starts_with("--") && equals != argument.npos) {
-            attached = argument.substr(equals + 1);
-            argument = argument.substr(0, equals);
-        }
-        const Spelling *spelling = nullptr;
-        for (const Spelling &candidate : spellings) {
-            if (candidate.name == argument)
-                spelling = &candidate;
-        }
-        if (!spelling) {
-            if (argument.starts_with("-") && argument.size() > 1)
-                return UsageError{std::string(argument), "unknown option"};
-            return UsageError{std::string(argument), "unexpected argument; options need their name"};
-        }
-        const std::string name(spelling->name);
-        const auto slot = static_cast<std::size_t>(spelling->key);
-        if (values[slot])
-            return UsageError{name, "given twice"};
-        if (!spelling->takesValue) {
-            if (attached)
-                return UsageError{name, "takes no value"};
-            values[slot] = "";
-            continue;
-        }
-        if (!attached) {
-            if (i + 1 == arguments.size())
-                return UsageError{name, "needs a value"};
-            attached = arguments[++i];
-        }
-        values[slot] = std::string(*attached);
-    }
+    auto read = readArguments(arguments, spellings, false);
+    if (auto *error = std::get_if<UsageError>(&read))
+        return std::move(*error);
+    Arguments &values = std::get<Arguments>(read);
 
-    const auto value = [&values](Key key) -> std::optional<std::string> & {
-        return values[static_cast<std::size_t>(key)];
-    };
+    const auto value = [&values](Key key) -> std::optional<std::string> & { return values[slot(key)]; };
     if (value(Key::Help)) {
         options.action = Options::Action::Help;
         return options;
@@ -156,20 +120,17 @@ std::variant<Options, UsageError> parseOptions(std::span<const std::string_view>
     }
 
     core::ChartRequest &request = options.request;
-    request.decimal = localeDecimal;
-    if (const auto &decimal = value(Key::Decimal)) {
-        if (*decimal != "." && *decimal != ",")
-            return UsageError{"--decimal", "must be . or ,"};
-        request.decimal = decimal->front();
-    }
-    for (const Key key : {Key::Unit, Key::Format, Key::Paper}) {
+    const auto decimal = readDecimal(value(Key::Decimal), localeDecimal);
+    if (const auto *error = std::get_if<UsageError>(&decimal))
+        return *error;
+    request.decimal = std::get<char>(decimal);
+    const auto inch = readUnit(value(Key::Unit));
+    if (const auto *error = std::get_if<UsageError>(&inch))
+        return *error;
+    request.inch = std::get<bool>(inch);
+    for (const Key key : {Key::Format, Key::Paper}) {
         if (auto &name = value(key))
             name = lowerCase(*name);
-    }
-    if (const auto &unit = value(Key::Unit)) {
-        if (*unit != "in" && *unit != "mm")
-            return UsageError{"--unit", "must be in or mm"};
-        request.inch = *unit == "in";
     }
     if (const auto &format = value(Key::Format)) {
         constexpr std::array<std::pair<std::string_view, Format>, 4> formats{
@@ -189,10 +150,12 @@ std::variant<Options, UsageError> parseOptions(std::span<const std::string_view>
         request.angles.emplace_back(angle.text);
     if (const auto &angles = value(Key::Angles))
         request.angles = splitAngles(*angles);
+    if (const auto &outsideDiameter = value(Key::OutsideDiameter))
+        request.outsideDiameter = *outsideDiameter;
     for (const auto &[key, target] :
          {std::pair{Key::From, &request.from}, std::pair{Key::To, &request.to}, std::pair{Key::Step, &request.step}}) {
         if (!value(key))
-            return UsageError{std::string(spellings[static_cast<std::size_t>(key)].name), "is missing"};
+            return UsageError{std::string(spellings[static_cast<std::size_t>(slot(key))].name), "is missing"};
         *target = *value(key);
     }
     if (const auto &output = value(Key::Output)) {

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "chart/commandline.h"
 #include "chart/writers.h"
 #include "core/chart.h"
 
@@ -23,14 +24,6 @@ struct Options {
     Format format = Format::Text;
     Paper paper = Paper::A4; // by default A4 for a chart in mm, Letter for one in inches
     std::string output = {}; // empty: standard output
-};
-
-// A command line that cannot be carried out: the option or argument at
-// fault and what is wrong.
-struct UsageError {
-    std::string option;
-    std::string problem;
-    bool operator==(const UsageError &) const = default;
 };
 
 // Reads the arguments after the program's name. localeDecimal is the

@@ -85,7 +85,7 @@ std::string writeXlsx(const Sheet &sheet)
 
     std::string title = "Angulon chart";
     std::string subject = rangeText(sheet, "\u00b0");
-    std::string comments = std::string(abcNote) + " Written by angulon-chart " + std::string(sheet.version) + ".";
+    std::string comments = std::string(note(sheet)) + " Written by angulon-chart " + std::string(sheet.version) + ".";
     std::string author = "angulon-chart";
     lxw_doc_properties properties{};
     properties.title = title.data();
@@ -119,11 +119,11 @@ std::string writeXlsx(const Sheet &sheet)
     const auto names = headers(sheet.request);
     const core::Chart &chart = sheet.chart;
     for (std::size_t angle = 0; angle < chart.angles.size(); ++angle) {
-        const std::string name = std::string(chart.angles[angle].text) + "\u00b0";
+        const std::string name = chart.angleText(angle) + "\u00b0";
         lxw_worksheet *worksheet = workbook_add_worksheet(workbook.get(), name.c_str());
         if (!worksheet)
             throw std::runtime_error("cannot add the sheet " + name);
-        for (lxw_col_t column = 0; column < columnCount; ++column) {
+        for (lxw_col_t column = 0; column < names.size(); ++column) {
             check(worksheet_set_column(worksheet, column, column, 12, nullptr));
             check(worksheet_write_string(worksheet, 0, column, names[column].c_str(), bold));
         }
@@ -138,8 +138,15 @@ std::string writeXlsx(const Sheet &sheet)
         for (std::size_t k = 0; k < chart.thicknesses(); ++k) {
             const auto line = static_cast<lxw_row_t>(k + 1);
             const auto row = cells(chart.row(k, angle));
-            for (lxw_col_t column = 0; column < columnCount; ++column) {
+            for (lxw_col_t column = 0; column < names.size(); ++column) {
                 const core::ChartCell &cell = *row[column];
+                // A pipe's missed wall: four cells left empty and a word.
+                if (cell.text.empty())
+                    continue;
+                if (cell.text == core::chartMisses) {
+                    check(worksheet_write_string(worksheet, line, column, cell.text.c_str(), nullptr));
+                    continue;
+                }
                 check(worksheet_write_number(worksheet, line, column, cell.value, formatOf(numberFormat(cell))));
             }
         }

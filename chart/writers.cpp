@@ -4,6 +4,7 @@
 
 #include "core/anglefactors.h"
 #include "core/fieldrules.h"
+#include "core/locate.h"
 
 #include <algorithm>
 #include <array>
@@ -14,28 +15,40 @@ namespace chart {
 
 using core::ChartRow;
 
-std::array<std::string, columnCount> headers(const core::ChartRequest &request)
+std::size_t columns(const core::ChartRequest &request) { return request.pipe() ? maxColumns : maxColumns - 1; }
+
+std::vector<std::string> headers(const core::ChartRequest &request)
 {
     const std::string unit = " (" + std::string(core::unitSuffix(core::unitRule(request.inch)).substr(1)) + ")";
-    return {"Thickness" + unit, "Angle", "A-B" + unit, "A-B-C" + unit, "Half skip" + unit, "Full skip" + unit};
+    std::vector<std::string> names{"Thickness" + unit, "Angle",           "A-B" + unit, "A-B-C" + unit,
+                                   "Half skip" + unit, "Full skip" + unit};
+    if (request.pipe())
+        names.emplace_back("Angle at ID");
+    return names;
 }
 
-std::array<const core::ChartCell *, columnCount> cells(const ChartRow &row)
+std::array<const core::ChartCell *, maxColumns> cells(const ChartRow &row)
 {
-    return {&row.thickness, &row.angle, &row.abSoundPath, &row.abcSoundPath, &row.halfSkip, &row.fullSkip};
+    return {&row.thickness, &row.angle,    &row.abSoundPath,  &row.abcSoundPath,
+            &row.halfSkip,  &row.fullSkip, &row.angleAtInside};
 }
 
 std::string rangeText(const Sheet &sheet, std::string_view degree)
 {
     const core::Chart &chart = sheet.chart;
-    std::string text = "thickness " + chart.from + " to " + chart.to + " by " + chart.step
-                       + std::string(core::unitSuffix(core::unitRule(sheet.request.inch))) + ", angles ";
+    const std::string unit(core::unitSuffix(core::unitRule(sheet.request.inch)));
+    std::string text = (sheet.request.pipe() ? "OD " + chart.outsideDiameter + unit + ", wall " : "thickness ")
+                       + chart.from + " to " + chart.to + " by " + chart.step + unit + ", angles ";
     for (std::size_t i = 0; i < chart.angles.size(); ++i)
-        text.append(i ? ", " : "").append(chart.angles[i].text).append(degree);
+        text.append(i ? ", " : "").append(chart.angleText(i)).append(degree);
     return text;
 }
 
 const char abcNote[] = "A-B-C is the Sound Path panel's own result (twice the unrounded A-B), not twice the A-B shown.";
+const char pipeNote[] = "Each cell is the true value rounded once: A-B the path to the inside wall, A-B-C back to the "
+                        "outside surface, the skips along the outside surface.";
+
+std::string_view note(const Sheet &sheet) { return sheet.request.pipe() ? pipeNote : abcNote; }
 
 namespace {
 
@@ -44,13 +57,13 @@ template <class Write>
 void eachLine(const Sheet &sheet, Write write)
 {
     const auto names = headers(sheet.request);
-    std::array<const std::string *, columnCount> headerCells{};
-    for (std::size_t i = 0; i < columnCount; ++i)
+    std::array<const std::string *, maxColumns> headerCells{};
+    for (std::size_t i = 0; i < names.size(); ++i)
         headerCells[i] = &names[i];
     write(headerCells);
     for (const ChartRow &row : sheet.chart.rows) {
-        std::array<const std::string *, columnCount> texts{};
-        for (std::size_t i = 0; i < columnCount; ++i)
+        std::array<const std::string *, maxColumns> texts{};
+        for (std::size_t i = 0; i < names.size(); ++i)
             texts[i] = &cells(row)[i]->text;
         write(texts);
     }
@@ -175,6 +188,31 @@ footer { margin-top: 10pt; font-size: 8pt; }
 }
 )";
 
+// The a-th angle's page and class name: "angle70", "angle68_5" (a
+// separator would end a CSS name).
+std::string pageName(const core::Chart &chart, std::size_t a)
+{
+    std::string name = "angle" + chart.angleText(a);
+    std::ranges::replace_if(
+        name, [](char c) { return c == '.' || c == ','; }, '_');
+    return name;
+}
+
+// A pipe's cross-section at the chart's last wall for the a-th angle: the
+// beam to where it is back on the outside surface, or, where it misses the
+// inside wall, along one chord.
+std::string pipeDrawing(const Sheet &sheet, std::size_t a)
+{
+    const core::ChartRequest &request = sheet.request;
+    const core::ChartRow &last = sheet.chart.row(sheet.chart.thicknesses() - 1, a);
+    const auto part = core::readPart(request.outsideDiameter, last.thickness.text, request.angles[a],
+                                     core::unitRule(request.inch), request.decimal);
+    const core::Beam beam(std::get<core::Part>(part));
+    const double path = beam.setup().reaches ? beam.setup().skipPath : beam.legPath();
+    return core::drawingSvg(core::drawLocation(beam, path), "The beam at " + last.angle.text + " degrees in a wall of "
+                                                                + last.thickness.text + ", to scale");
+}
+
 std::string footerText(const Sheet &sheet) { return "Written by angulon-chart " + std::string(sheet.version) + "."; }
 
 // A page named after each angle, so that the margin box names the angle of
@@ -186,10 +224,10 @@ std::string pageRules(const Sheet &sheet)
     std::string rules = std::string("@page { size: ") + (sheet.paper == Paper::A4 ? "A4" : "letter")
                         + "; @top-left { content: \"Angulon chart: " + rangeText(sheet, "\\B0 ")
                         + "\"; } @bottom-left { content: \"" + footerText(sheet) + "\"; } }\n";
-    for (const core::AngleFactors &factors : sheet.chart.angles) {
-        const std::string angle(factors.text);
-        rules += "@page angle" + angle + " { @top-right { content: \"" + angle + "\\B0  probe\"; } }\n";
-        rules += ".angle" + angle + " { page: angle" + angle + "; }\n";
+    for (std::size_t a = 0; a < sheet.chart.angles.size(); ++a) {
+        const std::string &angle = sheet.chart.angleText(a), page = pageName(sheet.chart, a);
+        rules += "@page " + page + " { @top-right { content: \"" + angle + "\\B0  probe\"; } }\n";
+        rules += "." + page + " { page: " + page + "; }\n";
     }
     return rules;
 }
@@ -213,18 +251,19 @@ std::string htmlEscaped(std::string_view text)
 
 std::string writeText(const Sheet &sheet)
 {
+    const std::size_t count = columns(sheet.request);
     const auto names = headers(sheet.request);
-    std::array<std::size_t, columnCount> widths{};
-    for (std::size_t i = 0; i < columnCount; ++i)
+    std::array<std::size_t, maxColumns> widths{};
+    for (std::size_t i = 0; i < count; ++i)
         widths[i] = names[i].size();
     for (const ChartRow &row : sheet.chart.rows) {
         const auto texts = cells(row);
-        for (std::size_t i = 0; i < columnCount; ++i)
+        for (std::size_t i = 0; i < count; ++i)
             widths[i] = std::max(widths[i], texts[i]->text.size());
     }
-    std::string text = "Angulon chart: " + rangeText(sheet, "") + " degrees\n" + abcNote + "\n\n";
+    std::string text = "Angulon chart: " + rangeText(sheet, "") + " degrees\n" + std::string(note(sheet)) + "\n\n";
     const auto line = [&](const auto &texts) {
-        for (std::size_t i = 0; i < columnCount; ++i) {
+        for (std::size_t i = 0; i < count; ++i) {
             const std::string &cell = *texts[i];
             text.append(i ? 2 : 0, ' ').append(widths[i] - cell.size(), ' ').append(cell);
         }
@@ -242,8 +281,9 @@ std::string writeCsv(const Sheet &sheet)
     const char separator = sheet.request.decimal == ',' ? ';' : ',';
     std::string csv;
     csv.reserve(64 * (sheet.chart.rows.size() + 1));
+    const std::size_t count = columns(sheet.request);
     const auto record = [&](const auto &texts) {
-        for (std::size_t i = 0; i < columnCount; ++i)
+        for (std::size_t i = 0; i < count; ++i)
             csv.append(i ? 1 : 0, separator).append(*texts[i]);
         csv += "\r\n";
     };
@@ -259,12 +299,13 @@ std::string writeHtml(const Sheet &sheet)
     std::string html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<meta name=\"viewport\" "
                        "content=\"width=device-width, initial-scale=1\">\n<title>Angulon chart: "
                        + range + "</title>\n<style>" + pageRules(sheet) + style
-                       + "</style>\n</head>\n<body>\n<header class=\"angle" + std::string(chart.angles.front().text)
-                       + "\">\n<h1>Angulon chart</h1>\n<p>For " + range
-                       + ". Each cell is what the Angulon window shows for its row: A-B and A-B-C on Sound Path with "
-                         "the thickness typed; the half and full skip on Surface Travel with A-B and A-B-C pasted "
-                         "as shown. "
-                       + htmlEscaped(abcNote) + "</p>\n<table class=\"technique\">\n";
+                       + "</style>\n</head>\n<body>\n<header class=\"" + pageName(chart, 0)
+                       + "\">\n<h1>Angulon chart</h1>\n<p>For " + range + ". "
+                       + (request.pipe() ? ""
+                                         : "Each cell is what the Angulon window shows for its row: A-B and A-B-C on "
+                                           "Sound Path with the thickness typed; the half and full skip on Surface "
+                                           "Travel with A-B and A-B-C pasted as shown. ")
+                       + htmlEscaped(note(sheet)) + "</p>\n<table class=\"technique\">\n";
     // What a technique sheet carries, left blank for the inspector's hand.
     constexpr std::array<std::array<const char *, 2>, 3> entries{
         {{"Procedure", "Inspector"}, {"Probe and serial", "Date"}, {"Instrument", "Signature"}}};
@@ -274,12 +315,18 @@ std::string writeHtml(const Sheet &sheet)
     const auto names = headers(request);
     const std::size_t thicknesses = chart.thicknesses();
     for (std::size_t angle = 0; angle < chart.angles.size(); ++angle) {
-        const std::string degrees(chart.angles[angle].text);
-        html += "<section class=\"angle" + degrees + "\">\n<h2>" + degrees + "\u00b0 probe</h2>\n<figure>\n"
-                + beamDrawing(chart.angles[angle])
-                + "<figcaption>A: the beam enters the scanning surface; B: it meets the back wall; C: it is back "
-                  "on the surface. A-B is one leg, A-B-C the full skip; the half and full skip are measured on "
-                  "the surface from A.</figcaption>\n</figure>\n<table class=\"chart\">\n<thead>\n<tr>";
+        const std::string &degrees = chart.angleText(angle);
+        html += "<section class=\"" + pageName(chart, angle) + "\">\n<h2>" + degrees + "\u00b0 probe</h2>\n<figure>\n";
+        if (request.pipe())
+            html += pipeDrawing(sheet, angle) + "<figcaption>The pipe at its last wall, " + chart.to
+                    + ", to scale: the beam from the index point to where it is back on the outside surface, or "
+                      "where it misses the inside wall, along one chord.</figcaption>\n";
+        else
+            html += beamDrawing(chart.angles[angle])
+                    + "<figcaption>A: the beam enters the scanning surface; B: it meets the back wall; C: it is back "
+                      "on the surface. A-B is one leg, A-B-C the full skip; the half and full skip are measured on "
+                      "the surface from A.</figcaption>\n";
+        html += "</figure>\n<table class=\"chart\">\n<thead>\n<tr>";
         for (const std::string &name : names)
             html += "<th>" + htmlEscaped(name) + "</th>";
         html += "</tr>\n</thead>\n";
@@ -292,8 +339,8 @@ std::string writeHtml(const Sheet &sheet)
             else if (k == 0)
                 html += "<tbody>\n";
             html += "<tr>";
-            for (const core::ChartCell *cell : cells(chart.row(k, angle)))
-                html += "<td>" + htmlEscaped(cell->text) + "</td>";
+            for (std::size_t column = 0; column < names.size(); ++column)
+                html += "<td>" + htmlEscaped(cells(chart.row(k, angle))[column]->text) + "</td>";
             html += "</tr>\n";
         }
         html += "</tbody>\n</table>\n</section>\n";

@@ -27,18 +27,27 @@ struct Sheet {
     Paper paper = Paper::A4;
 };
 
-inline constexpr std::size_t columnCount = 6;
+// A chart's columns: six, and for a pipe a seventh, the angle at the inside
+// wall.
+inline constexpr std::size_t maxColumns = 7;
+std::size_t columns(const core::ChartRequest &request);
 
-// The columns' headers, naming the unit, and a row's cells, in that order.
-std::array<std::string, columnCount> headers(const core::ChartRequest &request);
-std::array<const core::ChartCell *, columnCount> cells(const core::ChartRow &row);
+// The columns' headers, naming the unit, and a row's cells, in that order;
+// a plate's row has no seventh.
+std::vector<std::string> headers(const core::ChartRequest &request);
+std::array<const core::ChartCell *, maxColumns> cells(const core::ChartRow &row);
 
 // The chart's range and angles in words ("thickness 1 to 2 by 1 mm, angles
-// 70, 45" with degree after each angle).
+// 70, 45" with degree after each angle; "OD 200, wall 10 to 20 by 5 mm,
+// angles ..." for a pipe).
 std::string rangeText(const Sheet &sheet, std::string_view degree);
 
-// How A-B-C is reached, for a reader who would check it by doubling A-B.
+// How A-B-C is reached, for a reader who would check it by doubling A-B,
+// and how a pipe's cells are.
 extern const char abcNote[];
+extern const char pipeNote[];
+// The one that fits the sheet.
+std::string_view note(const Sheet &sheet);
 
 // Aligned columns under a title line and a line on how A-B-C is reached,
 // for a terminal or a plain printer.

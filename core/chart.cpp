@@ -4,6 +4,7 @@
 
 #include "core/anglefactors.h"
 #include "core/fieldrules.h"
+#include "core/locate.h"
 
 #include <algorithm>
 #include <array>
@@ -87,6 +88,50 @@ ChartCell cell(std::string text, char decimal)
 
 ChartRefusal refuse(ChartRefusal::Input input, std::string problem) { return ChartRefusal{input, std::move(problem)}; }
 
+// A pipe's row at its wall and the angle as typed: the beam's setup, each
+// value rounded once; the angle as the locator reads it. A refused part is
+// refused by the input at fault: the wall by the end of the range it is
+// reached from, the first row's wall by the start.
+std::optional<ChartRefusal> pipeRow(ChartRow &row, const ChartRequest &request, const std::string &angle, bool first,
+                                    std::string &outsideDiameter)
+{
+    using Input = ChartRefusal::Input;
+    const char decimal = request.decimal;
+    const Unit unit = unitRule(request.inch);
+    const auto read = readPart(request.outsideDiameter, row.thickness.text, angle, unit, decimal);
+    if (const auto *refusal = std::get_if<LocateRefusal>(&read)) {
+        const Input wall = first ? Input::From : Input::To;
+        switch (refusal->input) {
+        case LocateInput::Angle: return refuse(Input::Angles, angle + ": " + refusal->problem);
+        case LocateInput::Wall: return refuse(wall, row.thickness.text + ": " + refusal->problem);
+        default:
+            // A diameter that is read and holds the thinnest of walls is
+            // refused for this wall, which the range reached.
+            if (std::holds_alternative<Part>(readPart(request.outsideDiameter, "1E-300", angle, unit, decimal)))
+                return refuse(wall, "wall " + row.thickness.text + ": the outside diameter " + refusal->problem);
+            return refuse(Input::OutsideDiameter, refusal->problem);
+        }
+    }
+    const Beam beam(std::get<Part>(read));
+    const Setup &setup = beam.setup();
+    outsideDiameter = writeRaw(beam.part().outsideDiameter, decimal);
+    row.angle = cell(writeRaw(beam.part().angle, decimal), decimal);
+    if (!setup.reaches) {
+        row.angleAtInside.text = chartMisses;
+        return std::nullopt;
+    }
+    for (const auto &[target, value] :
+         {std::pair{&row.abSoundPath, setup.pathToInside}, std::pair{&row.abcSoundPath, setup.skipPath},
+          std::pair{&row.halfSkip, setup.halfSkip}, std::pair{&row.fullSkip, setup.fullSkip},
+          std::pair{&row.angleAtInside, setup.angleAtInside}}) {
+        const auto text = writeThousandths(value, decimal);
+        if (!text)
+            return refuse(Input::OutsideDiameter, "too large for results of three decimals");
+        *target = cell(*text, decimal);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::variant<Chart, ChartRefusal> makeChart(const ChartRequest &request)
@@ -114,6 +159,11 @@ std::variant<Chart, ChartRefusal> makeChart(const ChartRequest &request)
     for (const std::string &typed : request.angles) {
         if (typed.empty())
             return refuse(Input::Angles, "an angle is missing between the commas");
+        // A pipe's angles are read with its first wall, below.
+        if (request.pipe()) {
+            chart.angles.emplace_back();
+            continue;
+        }
         const auto lookup = lookupAngle(typed, decimal);
         if (lookup.status != AngleLookup::Status::Matched)
             return refuse(Input::Angles, typed + ": " + prompts::angle());
@@ -163,6 +213,18 @@ std::variant<Chart, ChartRefusal> makeChart(const ChartRequest &request)
     rows.reserve(static_cast<std::size_t>(count) * chart.angles.size());
     for (long long k = 0; k < count; ++k) {
         const ChartCell thickness = cell(writeDecimal((*first + k * *stride) / unit, written, decimal), decimal);
+        if (request.pipe()) {
+            for (std::size_t a = 0; a < chart.angles.size(); ++a) {
+                ChartRow &row = rows.emplace_back();
+                row.thickness = thickness;
+                if (auto refusal = pipeRow(row, request, request.angles[a], k == 0, chart.outsideDiameter))
+                    return std::move(*refusal);
+                chart.angles[a].degrees = row.angle.value;
+                if (k == 0 && std::ranges::count(chart.angles, row.angle.value, &AngleFactors::degrees) > 1)
+                    return refuse(Input::Angles, row.angle.text + " is given twice");
+            }
+            continue;
+        }
         for (const AngleFactors &factors : chart.angles) {
             const double b = storeRaw(ab, thickness.value / factors.soundPathDivisor, decimal).value();
             storeRaw(abc, b + b, decimal).value();

@@ -64,13 +64,16 @@ function(add_windows_resources target rc_name rc_description)
         PROPERTIES OBJECT_DEPENDS "${ANGULON_ICO};${rc_manifest}")
 endfunction()
 add_windows_resources(angulon angulon "Angle-beam ultrasonic inspection calculator")
-add_windows_resources(angulon_chart angulon-chart "Sound-path charts of Angulon for the command line")
-
 # One folder that runs as it is, unpacked from the zip or installed: the
-# program with Qt's DLLs and MinGW's runtime beside it, the platform and
+# programs with Qt's DLLs and MinGW's runtime beside them, the platform and
 # style plugins in the subfolders Qt looks in next to the program, and the
 # licences of all of it.
-install(TARGETS angulon angulon_chart RUNTIME DESTINATION .)
+install(TARGETS angulon RUNTIME DESTINATION .)
+foreach(name IN LISTS ANGULON_COMMAND_LINE_PROGRAMS)
+    string(REPLACE - _ target ${name})
+    add_windows_resources(${target} ${name} "${ANGULON_DESCRIPTION_${name}}")
+    install(TARGETS ${target} RUNTIME DESTINATION .)
+endforeach()
 # MinGW ships its runtime with debugging symbols (libstdc++ alone is 23 MB);
 # the packages carry stripped copies.
 set(stripped_dlls)

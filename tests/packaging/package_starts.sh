@@ -4,9 +4,9 @@
 # touches the system) and checks what an installation would give a desktop:
 # the package's version, library dependencies and recommended fonts, the
 # files its menu needs, that the command of its desktop entry starts the
-# program and brings up the main window, that the chart program and its
-# manual page (headed with the version and the metainfo's release date)
-# work, and that the browser page is there as built.
+# program and brings up the main window, that the command-line programs and
+# their manual pages (headed with the version and the metainfo's release
+# date) work, and that the browser page is there as built.
 # Usage: package_starts.sh PACKAGE_DIR VERSION APP_ID LICENSE SITE
 set -eu
 package_dir=$1 version=$2 app_id=$3 license=$4 site=$5
@@ -18,13 +18,14 @@ for need in Depends:libqt6widgets6 Depends:libqt6gui6 Depends:libqt6core6 Depend
     dpkg-deb -f "$deb" "${need%:*}" | grep -q "\\b${need#*:}\\b" || fault "${need%:*} lacks ${need#*:}"
 done
 
-root=$scratch/root entry=usr/share/applications/$app_id.desktop manual=usr/share/man/man1/angulon-chart.1.gz
+root=$scratch/root entry=usr/share/applications/$app_id.desktop manuals=usr/share/man/man1
 dpkg-deb -x "$deb" "$root"
 metainfo="$root/usr/share/metainfo/$app_id.metainfo.xml"
 icon=$(sed -n 's/^Icon=//p' "$root/$entry") || fail "the package has no /$entry"
 # Nothing else rides along (test programs, libraries of the build tools).
 # shellcheck disable=SC2046 # a pattern for each icon size
-only_files "$root" usr/bin/angulon usr/bin/angulon-chart "$manual" "$entry" \
+only_files "$root" usr/bin/angulon usr/bin/angulon-chart usr/bin/angulon-locate "$manuals/angulon-chart.1.gz" \
+    "$manuals/angulon-locate.1.gz" "$entry" \
     "${metainfo#"$root/"}" usr/share/doc/angulon/LICENSE usr/share/doc/angulon/copyright 'usr/share/angulon/web/*' \
     $(for size in 16 24 32 48 64 128 256; do echo "usr/share/icons/hicolor/${size}x$size/apps/$icon.png"; done)
 diff -r "$site" "$root/usr/share/angulon/web" || fault "the package's /usr/share/angulon/web is not the site as built"
@@ -50,7 +51,12 @@ echo "$output" | grep -qx "angulon $version: main window \"Angulon\" shown" || f
 # complaint from groff.
 expect "angulon-chart's row" "$("$root/usr/bin/angulon-chart" --from 20 --to 20 --step 1 --angles 70 --unit mm --decimal . \
     --format csv | sed -n '2s/\r$//p')" "20,70,58.480,116.959,54.948,109.895"
+expect "angulon-locate's row" "$("$root/usr/bin/angulon-locate" --od 200 --wall 20 --angle 45 --unit mm --decimal . \
+    --format csv 35 | sed -n '2s/\r$//p')" "35.000,2,19.188,31.736"
 date=$(sed -n "s/.*<release version=\"$version\" date=\"\([0-9]\{4\}-[0-9]\{2\}-[0-9]\{2\}\)\".*/\1/p" "$metainfo")
-expect "the manual page's heading" "$(zcat "$root/$manual" | sed -n 's/^\.TH //p')" "ANGULON-CHART 1 $date \"Angulon $version\" \"User Commands\""
-expect "groff's complaints" "$(zcat "$root/$manual" | groff -man -Tutf8 -ww 2>&1 >/dev/null)" ""
-finish "the package installs and starts; its chart program and manual page work"
+for name in angulon-chart angulon-locate; do
+    expect "$name's manual page's heading" "$(zcat "$root/$manuals/$name.1.gz" | sed -n 's/^\.TH //p')" \
+        "$(echo "$name" | tr a-z A-Z) 1 $date \"Angulon $version\" \"User Commands\""
+    expect "groff's complaints on $name" "$(zcat "$root/$manuals/$name.1.gz" | groff -man -Tutf8 -ww 2>&1 >/dev/null)" ""
+done
+finish "the package installs and starts; its command-line programs and manual pages work"

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Runs angulon-chart as a user does and checks what a shell sees: exit
-# status, standard output and error, and the file -o names, including when
-# the command line is refused or the file cannot be written; that the
-# locale's separator is the default; and that the manual page lists the
-# options --help lists.
-# Usage: chart_cli.sh VERSION MANUAL_PAGE COMMAND...
-#   (COMMAND starts angulon-chart: the program, or Wine's launcher and it)
+# Runs angulon-chart and angulon-locate as a user does and checks what a
+# shell sees: exit status, standard output and error, and the file -o names,
+# including when the command line is refused or the file cannot be written;
+# that the locale's separator is the default; and that each manual page
+# lists the options --help lists.
+# Usage: chart_cli.sh VERSION MANUAL_FOLDER LOCATE COMMAND...
+#   (COMMAND starts angulon-chart: the program, or Wine's launcher and it;
+#   LOCATE is angulon-locate, started the same way)
 set -u
-version=$1 manual=$2 program=("${@:3}")
+version=$1 manuals=$2 program=("${@:4}")
+locator=("${program[@]:0:${#program[@]}-1}" "$3")
 . "$(dirname "$0")/lib.sh"
 cd "$scratch" || exit 1
 chart() { run "${program[@]}" "$@"; }
@@ -119,11 +121,45 @@ if [ -w /dev/full ]; then
     expect "full disk" "$?|$(cut -d: -f1-2 .err)" "1|angulon-chart: cannot write to standard output"
 fi
 
+# A pipe's chart: a wall the beam reaches and one it misses (25 mm in a 100 mm radius, at 45 and 60 degrees).
+od=(--od 200 --from 25 --to 25 --step 1 --angles 45,60 --unit mm --decimal .)
+chart "${od[@]}" --format csv
+expect "--od csv" "$status|$(tr '\r\n' '~^' <.out)" "0|Thickness (mm),Angle,A-B (mm),A-B-C (mm),Half skip (mm),Full skip (mm),Angle at ID~^25,45,45.711,91.421,44.556,89.112,70.529~^25,60,,,,,misses~^"
+chart "${od[@]}" --format xlsx -o od.xlsx
+expect "--od xlsx" "$status|$(unzip -p od.xlsx xl/sharedStrings.xml | grep -o '<t>[^<]*</t>' | tail -n 2 | tr -d '\n')" "0|<t>Angle at ID</t><t>misses</t>"
+
+# angulon-locate as a user types it: the arguments, standard input (\n between lines), then the exit status, standard
+# output and error (~ a carriage return, ^ a line end). Published: 19.2 deep, 31.7 along the surface in the pipe;
+# 15.2 and 24.8 in the plate; 48.6 degrees the largest angle that reaches in 6 in by 3/4 in; A-B 58.476 at 20 mm and 70.
+while IFS='|' read -r name arguments input wanted; do
+    eval "set -- $arguments" && printf '%b' "$input" >located.in
+    "${locator[@]}" "$@" <located.in >.out 2>.err
+    expect "angulon-locate: $name" "$?|$(tr '\r\n' '~^' <.out)|$(tr -d '\r' <.err | tr '\n' '^')" "${wanted/\$version/$version}"
+done <<'EOF'
+pipe_csv|--od 200 --wall 20 --angle 45 --unit mm --format CSV 35||0|Sound path (mm),Leg,Depth (mm),Surface distance (mm)~^35.000,2,19.188,31.736~^|
+plate_stdin_blank_lines|--wall 20 --angle 45 --unit mm --format csv --decimal .|35\n\n  \n10\r\n|0|Sound path (mm),Leg,Depth (mm),Surface distance (mm)~^35.000,2,15.251,24.749~^10.000,1,7.071,7.071~^|
+plate_text|--wall 20 --angle 70 --unit mm 10||0|Flat plate: meets the back wall at 70.000°^A-B 58.476 mm, half skip 54.950 mm^A-B-C 116.952 mm, full skip 109.899 mm^^Sound path (mm)  Leg  Depth (mm)  Surface distance (mm)^         10.000    1       3.420                  9.397^|
+inch_fractions_miss|--od 6 --wall "3/4 in" --angle 60 "1 1/2" 0||0|Misses the inside wall^Deepest 0.402 in, at a sound path of 1.500 in^Reaches a wall of at most 0.402 in, or at most 48.590° here^^Sound path (in)  Leg  Depth (in)  Surface distance (in)^          1.500    1       0.402                  1.571^          0.000    1       0.000                  0.000^|
+decimal_comma|--wall 20 --angle 68,5 --decimal , --unit mm --format csv 35,5||0|Sound path (mm);Leg;Depth (mm);Surface distance (mm)~^35,500;1;13,011;33,030~^|
+bad_line_after_good|--wall 20 --angle 45 --decimal .|10\n20\nabc\n|2||angulon-locate: line 3: abc: not a number, such as 6.5 or 1 1/4^
+wall_zero|--wall 0 --angle 45 1||2||angulon-locate: --wall: must be above zero^
+od_twice_wall|--od 40 --wall 20 --angle 45 1||2||angulon-locate: --od: must be more than twice the wall^
+angle_90|--wall 20 --angle 90 1||2||angulon-locate: --angle: must be a number above 0 and below 90^
+path_negative|--wall 20 --angle 45 10 -3||2||angulon-locate: -3: must not be negative^
+path_not_a_number|--wall 20 --angle 45 --decimal . 1..2||2||angulon-locate: 1..2: not a number, such as 6.5 or 1 1/4^
+unit_other|--wall 20 --angle 45 "3 mm"||2||angulon-locate: 3 mm: in mm, not the unit chosen^
+angle_missing|--wall 20 1||2||angulon-locate: --angle: is missing (see angulon-locate --help)^
+wall_missing|--angle 45 1||2||angulon-locate: --wall: is missing (see angulon-locate --help)^
+version|--version||0|angulon-locate $version^|
+EOF
+
 # --version, and --help against the manual page's OPTIONS, in order.
 chart --version && expect "--version" "$(tr -d '\r' <.out)" "angulon-chart $version"
-chart --help
-helped=$(tr -d '\r' <.out | sed -n 's/^  \(-[-a-z]*\).*/\1/p' | tr '\n' ' ')
-documented=$(sed -n '/^\.SH OPTIONS/,/^\.SH /p' "$manual" | sed -n 's/^\.BI\{0,1\} \(\\-[-\\a-z]*\).*/\1/p' | sed 's/\\-/-/g' | tr '\n' ' ')
-expect "--help against the manual page" "$status|$helped" "0|${documented:-none}"
+for name in angulon-chart angulon-locate; do
+    if [ $name = angulon-chart ]; then chart --help; else run "${locator[@]}" --help; fi
+    helped=$(tr -d '\r' <.out | sed -n 's/^  \(-[-a-z]*\).*/\1/p' | tr '\n' ' ')
+    documented=$(sed -n '/^\.SH OPTIONS/,/^\.SH /p' "$manuals/$name.1" | sed -n 's/^\.BI\{0,1\} \(\\-[-\\a-z]*\).*/\1/p' | sed 's/\\-/-/g' | tr '\n' ' ')
+    expect "$name --help against the manual page" "$status|$helped" "0|${documented:-none}"
+done
 
 finish "every case passed"

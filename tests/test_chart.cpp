@@ -21,15 +21,15 @@ TEST_P(Range, GivesTheseThicknesses)
     const auto result = makeChart(GetParam().given);
     std::string given;
     if (const auto *refusal = std::get_if<ChartRefusal>(&result)) {
-        const char *inputs[] = {"from", "to", "step", "angles", "row"};
+        const char *inputs[] = {"from", "to", "step", "angles", "row", "od"};
         given = std::string("refused ") + inputs[static_cast<int>(refusal->input)] + ": " + refusal->problem;
     } else {
         const Chart &chart = std::get<Chart>(result);
         given = chart.from + ".." + chart.to + "/" + chart.step + ":";
         for (std::size_t n = 0; n < chart.thicknesses(); ++n)
             given += " " + chart.row(n, 0).thickness.text;
-        for (const AngleFactors &angle : chart.angles)
-            given += " @" + std::string(angle.text);
+        for (std::size_t a = 0; a < chart.angles.size(); ++a)
+            given += " @" + chart.angleText(a);
     }
     EXPECT_EQ(given, GetParam().expected);
 }
@@ -59,6 +59,19 @@ const Range::ParamType cases[] = {
     {"huge", {"1", "93E17", "1", {"70"}}, "refused to: too large for a chart: at most 18 digits before the separator"},
     {"end_overflows", {"1", "999999999999999999.9", "1", {"70"}}, "refused to: too many digits to step exactly"},
     {"scale_overflows", {"1", "9000000000000000000", "0.5", {"70"}}, "refused to: too many digits to step exactly"},
+    // A pipe's walls: any angle, each below half the diameter, which is read as a wall is.
+    {"pipe_any_angle", {"20", "25", "5", {"068.50", "45"}, false, '.', "200 mm"}, "20..25/5: 20 25 @68.5 @45"},
+    {"pipe_wall_reached",
+     {"90", "100", "10", {"45"}, false, '.', "200"},
+     "refused to: wall 100: the outside diameter must be more than twice the wall"},
+    {"pipe_first_wall",
+     {"100", "110", "10", {"45"}, false, '.', "200"},
+     "refused from: wall 100: the outside diameter must be more than twice the wall"},
+    {"pipe_diameter", {"1", "2", "1", {"45"}, true, '.', "8 mm"}, "refused od: in mm, not the unit chosen"},
+    {"pipe_angle_90",
+     {"1", "2", "1", {"45", "90"}, true, '.', "8"},
+     "refused angles: 90: must be a number above 0 and below 90"},
+    {"pipe_angle_twice", {"1", "2", "1", {"45", "45.0"}, true, '.', "8"}, "refused angles: 45 is given twice"},
 };
 INSTANTIATE_TEST_SUITE_P(Chart, Range, testing::ValuesIn(cases), rowName);
 

@@ -44,6 +44,8 @@ const CommandLine::ParamType lines[] = {
     {"negative_text_letter_mm_any_case", "--from -1 --to 1 --step 1 --unit MM --format text --paper letter",
      "-1 1 1 70|60|45| mm , text letter stdout"},
     {"angles_split_at_commas", "--from 1 --to 1 --step 1 --angles 70,,45,", "1 1 1 70||45|| in , text letter stdout"},
+    {"angles_split_at_semicolons", "--od 8 --from 1 --to 1 --step 1 --angles 68,5;45",
+     "1 1 1 68,5|45| in , text letter stdout"},
     {"help_before_everything", "--version --from x -h", "help"},
     {"unknown_short_option", "-x", "refused -x: unknown option"},
     {"bare_argument", "5", "refused 5: unexpected argument; options need their name"},
@@ -82,7 +84,13 @@ const Written::ParamType outs[] = {
      "20,70,58.480,116.959,54.948,109.895\r\n"},
     {"csv_comma_and_semicolons", {writeCsv, {"0,5", "1", "0,5", {"60"}, true, ','}},
      "Thickness (in);Angle;A-B (in);A-B-C (in);Half skip (in);Full skip (in)\r\n0,5;60;1,000;2,000;0,866;1,732\r\n"
-     "1,0;60;2,000;4,000;1,732;3,464\r\n"}};
+     "1,0;60;2,000;4,000;1,732;3,464\r\n"},
+    // 25 mm in a pipe of 100 mm radius: 45 degrees reaches the inside wall, 60 misses it.
+    {"text_pipe_reaches_and_misses", {writeText, {"25", "25", "1", {"45", "60"}, false, '.', "200"}},
+     std::string("Angulon chart: OD 200 mm, wall 25 to 25 by 1 mm, angles 45, 60 degrees\n") + pipeNote + "\n\n"
+     "Thickness (mm)  Angle  A-B (mm)  A-B-C (mm)  Half skip (mm)  Full skip (mm)  Angle at ID\n"
+     "            25     45    45.711      91.421          44.556          89.112       70.529\n"
+     "            25     60                                                             misses\n"}};
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(ChartWriters, Written, testing::ValuesIn(outs), rowName);
 
@@ -131,5 +139,15 @@ const Page::ParamType parts[] = {
     {"beam_at_45", "<path class=\"beam\" d=\"M44.0 50.0L92.0 98.0L140.0 50.0\"/>", 1}};
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(ChartHtml, Page, testing::ValuesIn(parts), rowName);
+
+// A pipe's page draws the pipe for each angle and names its pages so that a
+// decimal angle stays one CSS name.
+TEST(ChartHtml, DrawsThePipe)
+{
+    const std::string html = written(writeHtml, {"20", "25", "5", {"45", "68.5"}, false, '.', "200"});
+    EXPECT_NE(html.find("<section class=\"angle68_5\">\n<h2>68.5\u00b0 probe</h2>\n<figure>\n<svg "), html.npos);
+    EXPECT_NE(html.find("<section class=\"angle45\">\n<h2>45\u00b0 probe</h2>\n<figure>\n<svg "), html.npos);
+    EXPECT_NE(html.find("<td>25</td><td>68.5</td><td></td><td></td><td></td><td></td><td>misses</td>"), html.npos);
+}
 
 } // namespace

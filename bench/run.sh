@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Builds Angulon with its benchmarks (installing what they need) and runs them
 # under a private Xvfb display with openbox: start-up beside the reference
-# window, idle and animation CPU, the calculator core, angulon-chart and the
-# browser page (bench/web.py). Prints a Markdown report and keeps a copy in
+# window, idle and animation CPU, the calculator core, angulon-chart,
+# angulon-locate (bench/locate.sh) and the browser page (bench/web.py). Prints a Markdown report and keeps a copy in
 # the build folder as report.md.
 #
 #   ./bench/run.sh            # 20 counted launches each, 3 idle runs
@@ -22,7 +22,7 @@ install_missing build linux web fonts bench
 # was last configured.
 cmake -S "$root" --preset perf -B "$bench_build" >&2
 cmake --build "$bench_build" --target angulon angulon_reference angulon_xbench angulon_corebench angulon_longlife \
-    angulon_chart angulon_web >&2
+    angulon_chart angulon_locate angulon_web >&2
 
 angulon="$bench_build/shell/angulon"
 reference="$bench_build/bench/angulon_reference"
@@ -102,6 +102,9 @@ report="$bench_build/report.md"
     done | sort -n | sed -n 5p)
     awk -v ns="$median" -v rows="$(($(wc -l <"$work/chart.csv") - 1))" \
         'BEGIN { printf "| 1 to 1000 by 0.1, three angles, CSV (%d rows) | %.1f ms |\n", rows, ns / 1e6 }'
+    echo
+    # angulon-locate with 100,000 sound paths piped through it (bench/locate.sh).
+    RUNS=9 "$root/bench/locate.sh" "$bench_build/chart/angulon-locate"
     echo
     # The browser page: its size, its start and a CALCULATE, in headless Chromium.
     /usr/bin/python3 "$root/bench/web.py" "$bench_build/web" "${WEB_RUNS:-10}"

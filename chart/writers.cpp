@@ -229,6 +229,10 @@ std::string pageRules(const Sheet &sheet)
         rules += "@page " + page + " { @top-right { content: \"" + angle + "\\B0  probe\"; } }\n";
         rules += "." + page + " { page: " + page + "; }\n";
     }
+    // A pipe's drawing is drawn in a box of 1000 units, held to the width
+    // of a plate's.
+    if (sheet.request.pipe())
+        rules += "figure.pipe svg { display: block; width: 70mm; max-width: 100%; height: auto; }\n";
     return rules;
 }
 
@@ -316,9 +320,10 @@ std::string writeHtml(const Sheet &sheet)
     const std::size_t thicknesses = chart.thicknesses();
     for (std::size_t angle = 0; angle < chart.angles.size(); ++angle) {
         const std::string &degrees = chart.angleText(angle);
-        html += "<section class=\"" + pageName(chart, angle) + "\">\n<h2>" + degrees + "\u00b0 probe</h2>\n<figure>\n";
+        html += "<section class=\"" + pageName(chart, angle) + "\">\n<h2>" + degrees + "\u00b0 probe</h2>\n<figure"
+                + (request.pipe() ? " class=\"pipe\"" : "") + ">\n";
         if (request.pipe())
-            html += pipeDrawing(sheet, angle) + "<figcaption>The pipe at its last wall, " + chart.to
+            html += pipeDrawing(sheet, angle) + "\n<figcaption>The pipe at its last wall, " + chart.to
                     + ", to scale: the beam from the index point to where it is back on the outside surface, or "
                       "where it misses the inside wall, along one chord.</figcaption>\n";
         else

@@ -145,8 +145,10 @@ INSTANTIATE_TEST_SUITE_P(ChartHtml, Page, testing::ValuesIn(parts), rowName);
 TEST(ChartHtml, DrawsThePipe)
 {
     const std::string html = written(writeHtml, {"20", "25", "5", {"45", "68.5"}, false, '.', "200"});
-    EXPECT_NE(html.find("<section class=\"angle68_5\">\n<h2>68.5\u00b0 probe</h2>\n<figure>\n<svg "), html.npos);
-    EXPECT_NE(html.find("<section class=\"angle45\">\n<h2>45\u00b0 probe</h2>\n<figure>\n<svg "), html.npos);
+    EXPECT_NE(html.find("<section class=\"angle68_5\">\n<h2>68.5\u00b0 probe</h2>\n<figure class=\"pipe\">\n<svg "),
+              html.npos);
+    EXPECT_NE(html.find("<section class=\"angle45\">\n<h2>45\u00b0 probe</h2>\n<figure class=\"pipe\">\n<svg "),
+              html.npos);
     EXPECT_NE(html.find("<td>25</td><td>68.5</td><td></td><td></td><td></td><td></td><td>misses</td>"), html.npos);
 }
 

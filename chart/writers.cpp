@@ -193,8 +193,8 @@ footer { margin-top: 10pt; font-size: 8pt; }
 std::string pageName(const core::Chart &chart, std::size_t a)
 {
     std::string name = "angle" + chart.angleText(a);
-    std::ranges::replace_if(
-        name, [](char c) { return c == '.' || c == ','; }, '_');
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return c == '.' || c == ','; }, '_');
     return name;
 }
 

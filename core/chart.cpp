@@ -220,7 +220,9 @@ std::variant<Chart, ChartRefusal> makeChart(const ChartRequest &request)
                 if (auto refusal = pipeRow(row, request, request.angles[a], k == 0, chart.outsideDiameter))
                     return std::move(*refusal);
                 chart.angles[a].degrees = row.angle.value;
-                if (k == 0 && std::ranges::count(chart.angles, row.angle.value, &AngleFactors::degrees) > 1)
+                if (k == 0 && std::count_if(chart.angles.begin(), chart.angles.end(), [&](const AngleFactors &given) {
+                                  return given.degrees == row.angle.value;
+                              }) > 1)
                     return refuse(Input::Angles, row.angle.text + " is given twice");
             }
             continue;

@@ -1549,7 +1549,7 @@ MUTANTS += [
      "const char separator = ',';",
      '"68,5;45" with the decimal comma is refused as one angle.'),
     ('chart-od-css-name-with-point', 'chart/writers.cpp',
-     "    std::ranges::replace_if(\n        name, [](char c) { return c == '.' || c == ','; }, '_');\n",
+     "    std::replace_if(\n        name.begin(), name.end(), [](char c) { return c == '.' || c == ','; }, '_');\n",
      "",
      'The HTML page of a decimal angle names its page "angle68.5", which no style sheet rule can name.'),
     ('chart-od-xlsx-misses-a-number', 'chart/spreadsheet.cpp',

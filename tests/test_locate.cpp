@@ -121,7 +121,8 @@ TEST_P(Drawn, ToScale)
     // index point; the reflector's distance from the centre, or on a plate
     // its height over the wall's, gives its depth.
     const double R = beam.part().outsideDiameter / 2, wall = beam.part().wall;
-    const auto far = std::ranges::max(d.outlines[0], {}, &Drawing::Point::y);
+    const auto &outer = d.outlines[0]; // the outside wall is its first half
+    const auto far = *std::ranges::max_element(outer.begin(), outer.begin() + outer.size() / 2, {}, &Drawing::Point::y);
     const double dx = far.x - d.index.x, dy = far.y - d.index.y;
     const double scale = R > 0 ? (dx * dx + dy * dy) / (2 * dy * R) : 0;
     const double rx = d.reflector.x - d.index.x, ry = d.reflector.y - d.index.y;

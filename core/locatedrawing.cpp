@@ -157,8 +157,8 @@ std::string drawingSvg(const Drawing &drawing, std::string_view label)
         append(out, drawing.beam[i], ',');
     }
     out += "\"/>";
-    for (const auto &[name, point, colour] : {std::tuple{"index", drawing.index, "#000080"},
-                                              std::tuple{"reflector", drawing.reflector, "#c00000"}}) {
+    for (const auto &[name, point, colour] :
+         {std::tuple{"index", drawing.index, "#000080"}, std::tuple{"reflector", drawing.reflector, "#c00000"}}) {
         out += std::string("<circle class=\"") + name + "\" fill=\"" + colour + "\" r=\"12\" cx=\"";
         append(out, point.x);
         out += "\" cy=\"";

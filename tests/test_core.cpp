@@ -246,25 +246,33 @@ const Panel::ParamType panelRows[] = {
      "Reaches a wall of at most 14.645 mm, or at most 36.870\u00b0 here"},
     // Study notes: OD 6", wall 3/4": at most asin(2.25 / 3) = 48.6 degrees. A forum: a 25 mm wall, a 100 mm
     // radius: 60 degrees misses, 45 reaches.
-    {"sixInchAt50Misses", LF{"6", "3/4\"", "50", "1"}, "1 | 0.521 in | 0.943 in | Misses the inside wall\n"
+    {"sixInchAt50Misses", LF{"6", "3/4\"", "50", "1"},
+     "1 | 0.521 in | 0.943 in | Misses the inside wall\n"
      "Deepest 0.702 in, at a sound path of 1.928 in\nReaches a wall of at most 0.702 in, or at most 48.590\u00b0 here"},
-    {"sixInchAt48_5Reaches", LF{"6", "0.75 in", "48.5\u00b0", "1"}, "1 | 0.546 in | 0.930 in | Reaches the inside wall "
+    {"sixInchAt48_5Reaches", LF{"6", "0.75 in", "48.5\u00b0", "1"},
+     "1 | 0.546 in | 0.930 in | Reaches the inside wall "
      "at 86.976\u00b0\nA-B 1.869 in, half skip 2.015 in\nA-B-C 3.738 in, full skip 4.029 in"},
-    {"radius100At60Misses", LF{"200", "25", "60", "30"}, "1 | 11.118 in | 29.664 in | Misses the inside wall\n"
-     "Deepest 13.397 in, at a sound path of 50.000 in\nReaches a wall of at most 13.397 in, or at most 48.590\u00b0 here"},
-    {"radius100At45Reaches", LF{"200", "25", "45", "30"}, "1 | 18.407 in | 26.301 in | Reaches the inside wall at "
+    {"radius100At60Misses", LF{"200", "25", "60", "30"},
+     "1 | 11.118 in | 29.664 in | Misses the inside wall\n"
+     "Deepest 13.397 in, at a sound path of 50.000 in\nReaches a wall of at most 13.397 in, or at most 48.590\u00b0 "
+     "here"},
+    {"radius100At45Reaches", LF{"200", "25", "45", "30"},
+     "1 | 18.407 in | 26.301 in | Reaches the inside wall at "
      "70.529\u00b0\nA-B 45.711 in, half skip 44.556 in\nA-B-C 91.421 in, full skip 89.112 in"},
     // 20 / cos 70 is 58.476; the Sound Path panel's factor 0.342 makes it 58.480.
-    {"seventyTrue", LF{"", "20", "70", "0"}, "1 | 0.000 in | 0.000 in | Flat plate: meets the back wall at 70.000\u00b0\n"
+    {"seventyTrue", LF{"", "20", "70", "0"},
+     "1 | 0.000 in | 0.000 in | Flat plate: meets the back wall at 70.000\u00b0\n"
      "A-B 58.476 in, half skip 54.950 in\nA-B-C 116.952 in, full skip 109.899 in"},
     // R sin 30 rounds just below r: the beam touches the inside wall, where 1 - sin rounds it just short.
-    {"tangent", LF{"4", "1", "30", "1"}, "1 | 0.761 in | 0.831 in | Reaches the inside wall at 90.000\u00b0\n"
+    {"tangent", LF{"4", "1", "30", "1"},
+     "1 | 0.761 in | 0.831 in | Reaches the inside wall at 90.000\u00b0\n"
      "A-B 1.732 in, half skip 2.094 in\nA-B-C 3.464 in, full skip 4.189 in"},
     // Past half a turn the arc keeps growing, missing (six chords) and reaching (fifteen legs).
-    {"missPastHalfTurn", LF{"100", "20", "70", "200"}, "6 | 1.535 in | 204.378 in | " + std::string(
-     "Misses the inside wall\nDeepest 3.015 in, at a sound path of 17.101 in\nReaches a wall of at most 3.015 in, or ")
-     + "at most 36.870\u00b0 here"},
-    {"reachPastHalfTurn", LF{"100", "20", "30", "400"}, "15 | 19.566 in | 345.077 in | Reaches the inside wall at "
+    {"missPastHalfTurn", LF{"100", "20", "70", "200"},
+     "6 | 1.535 in | 204.378 in | Misses the inside wall\nDeepest 3.015 in, at a sound path of 17.101 in\n"
+     "Reaches a wall of at most 3.015 in, or at most 36.870\u00b0 here"},
+    {"reachPastHalfTurn", LF{"100", "20", "30", "400"},
+     "15 | 19.566 in | 345.077 in | Reaches the inside wall at "
      "56.443\u00b0\nA-B 26.718 in, half skip 23.076 in\nA-B-C 53.436 in, full skip 46.151 in"},
     {"wallMissing", LF{"100", "", "45", "1"}, "Please Enter the Wall Thickness"},
     {"wallZero", LF{"", "0", "45", "1"}, "The Wall Thickness Must Be Above Zero"},

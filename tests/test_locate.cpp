@@ -98,7 +98,10 @@ TEST(Locate, HugePipeIsAPlate)
 
 // Three decimals, rounded once, half away from zero.
 using Thousandths = Table<double>;
-TEST_P(Thousandths, Written) { EXPECT_EQ(writeThousandths(GetParam().given, ',').value_or("none"), GetParam().expected); }
+TEST_P(Thousandths, Written)
+{
+    EXPECT_EQ(writeThousandths(GetParam().given, ',').value_or("none"), GetParam().expected);
+}
 const Thousandths::ParamType thousandthsRows[] = {
     {"halfwayAway", 2.0625, "2,063"},
     {"belowHalfway", 0.0624999, "0,062"},
@@ -126,7 +129,8 @@ TEST_P(Drawn, ToScale)
     const double dx = far.x - d.index.x, dy = far.y - d.index.y;
     const double scale = R > 0 ? (dx * dx + dy * dy) / (2 * dy * R) : 0;
     const double rx = d.reflector.x - d.index.x, ry = d.reflector.y - d.index.y;
-    const double depth = R > 0 ? R - std::hypot(rx, ry - R * scale) / scale : ry / (d.outlines[0].back().y - d.index.y) * wall;
+    const double depth =
+        R > 0 ? R - std::hypot(rx, ry - R * scale) / scale : ry / (d.outlines[0].back().y - d.index.y) * wall;
     EXPECT_EQ(std::to_string(d.outlines.size()) + " " + std::to_string(std::lround(std::max(d.width, d.height))),
               GetParam().expected);
     EXPECT_NEAR(depth, at.depth, 1e-3 * wall);

@@ -122,7 +122,7 @@ if [ -w /dev/full ]; then
 fi
 
 # A pipe's chart: a wall the beam reaches and one it misses (25 mm in a 100 mm radius, at 45 and 60 degrees).
-od=(--od 200 --from 25 --to 25 --step 1 --angles 45,60 --unit mm --decimal .)
+od=(--od 200 --from 25 --to 25 --step 1 --angles "45,60" --unit mm --decimal .)
 chart "${od[@]}" --format csv
 expect "--od csv" "$status|$(tr '\r\n' '~^' <.out)" "0|Thickness (mm),Angle,A-B (mm),A-B-C (mm),Half skip (mm),Full skip (mm),Angle at ID~^25,45,45.711,91.421,44.556,89.112,70.529~^25,60,,,,,misses~^"
 chart "${od[@]}" --format xlsx -o od.xlsx

@@ -56,7 +56,7 @@ expect "angulon-locate's row" "$("$root/usr/bin/angulon-locate" --od 200 --wall 
 date=$(sed -n "s/.*<release version=\"$version\" date=\"\([0-9]\{4\}-[0-9]\{2\}-[0-9]\{2\}\)\".*/\1/p" "$metainfo")
 for name in angulon-chart angulon-locate; do
     expect "$name's manual page's heading" "$(zcat "$root/$manuals/$name.1.gz" | sed -n 's/^\.TH //p')" \
-        "$(echo "$name" | tr a-z A-Z) 1 $date \"Angulon $version\" \"User Commands\""
+        "$(echo "$name" | tr '[:lower:]' '[:upper:]') 1 $date \"Angulon $version\" \"User Commands\""
     expect "groff's complaints on $name" "$(zcat "$root/$manuals/$name.1.gz" | groff -man -Tutf8 -ww 2>&1 >/dev/null)" ""
 done
 finish "the package installs and starts; its command-line programs and manual pages work"

@@ -1,19 +1,19 @@
 #!/bin/sh
 # SPDX-License-Identifier: MIT
 # Checks the Windows program files as Windows sees them: angulon.exe a GUI
-# program (no console window opens with it), angulon-chart.exe a console
-# program that loads no Qt, both importing only Windows' own DLLs and those
-# the packages ship beside them, so nothing of Linux's (fontconfig, say) leaks
-# in, and both with their icon and a manifest Windows can read. Both and the
-# installer carry a version resource naming the product, its version and the
+# program (no console window opens with it), angulon-chart.exe and
+# angulon-locate.exe console programs that load no Qt, all importing only
+# Windows' own DLLs and those the packages ship beside them, so nothing of
+# Linux's (fontconfig, say) leaks in, and all with their icon and a manifest
+# Windows can read. They and the installer carry a version resource naming the product, its version and the
 # licence's copyright, each with a description of its own; the installed
 # uninstaller, which carries the installer's, is checked by
 # windows_setup_installs.sh.
-# Usage: windows_program.sh PROGRAM.exe CHART.exe SETUP.exe OBJDUMP VERSION LICENSE RUNTIME_DLLS QT_DLL...
+# Usage: windows_program.sh PROGRAM.exe CHART.exe LOCATE.exe SETUP.exe OBJDUMP VERSION LICENSE RUNTIME_DLLS QT_DLL...
 #   (RUNTIME_DLLS: the MinGW runtime DLLs the packages ship, separated by
 #   semicolons; QT_DLL: Qt's files in the packages' folder)
 set -eu
-program=$1 chart=$2 setup=$3 objdump=$4 version=$5 license=$6 windows="$7;KERNEL32.dll;msvcrt.dll" && shift 7
+program=$1 chart=$2 locate=$3 setup=$4 objdump=$5 version=$6 license=$7 windows="$8;KERNEL32.dll;msvcrt.dll" && shift 8
 . "$(dirname "$0")/../lib.sh"
 
 # The four numbers Windows shows as the file and product version: the
@@ -41,9 +41,10 @@ while read -r exe subsystem allowed; do
 done <<EOF
 $program 2 $(printf '%s;' "$windows" USER32.dll SHELL32.dll "$@" | tr '[:upper:]' '[:lower:]')
 $chart 3 $(echo "$windows" | tr '[:upper:]' '[:lower:]')
+$locate 3 $(echo "$windows" | tr '[:upper:]' '[:lower:]')
 EOF
 
-for exe in "$program" "$chart" "$setup"; do
+for exe in "$program" "$chart" "$locate" "$setup"; do
     while read -r key expected; do
         expect "$exe's $key" "$(version_string "$exe" "$key")" "$expected"
     done <<EOF
@@ -59,5 +60,5 @@ EOF
     [ -n "$(version_string "$exe" CompanyName)" ] || fault "$exe names no company"
     { version_string "$exe" FileDescription && echo; } >>"$scratch/descriptions"
 done
-expect "the number of descriptions, each its own" "$(sort -u "$scratch/descriptions" | grep -c .)" 3
-finish "$(basename "$program") a Windows GUI program, $(basename "$chart") a console program without Qt, both with icon and manifest; they and $(basename "$setup") carry version $version"
+expect "the number of descriptions, each its own" "$(sort -u "$scratch/descriptions" | grep -c .)" 4
+finish "$(basename "$program") a Windows GUI program, $(basename "$chart") and $(basename "$locate") console programs without Qt, all with icon and manifest; they and $(basename "$setup") carry version $version"

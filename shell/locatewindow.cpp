@@ -16,7 +16,8 @@
 #include <algorithm>
 
 LocateWindow::LocateWindow()
-    : QWidget(nullptr, Qt::Window)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                           | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
 {
     const core::PanelDescription &description = core::locatePanel();
     setObjectName(QStringLiteral("Locate_1"));
@@ -57,7 +58,6 @@ void LocateWindow::open()
             move(screen->availableGeometry().center() - rect().center());
     }
     show();
-    raise();
     activateWindow();
     panel_->firstInput()->setFocus(Qt::OtherFocusReason);
 }

@@ -1499,3 +1499,50 @@ MUTANTS += WEB_MUTANTS
 
 if os.environ.get('ANGULON_MUTATE_WINDOWS'):
     MUTANTS += INSTALLER_MUTANTS + WINDOWS_MUTANTS
+
+LP = 'panels/locatepanel.cpp'
+LD = 'panels/locationdrawing.cpp'
+LW = 'shell/locatewindow.cpp'
+MUTANTS += [
+    # --- the Locate window: the menu command, its panel, its drawing ---
+    ('locate-window-menu-shortcut-lost', MW,
+     'new QAction(QStringLiteral("&") + QString::fromUtf8(',
+     'new QAction(QString::fromUtf8(',
+     'Alt+L does nothing; Locate opens only with the mouse.'),
+    ('locate-window-made-again', MW,
+     "    if (!locate_) {",
+     "    if (true) {",
+     'Choosing Locate again opens a fresh window: what was typed and located is lost.'),
+    ('locate-window-escape-kept-open', LW,
+     "    addAction(close);\n",
+     "",
+     'Escape leaves the Locate window open.'),
+    ('locate-window-setup-caption-misnamed', LP,
+     "addFieldCaption(setup, twipRect(",
+     "addFieldCaption(leg, twipRect(",
+     "The setup's caption reads \"= LEG\", and automation finds no caption of the setup."),
+    ('locate-window-results-editable', LP,
+     "->setReadOnly(true);",
+     ";",
+     'The leg, depth and surface distance can be typed over, as though they were inputs.'),
+    ('locate-window-results-tab-order', LP,
+     "{std::tuple{&leg, 300, 6}, {&depth, 675, 7},",
+     "{std::tuple{&leg, 300, 7}, {&depth, 675, 6},",
+     'Tab from CALCULATE goes to the depth, then up to the leg.'),
+    ('locate-window-drawing-not-redrawn', LP,
+     "    drawing_->setDrawing(core::drawLocateFields(texts, inch, decimal));",
+     "    if (!drawing_->drawing())\n        drawing_->setDrawing(core::drawLocateFields(texts, inch, decimal));",
+     'The drawing keeps the first part located; a later CALCULATE changes the results but not the picture.'),
+    ('locate-window-clear-keeps-drawing', LD,
+     "    drawing_ = std::move(drawing);",
+     "    if (drawing)\n        drawing_ = std::move(drawing);",
+     'CLEAR empties the fields but leaves the last part and reflector drawn.'),
+    ('locate-window-reflector-black', LD,
+     "painter.setBrush(QColor(255, 0, 0));",
+     "painter.setBrush(Qt::black);",
+     "The reflector's dot is black like the beam, and cannot be told from a leg's end."),
+    ('locate-window-prompt-clears-drawing', PN,
+     "        prompter_(QString::fromStdString(prompt->text));\n        return;",
+     "        prompter_(QString::fromStdString(prompt->text));\n        textsShown(texts, inch_->isChecked(), decimal_);\n        return;",
+     'A refused CALCULATE prompts and also wipes the drawing of the last part located.'),
+]

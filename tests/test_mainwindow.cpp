@@ -382,8 +382,10 @@ private slots:
         LocateWindow *w = window->locateWindow();
         QTest::keyClick(window.get(), Qt::Key_L, Qt::AltModifier); // again, the same window
         QVERIFY(w == window->locateWindow() && QTest::qWaitForWindowActive(w));
-        for (const auto &f : lp.fields)
+        for (const auto &f : lp.fields) // named, captioned and read-only as described
             QVERIFY(w->findChild<QWidget *>(qs(f.name))->toolTip() == qs(f.tooltip)
+                    && w->findChild<QWidget *>(qs(f.name))->property("readOnly").toBool()
+                           == (f.role == core::Role::Result)
                     && w->findChild<QLabel *>(qs(f.captionName))->text() == qs(f.caption));
         for (const int control : std::initializer_list<int>{1, 2, 3, Calculate, 4, 5, 6, 7, Clear, Inch, 0}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // from the first field, round

@@ -87,15 +87,20 @@ Drawing drawLocation(const Beam &beam, double soundPath)
         top = std::min(top, p.y);
         bottom = std::max(bottom, p.y);
     };
+    // Loops, not ranges algorithms: LLVM's libc++ 14 for the page has none.
     for (const auto &outline : drawing.outlines)
-        std::ranges::for_each(outline, extend);
-    std::ranges::for_each(drawing.beam, extend);
+        for (const Point &p : outline)
+            extend(p);
+    for (const Point &p : drawing.beam)
+        extend(p);
     const double room = 0.03 * std::max(right - left, bottom - top);
     const double scale = longerSide / (std::max(right - left, bottom - top) + 2.0 * room);
     const auto fit = [&](Point &p) { p = {(p.x - left + room) * scale, (p.y - top + room) * scale}; };
     for (auto &outline : drawing.outlines)
-        std::ranges::for_each(outline, fit);
-    std::ranges::for_each(drawing.beam, fit);
+        for (Point &p : outline)
+            fit(p);
+    for (Point &p : drawing.beam)
+        fit(p);
     fit(drawing.index);
     fit(drawing.reflector);
     drawing.width = (right - left + 2.0 * room) * scale;
@@ -157,8 +162,8 @@ std::string drawingSvg(const Drawing &drawing, std::string_view label)
         append(out, drawing.beam[i], ',');
     }
     out += "\"/>";
-    for (const auto &[name, point, colour] : {std::tuple{"index", drawing.index, "#000080"},
-                                              std::tuple{"reflector", drawing.reflector, "#c00000"}}) {
+    for (const auto &[name, point, colour] :
+         {std::tuple{"index", drawing.index, "#000080"}, std::tuple{"reflector", drawing.reflector, "#c00000"}}) {
         out += std::string("<circle class=\"") + name + "\" fill=\"" + colour + "\" r=\"12\" cx=\"";
         append(out, point.x);
         out += "\" cy=\"";

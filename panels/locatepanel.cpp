@@ -46,7 +46,10 @@ LocatePanel::LocatePanel(QWidget *parent)
 
     addField(diameter, twipRect(3975, 300, 1140, 315), 1);
     addField(wall, twipRect(3975, 675, 1140, 315), 2);
-    addField(angle, twipRect(3975, 1050, 840, 360), 3);
+    // Any measured angle is taken, not only the chart's.
+    addField(angle, twipRect(3975, 1050, 840, 360), 3)
+        ->setAccessibleDescription(
+            QString::fromStdString("Type the measured angle in degrees, or choose " + core::angleChoices()));
     addField(soundPath, twipRect(3975, 1500, 1140, 315), 4);
     addCommand(panel.calculate, twipRect(3975, 1980, 1365, 390), 5);
     // Only CALCULATE writes the results.

@@ -20,6 +20,7 @@ LocateWindow::LocateWindow()
                            | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
 {
     const core::PanelDescription &description = core::locatePanel();
+    // Named as the About and Help windows are, for tests and automation.
     setObjectName(QStringLiteral("Locate_1"));
     setWindowTitle(
         QStringLiteral("Angulon - %1").arg(QString::fromUtf8(description.title.data(), description.title.size())));

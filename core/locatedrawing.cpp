@@ -88,14 +88,14 @@ Drawing drawLocation(const Beam &beam, double soundPath)
         bottom = std::max(bottom, p.y);
     };
     for (const auto &outline : drawing.outlines)
-        std::ranges::for_each(outline, extend);
-    std::ranges::for_each(drawing.beam, extend);
+        std::for_each(outline.begin(), outline.end(), extend);
+    std::for_each(drawing.beam.begin(), drawing.beam.end(), extend);
     const double room = 0.03 * std::max(right - left, bottom - top);
     const double scale = longerSide / (std::max(right - left, bottom - top) + 2.0 * room);
     const auto fit = [&](Point &p) { p = {(p.x - left + room) * scale, (p.y - top + room) * scale}; };
     for (auto &outline : drawing.outlines)
-        std::ranges::for_each(outline, fit);
-    std::ranges::for_each(drawing.beam, fit);
+        std::for_each(outline.begin(), outline.end(), fit);
+    std::for_each(drawing.beam.begin(), drawing.beam.end(), fit);
     fit(drawing.index);
     fit(drawing.reflector);
     drawing.width = (right - left + 2.0 * room) * scale;
@@ -157,8 +157,8 @@ std::string drawingSvg(const Drawing &drawing, std::string_view label)
         append(out, drawing.beam[i], ',');
     }
     out += "\"/>";
-    for (const auto &[name, point, colour] : {std::tuple{"index", drawing.index, "#000080"},
-                                              std::tuple{"reflector", drawing.reflector, "#c00000"}}) {
+    for (const auto &[name, point, colour] :
+         {std::tuple{"index", drawing.index, "#000080"}, std::tuple{"reflector", drawing.reflector, "#c00000"}}) {
         out += std::string("<circle class=\"") + name + "\" fill=\"" + colour + "\" r=\"12\" cx=\"";
         append(out, point.x);
         out += "\" cy=\"";

@@ -1499,3 +1499,23 @@ MUTANTS += WEB_MUTANTS
 
 if os.environ.get('ANGULON_MUTATE_WINDOWS'):
     MUTANTS += INSTALLER_MUTANTS + WINDOWS_MUTANTS
+
+# --- the browser page's Locate tab ---
+MUTANTS += [
+    ('web-locate-tab-missing', EX,
+     "    add(std::to_string(core::allPanels().size()));\n    for (const core::PanelDescription &panel : core::allPanels()) {",
+     "    add(std::to_string(core::calculatorPanels().size()));\n    for (const core::PanelDescription &panel : core::calculatorPanels()) {",
+     'The page has no Locate tab.'),
+    ('web-locate-setup-one-line', EX,
+     'return locate && field == setupField ? "lines" : "result";',
+     'return "result";',
+     "The setup in words runs together on one line, cut at the box's edge."),
+    ('web-locate-drawing-kept-on-clear', APP,
+     "if (drawing) drawing.innerHTML = answer[controls.length] ?? '';",
+     "if (drawing && answer.length > controls.length) drawing.innerHTML = answer[controls.length];",
+     'CLEAR empties the fields but leaves the last drawing, of a part no longer typed.'),
+    ('web-locate-drawing-added', APP,
+     "drawing.innerHTML = answer[controls.length] ?? '';",
+     "drawing.innerHTML += answer[controls.length] ?? '';",
+     'Each CALCULATE adds a drawing under the last instead of replacing it.'),
+]

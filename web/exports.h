@@ -12,10 +12,10 @@
 //
 // angulon_description describes the page the core runs: the version, the
 // prompts' title, the number of angles and each angle's text, the number of
-// panels and, for each in the tab strip's order, its name, title and tab
-// label; its CALCULATE and CLEAR, each a name, caption and tooltip; its
-// unit buttons for inches and millimetres, each a name and caption; the
-// number of its fields and, for each in the order its commands take them,
+// panels and, for each in the tab strip's order with Locate last, its name,
+// title and tab label; its CALCULATE and CLEAR, each a name, caption and
+// tooltip; its unit buttons for inches and millimetres, each a name and
+// caption; the number of its fields and, for each in the order its commands take them,
 // the name, role ("input"; "angle", chosen from the angles; "measured", an
 // angle typed; "result"; "lines", a result of several lines), caption,
 // tooltip and "1" when the caption is underlined ("0" when not).

@@ -3,12 +3,14 @@
 // Time per call of the calculator core's hot paths: each panel's CALCULATE on
 // the inputs an inspector typically types, and the field rules they are built
 // from (reading a number, writing a raw result, formatting it for display);
-// and a whole chart, 1 to 1000 by 0.1 at the three angles, written as CSV.
+// a whole chart, 1 to 1000 by 0.1 at the three angles, written as CSV; and
+// locating one point of a beam in a pipe, alone and as the Locate CALCULATE.
 
 #include "chart/writers.h"
 #include "core/chart.h"
 #include "core/fieldrules.h"
 #include "core/indicationdepth.h"
+#include "core/locate.h"
 #include "core/soundpath.h"
 #include "core/surfacetravel.h"
 
@@ -49,6 +51,27 @@ void CalculateIndicationDepth(benchmark::State &state)
                   core::calculateIndicationDepth);
 }
 BENCHMARK(CalculateIndicationDepth);
+
+void CalculateLocate(benchmark::State &state)
+{
+    calculateLoop(state, core::LocateFields{"219.1", "12.7", "68.5", "41.3", "", "", "", "", false},
+                  core::calculateLocate);
+}
+BENCHMARK(CalculateLocate);
+
+// One point of a beam already worked out for its pipe, as angulon-locate
+// takes each path; the paths vary over six legs so no branch is always taken.
+void LocateOnePoint(benchmark::State &state)
+{
+    const core::Beam beam({219.1, 12.7, 68.5});
+    double path = 0.0;
+    for (auto _ : state) {
+        path = path < 200.0 ? path + 0.37 : 0.0;
+        auto location = beam.at(path);
+        benchmark::DoNotOptimize(location);
+    }
+}
+BENCHMARK(LocateOnePoint);
 
 void ReadNumber(benchmark::State &state)
 {

@@ -22,7 +22,8 @@ constexpr double largestWritten = 1e12;
 
 } // namespace
 
-Beam::Beam(const Part &part) : part_(part)
+Beam::Beam(const Part &part)
+    : part_(part)
 {
     const double t = part.wall;
     // The cosine as the sine of the complement, which is exact to the last bit
@@ -236,8 +237,8 @@ std::optional<std::string> describeSetup(const Beam &beam, Unit unit, char decim
                + "\nA-B-C " + length(s.skipPath) + ", full skip " + length(s.fullSkip);
     } else {
         text = "Misses the inside wall\nDeepest " + length(s.deepest) + ", at a sound path of "
-               + length(s.pathToDeepest) + "\nReaches a wall of at most " + length(s.thickestWall)
-               + ", or at most " + degrees(s.largestAngle) + " here";
+               + length(s.pathToDeepest) + "\nReaches a wall of at most " + length(s.thickestWall) + ", or at most "
+               + degrees(s.largestAngle) + " here";
     }
     if (!fits)
         return std::nullopt;

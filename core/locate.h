@@ -127,8 +127,8 @@ struct LocateFields {
     std::string setup = {};
     bool inch = true;
     static constexpr std::array<std::string LocateFields::*, 8> members{
-        &LocateFields::outsideDiameter, &LocateFields::wall,  &LocateFields::angle,
-        &LocateFields::soundPath,       &LocateFields::leg,   &LocateFields::depth,
+        &LocateFields::outsideDiameter, &LocateFields::wall, &LocateFields::angle,
+        &LocateFields::soundPath,       &LocateFields::leg,  &LocateFields::depth,
         &LocateFields::surfaceDistance, &LocateFields::setup};
     static constexpr std::size_t panel = 3; // its place in allPanels()
     bool operator==(const LocateFields &) const = default;

@@ -87,15 +87,20 @@ Drawing drawLocation(const Beam &beam, double soundPath)
         top = std::min(top, p.y);
         bottom = std::max(bottom, p.y);
     };
+    // Loops, not ranges algorithms: LLVM's libc++ 14 for the page has none.
     for (const auto &outline : drawing.outlines)
-        std::for_each(outline.begin(), outline.end(), extend);
-    std::for_each(drawing.beam.begin(), drawing.beam.end(), extend);
+        for (const Point &p : outline)
+            extend(p);
+    for (const Point &p : drawing.beam)
+        extend(p);
     const double room = 0.03 * std::max(right - left, bottom - top);
     const double scale = longerSide / (std::max(right - left, bottom - top) + 2.0 * room);
     const auto fit = [&](Point &p) { p = {(p.x - left + room) * scale, (p.y - top + room) * scale}; };
     for (auto &outline : drawing.outlines)
-        std::for_each(outline.begin(), outline.end(), fit);
-    std::for_each(drawing.beam.begin(), drawing.beam.end(), fit);
+        for (Point &p : outline)
+            fit(p);
+    for (Point &p : drawing.beam)
+        fit(p);
     fit(drawing.index);
     fit(drawing.reflector);
     drawing.width = (right - left + 2.0 * room) * scale;

@@ -1497,6 +1497,69 @@ WEB_MUTANTS = [
 ]
 MUTANTS += WEB_MUTANTS
 
+LO = 'core/locate.cpp'
+LD = 'core/locatedrawing.cpp'
+MUTANTS += [
+    # --- locating a reflector in a pipe or a plate ---
+    ('core-locate-chord-for-arc', LO,
+     "return radius_ * std::atan2(along * sin_, radius_ - along * cos_);",
+     "return 2.0 * radius_ * std::sin(std::atan2(along * sin_, radius_ - along * cos_) / 2.0);",
+     'The surface distance on a pipe is the straight chord: the reflector is marked short of where it is.'),
+    ('core-locate-depth-below-tangent-plane', LO,
+     "return along * (2.0 * R * cos_ - along) / (R + std::hypot(R - along * cos_, along * sin_));",
+     "return along * cos_ + 0.0 * R;",
+     'A pipe\'s depth is taken as on a plate: the reflector is reported too shallow.'),
+    ('core-locate-diameter-as-radius', LO,
+     "const double R = radius_ = part.outsideDiameter / 2.0;",
+     "const double R = radius_ = part.outsideDiameter;",
+     'The pipe is taken twice its size: a beam that misses is said to reach.'),
+    ('core-locate-naive-depth', LO,
+     "return along * (2.0 * R * cos_ - along) / (R + std::hypot(R - along * cos_, along * sin_));",
+     "return R - std::hypot(R - along * cos_, along * sin_);",
+     'On a large pipe the depth loses its last digits.'),
+    ('core-locate-leg-parity', LO,
+     "std::fmod(legs, 2.0) == 1.0;",
+     "std::fmod(legs, 2.0) == 0.0;",
+     'The second leg is taken as going down: a reflector near the inside wall is put near the outside.'),
+    ('core-locate-arc-wrapped', LO,
+     "location.surfaceDistance = legs * turned + arcDown(along);",
+     "location.surfaceDistance = std::fmod(legs * turned + arcDown(along), 3.141592653589793 * radius_);",
+     'Past half a turn the surface distance starts again from zero.'),
+    ('core-locate-chart-factors', LO,
+     "sin_ = std::sin(part.angle * radiansPerDegree);\n    cos_ = std::sin((90.0 - part.angle) * radiansPerDegree);",
+     "sin_ = part.angle == 70.0 ? 0.9396 : std::sin(part.angle * radiansPerDegree);\n"
+     "    cos_ = part.angle == 70.0 ? 0.342 : std::sin((90.0 - part.angle) * radiansPerDegree);",
+     'A 70 degree beam is located with the four-digit chart factors: A-B of 20 mm reads 58.480.'),
+    ('core-locate-unclamped-root', LO,
+     "const double gap = std::max(0.0, R * versine - t);",
+     "const double gap = R * versine - t;",
+     'A beam that just touches the inside wall gets no result but "Too Large".'),
+    ('core-locate-tie-to-even', LO,
+     "magnitude = std::nextafter(magnitude, 2.0 * magnitude);",
+     "magnitude = magnitude;",
+     'A value exactly between two thousandths is rounded down where the panels round up.'),
+    ('core-locate-angle-range', LO,
+     "degrees->value > 0.0 && degrees->value < 90.0",
+     "degrees->value > 0.0 && degrees->value <= 90.0",
+     'An angle of 90 is taken: the results are nonsense or infinite.'),
+    ('core-locate-bore-closed', LO,
+     "!(part.outsideDiameter > 2.0 * part.wall)",
+     "!(part.outsideDiameter >= 2.0 * part.wall)",
+     'A solid bar is taken for a pipe with a bore of nothing.'),
+    ('core-locate-largest-angle', LO,
+     "90.0 - 2.0 * std::asin(std::sqrt(t / (2.0 * R))) / radiansPerDegree;",
+     "90.0 - std::asin(std::sqrt(t / (2.0 * R))) / radiansPerDegree;",
+     'The largest angle that reaches the inside wall is wrong.'),
+    ('core-locate-drawing-legs', LD,
+     "const bool inside = setup.reaches && leg % 2 == 1;",
+     "const bool inside = setup.reaches && leg % 2 == 0;",
+     'The drawing bounces the beam off the wrong walls.'),
+    ('core-locate-drawing-centre', LD,
+     "return {rho * std::sin(turn), depth + rho * 2.0 * half * half};",
+     "return {rho * std::sin(turn), depth + rho * half * half};",
+     'The pipe is drawn squashed: the reflector is not where the depth says.'),
+]
+
 if os.environ.get('ANGULON_MUTATE_WINDOWS'):
     MUTANTS += INSTALLER_MUTANTS + WINDOWS_MUTANTS
 

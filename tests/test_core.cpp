@@ -4,6 +4,7 @@
 #include "core/description.h"
 #include "core/fieldrules.h"
 #include "core/indicationdepth.h"
+#include "core/locate.h"
 #include "core/number.h"
 #include "core/soundpath.h"
 #include "core/surfacetravel.h"
@@ -125,6 +126,7 @@ constexpr auto calculate = &PanelDescription::runCalculate, clear = &PanelDescri
 using SP = SoundPathFields;
 using ST = SurfaceTravelFields;
 using ID = IndicationDepthFields;
+using LF = LocateFields;
 
 // clang-format off
 const Rule::ParamType textRows[] = {
@@ -135,6 +137,7 @@ const Rule::ParamType textRows[] = {
     {"soundPathCleared", [] { return texts<SP>(clear, false, "25", "45", "35.356 mm", "70.711 mm"); }, " | 45 |  | "},
     {"depthCleared", [] { return texts<ID>(clear, true, "20", "40", "30", "1"); }, " |  |  | "},
     {"surfaceTravelCleared", [] { return texts<ST>(clear, false, "10", "45", "7.071 mm"); }, " | 45 | "},
+    {"locateCleared", [] { return texts<LF>(clear, true, "6", "1", "68,5", "2", "1", "1 in", "1 in", "x"); }, " |  | 68,5 |  |  |  |  | "},
     {"textsMissing", [] { return texts<SP>(calculate, true, "25", "45", ""); }, "The panel has 4 fields, not 3"},
     // CLEAR keeps the unit; a change to an input does not pass for a CALCULATE's.
     {"clearKeepsUnit", [] { return std::to_string(clearSurfaceTravel({"10", "45", "7.071 mm", false}).inch); }, "0"},
@@ -181,9 +184,10 @@ std::string shown(const Fields &in, const Outcome<Fields> &outcome)
 std::string shown(const SP &in) { return shown(in, calculateSoundPath(in, '.')); }
 std::string shown(const ST &in) { return shown(in, calculateSurfaceTravel(in, '.')); }
 std::string shown(const ID &in) { return shown(in, calculateIndicationDepth(in, '.')); }
+std::string shown(const LF &in) { return shown(in, calculateLocate(in, '.')); }
 
 // A panel's fields before CALCULATE, and what it shows then.
-using Panel = Table<std::variant<SP, ST, ID>>;
+using Panel = Table<std::variant<SP, ST, ID, LF>>;
 TEST_P(Panel, Calculates)
 {
     EXPECT_EQ(std::visit([](const auto &in) { return shown(in); }, GetParam().given), GetParam().expected);
@@ -229,6 +233,59 @@ const Panel::ParamType panelRows[] = {
     {"badIndication", ID{"20", "40", "x"}, "Please Enter the Indication Sound Path as a Number"},
     {"ratioOverflowsFirst", ID{"1E+300", "1E-300"}, prompts::tooLarge},
     {"rawTextBeyondLargestDouble", ID{"1.7976931348623157E+308", "1", "1"}, prompts::tooLarge},
+    // Locate by true trigonometry. A white paper's 45 degree beam, 20 mm wall, 35 mm path: 15.2 deep and 24.8
+    // along on a plate; 19.2 and 31.7 on a pipe it calls 100 mm, which its figures make a radius of 100.
+    {"pipePublished", LF{"200", "20", "45", "35", "", "", "", "", false},
+     "2 | 19.188 mm | 31.736 mm | Reaches the inside wall at 62.114\u00b0\nA-B 33.294 mm, half skip 29.870 mm\n"
+     "A-B-C 66.588 mm, full skip 59.741 mm"},
+    {"platePublished", LF{"", "20", "45", "35 mm", "", "", "", "", false},
+     "2 | 15.251 mm | 24.749 mm | Flat plate: meets the back wall at 45.000\u00b0\nA-B 28.284 mm, half skip 20.000 mm\n"
+     "A-B-C 56.569 mm, full skip 40.000 mm"},
+    {"diameter100Misses", LF{"100", "20", "45", "35", "", "", "", "", false},
+     "1 | 14.643 mm | 38.767 mm | Misses the inside wall\nDeepest 14.645 mm, at a sound path of 35.355 mm\n"
+     "Reaches a wall of at most 14.645 mm, or at most 36.870\u00b0 here"},
+    // Study notes: OD 6", wall 3/4": at most asin(2.25 / 3) = 48.6 degrees. A forum: a 25 mm wall, a 100 mm
+    // radius: 60 degrees misses, 45 reaches.
+    {"sixInchAt50Misses", LF{"6", "3/4\"", "50", "1"},
+     "1 | 0.521 in | 0.943 in | Misses the inside wall\n"
+     "Deepest 0.702 in, at a sound path of 1.928 in\nReaches a wall of at most 0.702 in, or at most 48.590\u00b0 here"},
+    {"sixInchAt48_5Reaches", LF{"6", "0.75 in", "48.5\u00b0", "1"},
+     "1 | 0.546 in | 0.930 in | Reaches the inside wall "
+     "at 86.976\u00b0\nA-B 1.869 in, half skip 2.015 in\nA-B-C 3.738 in, full skip 4.029 in"},
+    {"radius100At60Misses", LF{"200", "25", "60", "30"},
+     "1 | 11.118 in | 29.664 in | Misses the inside wall\n"
+     "Deepest 13.397 in, at a sound path of 50.000 in\nReaches a wall of at most 13.397 in, or at most 48.590\u00b0 "
+     "here"},
+    {"radius100At45Reaches", LF{"200", "25", "45", "30"},
+     "1 | 18.407 in | 26.301 in | Reaches the inside wall at "
+     "70.529\u00b0\nA-B 45.711 in, half skip 44.556 in\nA-B-C 91.421 in, full skip 89.112 in"},
+    // 20 / cos 70 is 58.476; the Sound Path panel's factor 0.342 makes it 58.480.
+    {"seventyTrue", LF{"", "20", "70", "0"},
+     "1 | 0.000 in | 0.000 in | Flat plate: meets the back wall at 70.000\u00b0\n"
+     "A-B 58.476 in, half skip 54.950 in\nA-B-C 116.952 in, full skip 109.899 in"},
+    // R sin 30 rounds just below r: the beam touches the inside wall, where 1 - sin rounds it just short.
+    {"tangent", LF{"4", "1", "30", "1"},
+     "1 | 0.761 in | 0.831 in | Reaches the inside wall at 90.000\u00b0\n"
+     "A-B 1.732 in, half skip 2.094 in\nA-B-C 3.464 in, full skip 4.189 in"},
+    // Past half a turn the arc keeps growing, missing (six chords) and reaching (fifteen legs).
+    {"missPastHalfTurn", LF{"100", "20", "70", "200"},
+     "6 | 1.535 in | 204.378 in | Misses the inside wall\nDeepest 3.015 in, at a sound path of 17.101 in\n"
+     "Reaches a wall of at most 3.015 in, or at most 36.870\u00b0 here"},
+    {"reachPastHalfTurn", LF{"100", "20", "30", "400"},
+     "15 | 19.566 in | 345.077 in | Reaches the inside wall at "
+     "56.443\u00b0\nA-B 26.718 in, half skip 23.076 in\nA-B-C 53.436 in, full skip 46.151 in"},
+    {"wallMissing", LF{"100", "", "45", "1"}, "Please Enter the Wall Thickness"},
+    {"wallZero", LF{"", "0", "45", "1"}, "The Wall Thickness Must Be Above Zero"},
+    {"wallLetters", LF{"", "x", "45", "1"}, "Please Enter the Wall Thickness as a Number"},
+    {"diameterTwiceWall", LF{"40", "20", "45", "1"}, "The Outside Diameter Must Be More Than Twice the Wall Thickness"},
+    {"diameterUnit", LF{"8 mm", "1", "45", "1"}, "The Outside Diameter Is in Millimeters but Inch Is Selected"},
+    {"diameterBlank", LF{" ", "1", "45", "1"}, "Please Enter the Outside Diameter as a Number"},
+    {"angle90", LF{"", "1", "90", "1"}, "Please Enter a Refracted Angle Above 0 and Below 90"},
+    {"angle0", LF{"", "1", "0", "1"}, "Please Enter a Refracted Angle Above 0 and Below 90"},
+    {"angleFraction", LF{"", "1", "1/2", "1"}, "Please Enter a Refracted Angle Above 0 and Below 90"},
+    {"pathMissing", LF{"", "1", "45"}, "Please Enter the Indication Sound Path"},
+    {"pathNegative", LF{"", "1", "45", "-0.001"}, "The Indication Sound Path Must Not Be Negative"},
+    {"pathTooLarge", LF{"", "1", "45", "1E13"}, prompts::tooLarge},
 };
 INSTANTIATE_TEST_SUITE_P(Rows, Panel, testing::ValuesIn(panelRows), rowName);
 

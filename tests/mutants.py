@@ -1140,7 +1140,7 @@ MUTANTS += [
      'chart.to = writeDecimal(end / unit, written, decimal);',
      'chart.to = writeDecimal(end, written, decimal);',
      'A chart of 1 to 1.25 by 0.1 is titled "thickness 1 to 12.0".'),
-    ('chart-not-a-number-point-always', CH,
+    ('chart-not-a-number-point-always', FR,
      'std::string("not a number, such as 6") + decimal + "5 or 1 1/4"',
      'std::string("not a number, such as 6.5 or 1 1/4")',
      'Under the decimal comma a refused number is explained with 6.5, which is itself refused.'),

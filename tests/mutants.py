@@ -1140,7 +1140,7 @@ MUTANTS += [
      'chart.to = writeDecimal(end / unit, written, decimal);',
      'chart.to = writeDecimal(end, written, decimal);',
      'A chart of 1 to 1.25 by 0.1 is titled "thickness 1 to 12.0".'),
-    ('chart-not-a-number-point-always', CH,
+    ('chart-not-a-number-point-always', FR,
      'std::string("not a number, such as 6") + decimal + "5 or 1 1/4"',
      'std::string("not a number, such as 6.5 or 1 1/4")',
      'Under the decimal comma a refused number is explained with 6.5, which is itself refused.'),
@@ -1395,8 +1395,8 @@ WEB_MUTANTS = [
      '',
      'The page never starts: the core it loads does not describe the panels.'),
     ('web-description-role-wrong', EX,
-     'case core::Role::Result: return "result";',
-     'case core::Role::Result: return "input";',
+     '? "lines" : "result";',
+     '? "lines" : "input";',
      'The result fields can be typed in and open the number keyboard.'),
     ('web-description-underline-wrong', EX,
      'field.underlined ? "1" : "0"',
@@ -1564,7 +1564,7 @@ if os.environ.get('ANGULON_MUTATE_WINDOWS'):
     MUTANTS += INSTALLER_MUTANTS + WINDOWS_MUTANTS
 
 LP = 'panels/locatepanel.cpp'
-LD = 'panels/locationdrawing.cpp'
+LWD = 'panels/locationdrawing.cpp'
 LW = 'shell/locatewindow.cpp'
 MUTANTS += [
     # --- the Locate window: the menu command, its panel, its drawing ---
@@ -1596,11 +1596,11 @@ MUTANTS += [
      "    drawing_->setDrawing(core::drawLocateFields(texts, inch, decimal));",
      "    if (!drawing_->drawing())\n        drawing_->setDrawing(core::drawLocateFields(texts, inch, decimal));",
      'The drawing keeps the first part located; a later CALCULATE changes the results but not the picture.'),
-    ('locate-window-clear-keeps-drawing', LD,
+    ('locate-window-clear-keeps-drawing', LWD,
      "    drawing_ = std::move(drawing);",
      "    if (drawing)\n        drawing_ = std::move(drawing);",
      'CLEAR empties the fields but leaves the last part and reflector drawn.'),
-    ('locate-window-reflector-black', LD,
+    ('locate-window-reflector-black', LWD,
      "painter.setBrush(QColor(255, 0, 0));",
      "painter.setBrush(Qt::black);",
      "The reflector's dot is black like the beam, and cannot be told from a leg's end."),
@@ -1608,4 +1608,24 @@ MUTANTS += [
      "        prompter_(QString::fromStdString(prompt->text));\n        return;",
      "        prompter_(QString::fromStdString(prompt->text));\n        textsShown(texts, inch_->isChecked(), decimal_);\n        return;",
      'A refused CALCULATE prompts and also wipes the drawing of the last part located.'),
+]
+
+# --- the browser page's Locate tab ---
+MUTANTS += [
+    ('web-locate-tab-missing', EX,
+     "    add(std::to_string(core::allPanels().size()));\n    for (const core::PanelDescription &panel : core::allPanels()) {",
+     "    add(std::to_string(core::calculatorPanels().size()));\n    for (const core::PanelDescription &panel : core::calculatorPanels()) {",
+     'The page has no Locate tab.'),
+    ('web-locate-setup-one-line', EX,
+     'return locate && field == setupField ? "lines" : "result";',
+     'return "result";',
+     "The setup in words runs together on one line, cut at the box's edge."),
+    ('web-locate-drawing-kept-on-clear', APP,
+     "if (drawing) drawing.innerHTML = answer[controls.length] ?? '';",
+     "if (drawing && answer.length > controls.length) drawing.innerHTML = answer[controls.length];",
+     'CLEAR empties the fields but leaves the last drawing, of a part no longer typed.'),
+    ('web-locate-drawing-added', APP,
+     "drawing.innerHTML = answer[controls.length] ?? '';",
+     "drawing.innerHTML += answer[controls.length] ?? '';",
+     'Each CALCULATE adds a drawing under the last instead of replacing it.'),
 ]

@@ -19,6 +19,7 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 
 namespace panels {
@@ -90,6 +91,22 @@ QWidget *Panel::addField(const core::FieldDescription &field, QRect geometry, in
             firstInput_ = edit;
         control = edit;
     }
+    setUpField(control, field, geometry, tabIndex);
+    return control;
+}
+
+QPlainTextEdit *Panel::addLines(const core::FieldDescription &field, QRect geometry, int tabIndex)
+{
+    auto *box = new QPlainTextEdit(this);
+    box->setReadOnly(true);
+    box->setTabChangesFocus(true);
+    box->setAccessibleDescription(QStringLiteral("Result of CALCULATE, a line each"));
+    setUpField(box, field, geometry, tabIndex);
+    return box;
+}
+
+void Panel::setUpField(QWidget *control, const core::FieldDescription &field, QRect geometry, int tabIndex)
+{
     control->setObjectName(qs(field.name));
     control->setToolTip(qs(field.tooltip));
     control->setAccessibleName(qs(field.tooltip));
@@ -99,7 +116,6 @@ QWidget *Panel::addField(const core::FieldDescription &field, QRect geometry, in
     control->installEventFilter(this);
     focusOrder_.emplace_back(tabIndex, control);
     controls_[std::size_t(&field - description_.fields.data())] = control;
-    return control;
 }
 
 QLabel *Panel::addFieldCaption(const core::FieldDescription &field, QRect geometry)
@@ -223,7 +239,10 @@ void Panel::run(core::TextCommand command)
     const auto &shown = std::get<std::vector<std::string>>(outcome);
     for (std::size_t i = 0; i < controls_.size(); ++i)
         showText(controls_[i], shown[i]);
+    textsShown(shown, inch_->isChecked(), decimal_);
 }
+
+void Panel::textsShown(std::span<const std::string>, bool, char) {}
 
 void Panel::homeFields()
 {
@@ -289,6 +308,8 @@ std::string text(const QWidget *control)
 {
     if (const auto *box = qobject_cast<const QComboBox *>(control))
         return box->currentText().toStdString();
+    if (const auto *lines = qobject_cast<const QPlainTextEdit *>(control))
+        return lines->toPlainText().toStdString();
     return static_cast<const QLineEdit *>(control)->text().toStdString();
 }
 
@@ -296,6 +317,10 @@ void showText(QWidget *control, const std::string &text)
 {
     auto *field = qobject_cast<QLineEdit *>(control);
     const QString value = QString::fromStdString(text);
+    if (auto *lines = qobject_cast<QPlainTextEdit *>(control); lines && lines->toPlainText() != value) {
+        lines->setPlainText(value);
+        return;
+    }
     if (!field || field->text() == value)
         return;
     field->setText(value);

@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -17,15 +18,16 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QRadioButton;
 
 namespace panels {
 
-// The text a line edit or an angle box holds.
+// The text a line edit, a box of lines or an angle box holds.
 std::string text(const QWidget *control);
-// Replaces a line edit's text only where it changed, so untouched fields keep
-// their undo history; a changed field shows the start of its new text. Other
-// controls (an angle box) are left as they are.
+// Replaces a line edit's or a box of lines' text only where it changed, so
+// untouched fields keep their undo history; a changed field shows the start
+// of its new text. Other controls (an angle box) are left as they are.
 void showText(QWidget *control, const std::string &text);
 
 // A calculator panel: a captioned frame that draws its own inspection sketch
@@ -48,6 +50,8 @@ protected:
     // the fields' texts, and Return in a field presses CALCULATE. A unit
     // caption names the unit button made after it.
     QWidget *addField(const core::FieldDescription &field, QRect geometry, int tabIndex);
+    // A result of several lines: a read-only box in place of a line edit.
+    QPlainTextEdit *addLines(const core::FieldDescription &field, QRect geometry, int tabIndex);
     QLabel *addFieldCaption(const core::FieldDescription &field, QRect geometry);
     ui::CommandButton *addCommand(const core::CommandDescription &command, QRect geometry, int tabIndex);
     QLabel *addUnitCaption(const core::UnitButtonDescription &button, QRect geometry);
@@ -59,10 +63,16 @@ protected:
     void addLine(QPoint from, QPoint to, const QColor &colour);
     void addOutline(int left, int top, int width, int height);
 
+    // After a command, the fields' texts it gave, as it was given the unit
+    // and the decimal separator; not after a prompt, which changes nothing.
+    virtual void textsShown(std::span<const std::string> texts, bool inch, char decimal);
+
     void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Names a field's control, puts it in place and in the window's order.
+    void setUpField(QWidget *control, const core::FieldDescription &field, QRect geometry, int tabIndex);
     QLabel *addCaption(std::string_view name, std::string_view text, QRect geometry, const QFont &font,
                        Qt::Alignment alignment);
     // Runs a command on the fields' texts and shows what it gives back, or its prompt.

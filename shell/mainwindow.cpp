@@ -2,10 +2,12 @@
 
 #include "shell/mainwindow.h"
 
+#include "core/description.h"
 #include "info/infowindow.h"
 #include "panels/indicationdepthpanel.h"
 #include "panels/soundpathpanel.h"
 #include "panels/surfacetravelpanel.h"
+#include "shell/locatewindow.h"
 #include "shell/tabstrip.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
@@ -31,6 +33,7 @@ constexpr char fileMenu[] = "Exit";
 constexpr char exitCommand[] = "mnuEditBar0";
 constexpr char helpCommand[] = "Help";
 constexpr char aboutCommand[] = "About";
+constexpr char locateCommand[] = "Locate";
 } // namespace designName
 } // namespace
 
@@ -86,6 +89,9 @@ void MainWindow::createActions()
     helpAction_->setObjectName(QLatin1String(designName::helpCommand));
     aboutAction_ = new QAction(QStringLiteral("&About"), this);
     aboutAction_->setObjectName(QLatin1String(designName::aboutCommand));
+    const std::string_view locate = core::locatePanel().title;
+    locateAction_ = new QAction(QStringLiteral("&") + QString::fromUtf8(locate.data(), qsizetype(locate.size())), this);
+    locateAction_->setObjectName(QLatin1String(designName::locateCommand));
     // The keys every tabbed window knows, wherever the focus is in this one.
     nextPanel_ = new QAction(this);
     nextPanel_->setObjectName(QStringLiteral("nextPanel"));
@@ -103,7 +109,8 @@ void MainWindow::createMenus()
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QLatin1String(designName::fileMenu));
     file->addAction(exitAction_);
-    // Help and About are commands on the bar itself, with no drop-down.
+    // Locate, Help and About are commands on the bar itself, with no drop-down.
+    menuBar()->addAction(locateAction_);
     menuBar()->addAction(helpAction_);
     menuBar()->addAction(aboutAction_);
 }
@@ -137,6 +144,7 @@ void MainWindow::createConnections()
     connect(exitAction_, &QAction::triggered, this, &MainWindow::exitProgram);
     connect(helpAction_, &QAction::triggered, this, &MainWindow::openHelp);
     connect(aboutAction_, &QAction::triggered, this, &MainWindow::openAbout);
+    connect(locateAction_, &QAction::triggered, this, &MainWindow::openLocate);
     connect(nextPanel_, &QAction::triggered, this, [this] { showAdjacentPanel(1); });
     connect(previousPanel_, &QAction::triggered, this, [this] { showAdjacentPanel(-1); });
 }
@@ -155,6 +163,9 @@ void MainWindow::setPrompter(const ui::Prompter &prompter)
 {
     for (panels::Panel *panel : panels_)
         panel->setPrompter(prompter);
+    prompter_ = prompter;
+    if (locate_)
+        locate_->setPrompter(prompter);
 }
 
 void MainWindow::showSelectedPanel()
@@ -192,4 +203,14 @@ void MainWindow::openAbout()
     if (!about_)
         about_ = std::make_unique<InfoWindow>(InfoWindow::Kind::About);
     about_->open();
+}
+
+void MainWindow::openLocate()
+{
+    if (!locate_) {
+        locate_ = std::make_unique<LocateWindow>();
+        if (prompter_)
+            locate_->setPrompter(prompter_);
+    }
+    locate_->open();
 }

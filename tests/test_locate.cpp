@@ -118,8 +118,8 @@ using Drawn = Table<Part>;
 TEST_P(Drawn, ToScale)
 {
     const Beam beam(GetParam().given);
-    const Drawing d = drawLocation(beam, 35);
-    const Location at = beam.at(35);
+    const Drawing d = drawLocation(beam, 1.5 * beam.legPath());
+    const Location at = beam.at(1.5 * beam.legPath());
     // The scale from a point of the outside wall, the centre R below the
     // index point; the reflector's distance from the centre, or on a plate
     // its height over the wall's, gives its depth.
@@ -128,17 +128,20 @@ TEST_P(Drawn, ToScale)
     const auto far = *std::ranges::max_element(outer.begin(), outer.begin() + outer.size() / 2, {}, &Drawing::Point::y);
     const double dx = far.x - d.index.x, dy = far.y - d.index.y;
     const double scale = R > 0 ? (dx * dx + dy * dy) / (2 * dy * R) : 0;
-    const double rx = d.reflector.x - d.index.x, ry = d.reflector.y - d.index.y;
-    const double depth =
-        R > 0 ? R - std::hypot(rx, ry - R * scale) / scale : ry / (d.outlines[0].back().y - d.index.y) * wall;
+    const auto depth = [&](Drawing::Point p) {
+        const double x = p.x - d.index.x, y = p.y - d.index.y;
+        return R > 0 ? R - std::hypot(x, y - R * scale) / scale : y / (d.outlines[0].back().y - d.index.y) * wall;
+    };
     EXPECT_EQ(std::to_string(d.outlines.size()) + " " + std::to_string(std::lround(std::max(d.width, d.height))),
               GetParam().expected);
-    EXPECT_NEAR(depth, at.depth, 1e-3 * wall);
+    EXPECT_NEAR(depth(d.reflector), at.depth, 1e-3 * wall);
+    // The first leg ends at the inside wall, or back at the outside.
+    EXPECT_NEAR(depth(d.beam[1]), beam.setup().reaches ? wall : 0, 1e-3 * wall);
     EXPECT_EQ(d.beam.size(), at.leg + 1);
     EXPECT_TRUE(drawingSvg(d, "a<b").find("aria-label=\"a&lt;b\"><path class=\"part\"") != std::string::npos);
 }
 const Drawn::ParamType drawnRows[] = {
-    {"smallPipeWhole", {60, 20, 45}, "2 1000"},
+    {"reachingPipeSegment", {60, 10, 30}, "1 1000"},
     {"missingPipeWhole", {50, 20, 45}, "2 1000"},
     {"plateOneOutline", {0, 20, 45}, "1 1000"},
     {"largePipeSegment", {2000, 20, 45}, "1 1000"},

@@ -6,6 +6,7 @@
 #include "core/fieldrules.h"
 #include "info/captionlabel.h"
 #include "info/infowindow.h"
+#include "shell/locatewindow.h"
 #include "shell/mainwindow.h"
 #include "ui/fonts.h"
 
@@ -92,6 +93,20 @@ const Walk walks[] = {
     {"Right on the strip", sp, {}, Strip, Qt::Key_Right, st, {Strip}},
     {"Shift+Tab in a field", st, {}, 0, Qt::SHIFT | Qt::Key_Backtab, st, {1}},
 };
+
+// The Locate window, from the menu bar's Alt+L: a plate located in inches,
+// then the row's inputs (in millimetres unless inch) and a key on a control.
+// The fields read what the core's command gives, the results starting as
+// written, or as they were after a prompt naming the field; the drawing shows
+// the reflector in red, then a bare frame after CLEAR, and is kept by a prompt.
+struct Locating { const char *name; Texts typed; bool inch; Qt::Key key; int at; Texts results; };
+const Locating locatings[] = {
+    {"reaching pipe, Return in the path", {"200", "20", "45", "35"}, false, Qt::Key_Return, 3, {"2", "19.188 mm", "31.736 mm", "Reaches the inside wall"}},
+    {"missing beam, CALCULATE", {"100", "20", "45", "60"}, false, Qt::Key_Space, Calculate, {"1", "6.903 mm", "69.707 mm", "Misses the inside wall"}},
+    {"plate at 68.5, Return in the angle box", {"", "1", "68.5", "3"}, true, Qt::Key_Return, 2, {"2", "0.900 in", "2.791 in", "Flat plate"}},
+    {"letters for the wall prompt", {"200", "x", "45", "35"}, false, Qt::Key_Return, 1, {"1", "0.342 in", "0.940 in", "Flat plate"}},
+    {"CLEAR keeps the angle", {"200", "20", "68.5", "35"}, true, Qt::Key_Space, Clear, {"", "", "", ""}},
+};
 // clang-format on
 
 // One QtTest row per table row, by its name.
@@ -107,6 +122,7 @@ void addRows(const Row (&table)[n])
 
 Q_DECLARE_METATYPE(const Calculation *)
 Q_DECLARE_METATYPE(const Walk *)
+Q_DECLARE_METATYPE(const Locating *)
 
 // The main window as a user meets it, its prompts collected instead of shown.
 class MainWindowTest : public QObject {
@@ -118,7 +134,8 @@ class MainWindowTest : public QObject {
     template <class T = QWidget>
     T *find(const PanelDescription &p, int control) const
     {
-        return window->findChild<T *>(qs(nameOf(p, control)));
+        const QWidget *in = &p == &core::locatePanel() ? static_cast<QWidget *>(window->locateWindow()) : window.get();
+        return in->findChild<T *>(qs(nameOf(p, control)));
     }
     QTabBar *tabs() const { return find<QTabBar>(sp, Strip); }
     // The panel's tab is selected and its panel alone shows.
@@ -354,6 +371,57 @@ private slots:
         QTest::keyClick(window.get(), help ? Qt::Key_H : Qt::Key_A, Qt::AltModifier);
         window->findChild<QAction *>("mnuEditBar0")->trigger(); // File Exit closes every window
         QVERIFY(!window->isVisible() && !w->isVisible());
+    }
+
+    void locates_data() { addRows(locatings); }
+    void locates()
+    {
+        QFETCH(const Locating *, row);
+        const PanelDescription &lp = core::locatePanel();
+        QTest::keyClick(window.get(), Qt::Key_L, Qt::AltModifier);
+        LocateWindow *w = window->locateWindow();
+        QTest::keyClick(window.get(), Qt::Key_L, Qt::AltModifier); // again, the same window
+        QVERIFY(w == window->locateWindow() && QTest::qWaitForWindowActive(w));
+        for (const auto &f : lp.fields) // named, captioned and read-only as described
+            QVERIFY(w->findChild<QWidget *>(qs(f.name))->toolTip() == qs(f.tooltip)
+                    && w->findChild<QWidget *>(qs(f.name))->property("readOnly").toBool()
+                           == (f.role == core::Role::Result)
+                    && w->findChild<QLabel *>(qs(f.captionName))->text() == qs(f.caption));
+        for (const int control : std::initializer_list<int>{1, 2, 3, Calculate, 4, 5, 6, 7, Clear, Inch, 0}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // from the first field, round
+            QVERIFY(find(lp, control)->hasFocus());
+        }
+        const auto texts = [&] {
+            Texts t; // the setup's lines last
+            for (int i = 0; i < 7; ++i)
+                t.push_back(edit(lp, i)->text().toStdString());
+            return t.emplace_back(find<QPlainTextEdit>(lp, 7)->toPlainText().toStdString()), t;
+        };
+        QWidget *drawing = w->findChild<QWidget *>("LOC_DRAWING");
+        const QImage blank = drawing->grab().toImage(); // all grey but the reflector's red
+        type(lp, {"", "0.5", "70", "1"});
+        QTest::keyClick(find(lp, 3), Qt::Key_Return);
+        const QImage first = drawing->grab().toImage();
+        QVERIFY(blank.allGray() && !first.allGray());
+        if (!row->inch)
+            QTest::mouseClick(find(lp, Millimetre), Qt::LeftButton);
+        type(lp, row->typed);
+        const Texts before = texts();
+        const char decimal = QLocale::system().decimalPoint().at(0).toLatin1();
+        const auto outcome = (row->at == Clear ? lp.runClear : lp.runCalculate)(before, row->inch, decimal);
+        const auto *prompt = std::get_if<core::Prompt>(&outcome);
+        find(lp, row->at)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(find(lp, row->at), row->key);
+        QVERIFY(texts() == (prompt ? before : std::get<Texts>(outcome)));
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(qs(texts()[4 + i]).startsWith(localised(row->results[i])));
+        QCOMPARE(prompts, prompt ? QStringList(qs(prompt->text)) : QStringList());
+        QVERIFY(!prompt || prompts[0].contains(find(lp, row->at)->toolTip()));
+        const QImage shown = drawing->grab().toImage();
+        QVERIFY((shown == blank) == (row->at == Clear) && (shown == first) == bool(prompt)
+                && shown.allGray() == (row->at == Clear));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!w->isVisible());
     }
 
     // The 32 x 32 pixel art, on a screen scaled by a whole factor (CTest runs

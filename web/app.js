@@ -63,20 +63,30 @@ function element(tag, attributes, ...children) {
     return made;
 }
 
+const isResult = (field) => field.role === 'result' || field.role === 'lines';
 const tabId = (panel) => `tab-${panel.tab.toLowerCase().replaceAll(' ', '-')}`;
 
 // A field typed in takes fractions, inch marks and units ("1 1/2", 3/8", "0.5 in"),
 // which a phone's number pad cannot type: it gets the full keyboard.
 const typing = { autocomplete: 'off', autocapitalize: 'off', spellcheck: 'false', enterkeyhint: 'go' };
 
+// An angle is chosen from the table's; a measured angle is typed, a plain
+// decimal, with the table's offered; a result of several lines gets a box.
+function controlElements(name, role, tooltip) {
+    if (role === 'angle') return [element('select', { id: name, class: 'angle', title: tooltip })];
+    if (role === 'measured') {
+        const list = `${name}-angles`;
+        return [element('input', { id: name, list, ...typing, inputmode: 'decimal', title: tooltip }),
+            element('datalist', { id: list, class: 'angle' })];
+    }
+    if (role === 'lines') return [element('textarea', { id: name, readonly: true, rows: 1, title: tooltip })];
+    return [element('input', role === 'result' ? { id: name, readonly: true, title: tooltip }
+        : { id: name, ...typing, title: tooltip })];
+}
+
 function fieldElement({ name, role, caption, tooltip, underlined }) {
-    const control =
-        role === 'angle'
-            ? element('select', { id: name, class: 'angle', title: tooltip })
-            : element('input', role === 'result' ? { id: name, readonly: true, title: tooltip }
-                : { id: name, ...typing, title: tooltip });
     const label = element('label', { for: name }, underlined ? element('u', {}, caption) : caption);
-    return element('div', { class: role === 'result' ? 'field result' : 'field' }, label, control);
+    return element('div', { class: isResult({ role }) ? 'field result' : 'field' }, label, ...controlElements(name, role, tooltip));
 }
 
 // A panel's section in the window's order: what is typed or chosen, the
@@ -87,7 +97,7 @@ function panelElement(panel, index) {
         return element('label', {}, radio, ` ${caption}`);
     };
     const button = ({ name, caption, tooltip }) => element('button', { id: name, title: tooltip }, caption);
-    const fields = (results) => panel.fields.filter((field) => (field.role === 'result') === results).map(fieldElement);
+    const fields = (results) => panel.fields.filter((field) => isResult(field) === results).map(fieldElement);
     return element(
         'section',
         { id: panel.name, class: 'panel', role: 'tabpanel', 'aria-labelledby': tabId(panel), hidden: index > 0 },
@@ -115,13 +125,16 @@ function bindPanel(panel) {
         const [kind, ...answer] = call('angulon_panel_command', [decimal, inch, command, ...texts]);
         if (kind === 'prompt') return showPrompt(answer[0]);
         controls.forEach((control, index) => (control.value = answer[index]));
-        const results = panel.fields.filter((field) => field.role === 'result' && byId(field.name).value);
+        // Locate's CALCULATE answers its drawing after the fields; its CLEAR has none.
+        if (drawing) drawing.innerHTML = answer[controls.length] ?? '';
+        const results = panel.fields.filter((field) => isResult(field) && byId(field.name).value);
         section.querySelector('.spoken').textContent =
             results.map((field) => `${field.caption} ${byId(field.name).value}`).join('; ');
         // With a phone's keyboard up the results may sit under it.
         section.querySelector('.results').scrollIntoView({ block: 'nearest' });
     };
     const section = byId(panel.name);
+    const drawing = section.querySelector('.drawing');
     const calculate = byId(panel.calculate.name);
     calculate.addEventListener('click', () => run(panel.calculate.name));
     byId(panel.clear.name).addEventListener('click', () => run(panel.clear.name));
@@ -212,8 +225,8 @@ async function start() {
     byId('tab-chart').before(...description.panels.map(tabElement));
     byId('chart').before(...description.panels.map(panelElement));
     byId('prompt-title').textContent = description.promptTitle;
-    for (const select of document.querySelectorAll('select.angle'))
-        select.append(...description.angles.map((angle) => new Option(angle, angle)));
+    for (const list of document.querySelectorAll('select.angle, datalist.angle'))
+        list.append(...description.angles.map((angle) => new Option(angle, angle)));
     description.panels.forEach(bindPanel);
     bindTabs();
     bindChart(description.angles);

@@ -8,7 +8,9 @@
 #include "core/chart.h"
 #include "core/description.h"
 #include "core/fieldrules.h"
+#include "core/locate.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -65,12 +67,21 @@ std::optional<Request> readRequest(std::size_t leastTexts)
 
 constexpr char malformed[] = "The page sent a request the calculator cannot read";
 
-std::string_view roleName(core::Role role)
+// The Locate panel's field that holds its setup in words.
+constexpr auto setupField = std::size_t(
+    std::find(core::LocateFields::members.begin(), core::LocateFields::members.end(), &core::LocateFields::setup)
+    - core::LocateFields::members.begin());
+
+// How the page shows a panel's field. Locate takes any angle measured on
+// the probe, typed ("measured"), and writes its setup a line each ("lines");
+// the other panels' angles are chosen from the table.
+std::string_view roleName(const core::PanelDescription &panel, std::size_t field)
 {
-    switch (role) {
+    const bool locate = &panel == &core::locatePanel();
+    switch (panel.fields[field].role) {
     case core::Role::Input: return "input";
-    case core::Role::Angle: return "angle";
-    case core::Role::Result: return "result";
+    case core::Role::Angle: return locate ? "measured" : "angle";
+    case core::Role::Result: return locate && field == setupField ? "lines" : "result";
     }
     return "";
 }
@@ -85,6 +96,15 @@ const char *inputName(core::ChartRefusal::Input input)
     case core::ChartRefusal::Input::Angles: return "Angles";
     }
     return "";
+}
+
+// Locate's CALCULATE answers its drawing after the fields: the part's
+// cross-section as an SVG element, named by the setup in words.
+void addDrawing(std::vector<std::string> &texts, bool inch, char decimal)
+{
+    const auto drawing = core::drawLocateFields(texts, inch, decimal);
+    if (drawing)
+        texts.push_back(core::drawingSvg(*drawing, texts[setupField]));
 }
 
 } // namespace
@@ -106,16 +126,18 @@ std::size_t angulon_description()
     add(angulon::version, core::prompts::title, std::to_string(core::angleTable.size()));
     for (const core::AngleFactors &angle : core::angleTable)
         add(angle.text);
-    add(std::to_string(core::calculatorPanels().size()));
-    for (const core::PanelDescription &panel : core::calculatorPanels()) {
+    add(std::to_string(core::allPanels().size()));
+    for (const core::PanelDescription &panel : core::allPanels()) {
         add(panel.name, panel.title, panel.tab);
         for (const core::CommandDescription &command : {panel.calculate, panel.clear})
             add(command.name, command.caption, command.tooltip);
         for (const core::UnitButtonDescription &unit : {panel.inch, panel.millimetre})
             add(unit.name, core::unitCaption(unit.unit));
         add(std::to_string(panel.fields.size()));
-        for (const core::FieldDescription &field : panel.fields)
-            add(field.name, roleName(field.role), field.caption, field.tooltip, field.underlined ? "1" : "0");
+        for (std::size_t i = 0; i < panel.fields.size(); ++i) {
+            const core::FieldDescription &field = panel.fields[i];
+            add(field.name, roleName(panel, i), field.caption, field.tooltip, field.underlined ? "1" : "0");
+        }
     }
     return respond("description", texts);
 }
@@ -125,7 +147,7 @@ std::size_t angulon_panel_command()
     const auto read = readRequest(1);
     if (!read)
         return respondPrompt(malformed);
-    for (const core::PanelDescription &panel : core::calculatorPanels()) {
+    for (const core::PanelDescription &panel : core::allPanels()) {
         const core::TextCommand command = read->texts[0] == panel.calculate.name ? panel.runCalculate
                                           : read->texts[0] == panel.clear.name   ? panel.runClear
                                                                                  : nullptr;
@@ -135,7 +157,10 @@ std::size_t angulon_panel_command()
         const core::TextOutcome outcome = command(texts, read->inch, read->decimal);
         if (const auto *prompt = std::get_if<core::Prompt>(&outcome))
             return respondPrompt(prompt->text);
-        return respond("fields", std::get<std::vector<std::string>>(outcome));
+        std::vector<std::string> answer = std::get<std::vector<std::string>>(outcome);
+        if (&panel == &core::locatePanel() && command == panel.runCalculate)
+            addDrawing(answer, read->inch, read->decimal);
+        return respond("fields", answer);
     }
     return respondPrompt(malformed);
 }

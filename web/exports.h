@@ -12,17 +12,19 @@
 //
 // angulon_description describes the page the core runs: the version, the
 // prompts' title, the number of angles and each angle's text, the number of
-// panels and, for each in the tab strip's order, its name, title and tab
-// label; its CALCULATE and CLEAR, each a name, caption and tooltip; its
-// unit buttons for inches and millimetres, each a name and caption; the
-// number of its fields and, for each in the order its commands take them,
-// the name, role ("input", "angle", "result"), caption, tooltip and "1"
-// when the caption is underlined ("0" when not).
+// panels and, for each in the tab strip's order with Locate last, its name,
+// title and tab label; its CALCULATE and CLEAR, each a name, caption and
+// tooltip; its unit buttons for inches and millimetres, each a name and
+// caption; the number of its fields and, for each in the order its commands take them,
+// the name, role ("input"; "angle", chosen from the angles; "measured", an
+// angle typed; "result"; "lines", a result of several lines), caption,
+// tooltip and "1" when the caption is underlined ("0" when not).
 //
 // The other commands read the decimal separator of the browser's language
 // and "1" when inches are chosen, then: angulon_panel_command the name of a
-// panel's CALCULATE or CLEAR and the panel's field texts in its order;
-// angulon_chart_html from, to, step and each angle.
+// panel's CALCULATE or CLEAR and the panel's field texts in its order (the
+// Locate panel's CALCULATE answers its drawing, an SVG element, after
+// them); angulon_chart_html from, to, step and each angle.
 //
 // ANGULON_EXPORT marks what the module exports under the name given; the
 // linker keeps those and nothing else the page could reach. Natively (the

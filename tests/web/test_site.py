@@ -32,10 +32,12 @@ def describe():
 
 
 _, TITLE, ANGLES, PANELS = describe()
+LOCATE = 3
 
 # name, panel, inches chosen, the texts typed or chosen in its fields in order (a text that long is pasted), what is
-# pressed: Return in a field (its index), a held Return in the first, CALCULATE or CLEAR clicked; then field texts
-# written out by index. Every field then shows what the native core answers to the same texts, or its prompt.
+# pressed: Return in a field (its index), a held Return in the first, CALCULATE or CLEAR clicked, the other unit chosen;
+# then field texts written out by index. Every field then shows what the native core answers to the same texts, or
+# its prompt and the fields as they were; the panel shows the drawing it answers, if any.
 PANEL_ROWS = [
     ('1 in at 70', 0, True, ['1'], [0], {2: '2.924 in', 3: '5.848 in'}), ('20 mm at 70', 0, False, ['20'], ['calculate'], {2: '58.480 mm', 3: '116.959 mm'}),
     ('fraction at 60', 0, True, ['1 1/2"', '60'], [1], {2: '3.000 in'}), ('CLEAR keeps the angle', 0, True, ['1', '45'], [0, 'clear'], {0: '', 1: '45'}),
@@ -44,19 +46,27 @@ PANEL_ROWS = [
     ('surface in at 70', 1, True, ['2.924'], [0], {2: '2.747 in'}), ('surface mm at 45', 1, False, ['58.480', '45'], ['calculate'], {}),
     ('depth in', 2, True, ['1', '2.924', '2'], [2], {3: '0.684 in'}), ('depth mm past B', 2, False, ['20', '58.480', '70'], ['calculate'], {}),
     ('depth CLEAR', 2, True, ['1', '2', '1'], ['calculate', 'clear'], {}), ('depth missing', 2, True, [], [0], {}),
+    ('pipe reached', LOCATE, False, ['200', '20', '45', '35'], ['calculate'], {4: '2'}),
+    ('pipe missed', LOCATE, False, ['100', '20', '45', '35'], [3], {4: '1'}), ('plate at 68.5', LOCATE, True, ['', '1', '68.5', '2'], [2], {0: ''}),
+    ('drawing replaced', LOCATE, False, ['200', '20', '70', '35'], [0, 'calculate'], {}), ('wall too thick', LOCATE, False, ['100', '60', '45', '35'], [1], {}),
+    ('refused unit keeps all', LOCATE, False, ['200 mm', '20', '45', '35'], ['calculate', 'units', 'calculate'], {0: '200 mm', 4: '2'}),
+    ('locate CLEAR', LOCATE, True, ['8', '1', '45', '3'], ['calculate', 'clear'], {2: '45', 4: ''}), ('angle missing', LOCATE, True, ['8', '1', '', '3'], [3], {}),
 ]
-GERMAN_ROWS = [('comma', 0, True, ['1,5'], [0], {2: '4,386 in'}), ('point under comma', 0, True, ['1.5'], [0], {})]
+GERMAN_ROWS = [('comma', 0, True, ['1,5'], [0], {2: '4,386 in'}), ('point under comma', 0, True, ['1.5'], [0], {}),
+               ('locate comma', LOCATE, False, ['200', '20', '44,5', '35,5'], [3], {})]
 # The same texts into the core compiled to WebAssembly and into the native core: a panel's CALCULATE (0) or CLEAR (1)
 # with the decimal separator, the inch flag and the field texts; the chart refused; the description; requests too short.
 CORE_ROWS = [['angulon_panel_command', decimal, inch, PANELS[panel]['commands'][command][0], *texts] for panel, command, decimal, inch, *texts in [
     (0, 0, '.', '1', '1 1/2"', '70', 'x', ''), (0, 0, ',', '0', '1,5 mm', '060', '', ''), (0, 0, '.', '1', '1', '7E1', '', ''), (0, 0, '.', '1', '−1 ü', '50', '', ''),
-    (1, 1, ',', '1', '1', '70', '9'), (2, 0, '.', '1', '1', '0', '2', ''), (2, 0, ',', '0', '25,4', '74,26', '200', ''), (2, 0, '.', '1', '1')]] + [
+    (1, 1, ',', '1', '1', '70', '9'), (2, 0, '.', '1', '1', '0', '2', ''), (2, 0, ',', '0', '25,4', '74,26', '200', ''), (2, 0, '.', '1', '1'),
+    (3, 0, '.', '0', '200', '20', '45', '35', '', '', '', ''), (3, 0, ',', '1', '', '1 1/2"', '60,5', '9', '', '', '', ''), (3, 1, '.', '1', '8', '1', '45', '3', '2', '1', '1', 'x'),
+    (3, 0, '.', '0', '100', '50', '45', '35', '', '', '', '')]] + [
     ['angulon_chart_html', '.', '1', '1', '0.5', '0.1', '70'], ['angulon_chart_html', '.', '1', '1', '2'], ['angulon_description'],
     ['angulon_panel_command', '.', '1', 'CALCULATE', '1', '70', '', ''], ['angulon_panel_command', '.', '1']]
 # The kind of each answer, by its first letter: fields, prompt, chart, description.
-CORE_KINDS = 'fffp fpfp pp d pp'
+CORE_KINDS = 'fffp fpfp fffp pp d pp'
 # Each panel's fields by role (input, angle, result), upper case where the caption is underlined.
-ROLES = ['iarr', 'iar', 'iiIr']
+ROLES = ['iarr', 'iar', 'iiIr', 'iimIrrrl']
 # from, to, step, angles, inch, decimal, made by Return in STEP (or MAKE CHART), rows in the frame (a long chart: the first 120 of each angle)
 CHARTS = [('6', '60', '2', ['70', '60', '45'], False, '.', False, 84), ('6', '10', '2', ['70', '60', '45'], False, '.', True, 9), ('1/4', '2', '1/16', ['45'], True, '.', True, 29),
           ('1', '1000', '0.1', ['70', '60', '45'], False, '.', False, 360), ('0,1', '0,3', '0,1', ['70', '60'], True, ',', False, 6)]
@@ -124,22 +134,25 @@ class Site(unittest.TestCase):
                 find(panel['units'][not inch][0]).click()
                 for control, text in zip(map(find, fields), typed):  # a text that long is pasted
                     Select(control).select_by_visible_text(text) if control.tag_name == 'select' else control.send_keys(text) if len(text) < 99 else paste(control, text)
-                # What the native core answers to the same texts and commands; a held Return runs none.
-                texts, kind = typed + [ANGLES[0] if field[1] == 'angle' else '' for field in panel['fields'][len(typed):]], 'fields'
+                # What the native core answers to the same texts and commands; a held Return or a unit chosen runs none.
+                texts, drawings, prompt = typed + [ANGLES[0] if field[1] == 'angle' else '' for field in panel['fields'][len(typed):]], [], None
                 for press in presses:
-                    command = panel['commands'][press == 'clear'][0]
-                    find(fields[0]).click() or held_return(driver) if press == 'held' else find(command).click() if isinstance(press, str) else find(fields[press]).send_keys(Keys.RETURN)
-                    kind, *texts = [kind, *texts] if press == 'held' else native('angulon_panel_command', [decimal, str(int(inch)), command, *texts])
-                driver.save_screenshot(f'{SHOTS}/{shots}{"prompt" if kind == "prompt" else panel["name"]}.png')
-                if kind == 'prompt':
-                    self.assertEqual((find('prompt').is_displayed(), find('prompt-title').text, find('prompt-text').text), (True, TITLE, texts[0]))
+                    command, inch = panel['commands'][press == 'clear'][0], inch != (press == 'units')
+                    find(fields[0]).click() or held_return(driver) if press == 'held' else find(panel['units'][not inch][0]).click() if press == 'units' \
+                        else find(command).click() if isinstance(press, str) else find(fields[press]).send_keys(Keys.RETURN)
+                    kind, *answer = ['held'] if press in ('held', 'units') else native('angulon_panel_command', [decimal, str(int(inch)), command, *texts])
+                    prompt, texts, drawings = (answer[0], texts, drawings) if kind == 'prompt' else (None, answer[:len(fields)], answer[len(fields):]) if answer else (prompt, texts, drawings)
+                driver.save_screenshot(f'{SHOTS}/{shots}{name.replace(" ", "-")}.png')
+                drawn = driver.execute_script("return [...document.querySelectorAll('.drawing svg')].map((svg) => svg.querySelectorAll('.reflector').length)")
+                self.assertEqual(drawn, [svg.count('class="reflector"') for svg in drawings])
+                if prompt:
+                    self.assertEqual((find('prompt').is_displayed(), find('prompt-title').text, find('prompt-text').text), (True, TITLE, prompt))
                     # A held Return leaves the prompt up; a fresh press closes it, the focus back where it was.
                     self.assertTrue(held_return(driver) or find('prompt').is_displayed())
                     self.assertEqual((driver.switch_to.active_element.send_keys(Keys.RETURN) or find('prompt').is_displayed(), driver.switch_to.active_element.get_attribute('id')),
                                      (False, command if isinstance(presses[-1], str) else fields[presses[-1]]))
-                else:
-                    shown = [find(id).get_attribute('value') for id in fields]
-                    self.assertEqual((shown, {i: shown[i] for i in written}), (texts, written))
+                shown = [find(id).get_attribute('value') for id in fields]
+                self.assertEqual((shown, {i: shown[i] for i in written}), (texts, written))
 
     def test_panels_on_a_phone_and_a_desktop(self):
         for phone in (True, False):
@@ -188,8 +201,9 @@ class Site(unittest.TestCase):
                     const middle = panel.getBoundingClientRect().left + panel.clientWidth / 2, focused = document.activeElement;
                     return [Object.fromEntries(parts.map((p) => [p, panel.querySelector(p).getBoundingClientRect().left < middle ? 1 : 2])),
                         focused.role === 'tab' ? 'tab' : focused === panel.querySelector('input') && 'field', panel.querySelector('.results').ariaLive,
-                        ['.commands button', '.units label', '.sketch text'].map((s) => parseFloat(getComputedStyle(panel.querySelector(s)).fontSize))];""", panel['name'], list(columns))
-                self.assertEqual(shown, [columns, focus, 'polite', sizes], f'{text} px {panel["name"]}')
+                        ['.commands button', '.units label', '.sketch text'].map((s) => panel.querySelector(s) && parseFloat(getComputedStyle(panel.querySelector(s)).fontSize))];""", panel['name'], list(columns))
+                # Locate's drawing has no letters.
+                self.assertEqual(shown, [columns, focus, 'polite', sizes[:2] + [None] if panel is PANELS[LOCATE] else sizes], f'{text} px {panel["name"]}')
             view = 'return document.querySelector(".results").getBoundingClientRect().bottom < innerHeight + 1'
             before = driver.find_element(By.CSS_SELECTOR, '[role=tab]').click() or driver.execute_script(view)
             driver.find_element(By.ID, PANELS[0]['fields'][0][0]).send_keys('1', Keys.RETURN) or driver.save_screenshot(f'{SHOTS}/{text}px-{"phone" if phone else "desktop"}.png')
@@ -202,12 +216,12 @@ class Site(unittest.TestCase):
             tab.click()
             faults, *shown = driver.execute_script("""const [faults, shown, panel] = [[], [], document.getElementById(arguments[0])];
                 if (document.documentElement.scrollWidth > innerWidth) faults.push('scrolls sideways');
-                for (const c of document.querySelectorAll('main input, main select, main button, nav button')) {
+                for (const c of document.querySelectorAll('main input, main select, main textarea, main button, nav button')) {
                     if (!c.offsetParent) continue;
                     const box = (c.type === 'radio' || c.type === 'checkbox' ? c.closest('label') : c).getBoundingClientRect();
                     if (box.height < 44 || box.width < 44) faults.push(c.id + ' is small');
                     if (c.tagName !== 'BUTTON' && !c.labels.length) faults.push(c.id + ' has no label');
-                    const [label, kind] = [c.labels?.[0] || c, c.tagName === 'SELECT' ? 'angle' : c.readOnly ? 'result' : c.type === 'text' && !c.inputMode && c.enterKeyHint === 'go' ? 'input' : c.type];
+                    const [label, kind] = [c.labels?.[0] || c, c.tagName === 'SELECT' ? 'angle' : c.tagName === 'TEXTAREA' && c.readOnly ? 'lines' : c.list?.options.length && c.inputMode === 'decimal' ? 'measured' : c.readOnly ? 'result' : c.type === 'text' && !c.inputMode && c.enterKeyHint === 'go' ? 'input' : c.type];
                     if (panel.contains(c)) shown.push([c.id, kind, label.textContent.trim(), c.title, !!label.querySelector('u')]);
                 }
                 return [faults, document.querySelector('[aria-selected=true]').textContent, panel.querySelector('h2').textContent, shown];""",
@@ -215,7 +229,7 @@ class Site(unittest.TestCase):
             self.assertEqual(faults, [], tab.text)
             # A calculator's panel as the core describes it, its controls in the window's order, which Tab follows.
             for panel in (p for p in PANELS if p['name'] == tab.get_attribute('aria-controls')):
-                inputs, results = ([f for f in panel['fields'] if (f[1] == 'result') == r] for r in (False, True))
+                inputs, results = ([f for f in panel['fields'] if (f[1] in ('result', 'lines')) == r] for r in (False, True))
                 units, commands = [[id, 'radio', caption, '', False] for id, caption in panel['units']], [[id, 'submit', *texts, False] for id, *texts in panel['commands']]
                 self.assertEqual(shown, [panel['tab'], panel['title'], inputs + units + commands + results])
                 driver.find_element(By.ID, inputs[0][0]).click()

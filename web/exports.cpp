@@ -94,6 +94,8 @@ const char *inputName(core::ChartRefusal::Input input)
     case core::ChartRefusal::Input::Row: return "To";
     case core::ChartRefusal::Input::Step: return "Step";
     case core::ChartRefusal::Input::Angles: return "Angles";
+    // The page's chart is a plate's: it never gives a diameter to refuse.
+    case core::ChartRefusal::Input::OutsideDiameter: break;
     }
     return "";
 }

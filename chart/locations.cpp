@@ -28,8 +28,6 @@ const char *optionOf(core::LocateInput input)
     return "PATH";
 }
 
-const char tooLarge[] = "too large for results of three decimals";
-
 // A sound path's row, or what is wrong with its text.
 std::variant<Cells, std::string> locate(const core::Beam &beam, std::string_view text, const LocateOptions &options)
 {
@@ -40,7 +38,7 @@ std::variant<Cells, std::string> locate(const core::Beam &beam, std::string_view
     auto written = core::writeThousandths(soundPath, options.decimal);
     const auto location = core::writeLocation(beam.at(soundPath), options.decimal);
     if (!written || !location)
-        return std::string(tooLarge);
+        return std::string(core::tooLargeProblem);
     return Cells{std::move(*written), location->leg, location->depth, location->surfaceDistance};
 }
 
@@ -63,7 +61,7 @@ std::variant<std::string, UsageError> writeLocations(const LocateOptions &option
     for (const std::string &path : options.paths) {
         auto row = locate(beam, path, options);
         if (auto *problem = std::get_if<std::string>(&row))
-            return UsageError{path, std::move(*problem)};
+            return UsageError{path.empty() ? "\"\"" : path, std::move(*problem)};
         rows.push_back(std::move(std::get<Cells>(row)));
     }
     if (options.paths.empty()) {
@@ -103,7 +101,7 @@ std::variant<std::string, UsageError> writeLocations(const LocateOptions &option
     }
     const auto setup = core::describeSetup(beam, unit, options.decimal);
     if (!setup)
-        return UsageError{options.outsideDiameter.empty() ? "--wall" : "--od", tooLarge};
+        return UsageError{options.outsideDiameter.empty() ? "--wall" : "--od", core::tooLargeProblem};
     std::array<std::size_t, columnCount> widths{};
     for (std::size_t i = 0; i < columnCount; ++i) {
         widths[i] = headers[i].size();

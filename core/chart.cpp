@@ -126,7 +126,7 @@ std::optional<ChartRefusal> pipeRow(ChartRow &row, const ChartRequest &request, 
           std::pair{&row.angleAtInside, setup.angleAtInside}}) {
         const auto text = writeThousandths(value, decimal);
         if (!text)
-            return refuse(Input::OutsideDiameter, "too large for results of three decimals");
+            return refuse(Input::OutsideDiameter, tooLargeProblem);
         *target = cell(*text, decimal);
     }
     return std::nullopt;

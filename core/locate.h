@@ -100,6 +100,9 @@ std::variant<Part, LocateRefusal> readPart(std::string_view outsideDiameter, std
 // Reads a sound path by the same rules: zero or more.
 std::variant<double, LocateRefusal> readSoundPath(std::string_view text, Unit unit, char decimal);
 
+// What a command line says where prompts::tooLarge is shown.
+inline constexpr char tooLargeProblem[] = "too large for results of three decimals";
+
 // Results as the locator writes them: the true value rounded once, half away
 // from zero, to exactly three decimals (no unit), or none when it is too
 // large for three decimals to be right.

@@ -2,7 +2,7 @@
 
 // Feeds arbitrary bytes to the calculator core as a user's panel state and
 // checks what every click must guarantee, not only that nothing crashes.
-// The first byte chooses the panel (bits 0-1, modulo 3), CLEAR (bit 2), the
+// The first byte chooses the panel (bits 0-1: the three, then Locate), CLEAR (bit 2), the
 // inch button (bit 3) and a comma as the separator (bit 4); the rest is the
 // panel's field texts, one a line, the last taking whatever remains.
 
@@ -65,23 +65,48 @@ std::optional<std::vector<std::string>> click(const PanelDescription &panel, std
     return out ? std::optional(*out) : std::nullopt;
 }
 
+// Locate prompts, or finds its point within the part, on the leg its sound
+// path reaches, and draws it with finite coordinates in its box.
+void locate(const std::vector<std::string> &f, bool inch, char decimal)
+{
+    const auto outcome = locatePanel().runCalculate(f, inch, decimal);
+    const auto *out = std::get_if<std::vector<std::string>>(&outcome);
+    const auto drawing = drawLocateFields(f, inch, decimal);
+    require(!out == !drawing, "a drawing without results, or results without one");
+    if (!out)
+        return;
+    const Unit unit = inch ? Unit::Inch : Unit::Millimetre;
+    const Part part = std::get<Part>(readPart(f[0], f[1], f[2], unit, decimal));
+    const Beam beam(part);
+    const double depth = readInput((*out)[5], decimal)->value, along = readInput((*out)[6], decimal)->value;
+    require(depth >= 0 && depth <= (beam.setup().reaches ? part.wall : beam.setup().deepest) + 0.0005, "depth outside",
+            (*out)[5]);
+    require(along >= 0 && std::stoll((*out)[4]) >= 1, "surface distance or leg", (*out)[6]);
+    for (const Drawing::Point &p : drawing->beam)
+        require(p.x >= -0.5 && p.x <= drawing->width + 0.5 && p.y >= -0.5 && p.y <= drawing->height + 0.5,
+                "a point outside the drawing", (*out)[6]);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     if (size == 0)
         return 0;
-    const int panel = (data[0] & 3) % 3;
+    const int panel = data[0] & 3;
     const bool clear = data[0] & 4, inch = data[0] & 8;
     const char decimal = data[0] & 16 ? ',' : '.';
     std::string_view rest(reinterpret_cast<const char *>(data + 1), size - 1);
-    const PanelDescription &described = calculatorPanels()[panel];
+    const PanelDescription &described = allPanels()[panel];
     std::vector<std::string> f(described.fields.size());
     for (std::size_t i = 0; i < f.size() && !rest.empty(); ++i) {
         const auto cut = i + 1 == f.size() ? rest.npos : rest.find('\n');
         f[i] = rest.substr(0, cut);
         rest.remove_prefix(cut == rest.npos ? rest.size() : cut + 1);
     }
+
+    if (&described == &locatePanel())
+        return locate(f, inch, decimal), 0;
 
     // How many of the first fields a result was computed from: with no angle
     // matched, Sound Path and Surface Travel read none.

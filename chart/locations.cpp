@@ -20,7 +20,8 @@ using Cells = std::array<std::string, columnCount>;
 const char *optionOf(core::LocateInput input)
 {
     switch (input) {
-    case core::LocateInput::OutsideDiameter: return "--od";
+    case core::LocateInput::OutsideDiameter:
+    case core::LocateInput::DiameterForWall: return "--od";
     case core::LocateInput::Wall: return "--wall";
     case core::LocateInput::Angle: return "--angle";
     case core::LocateInput::SoundPath: break;

@@ -104,12 +104,10 @@ std::optional<ChartRefusal> pipeRow(ChartRow &row, const ChartRequest &request, 
         switch (refusal->input) {
         case LocateInput::Angle: return refuse(Input::Angles, angle + ": " + refusal->problem);
         case LocateInput::Wall: return refuse(wall, row.thickness.text + ": " + refusal->problem);
-        default:
-            // A diameter that is read and holds the thinnest of walls is
-            // refused for this wall, which the range reached.
-            if (std::holds_alternative<Part>(readPart(request.outsideDiameter, "1E-300", angle, unit, decimal)))
-                return refuse(wall, "wall " + row.thickness.text + ": the outside diameter " + refusal->problem);
-            return refuse(Input::OutsideDiameter, refusal->problem);
+        // The range reached a wall too thick for the diameter.
+        case LocateInput::DiameterForWall:
+            return refuse(wall, "wall " + row.thickness.text + ": the outside diameter " + refusal->problem);
+        default: return refuse(Input::OutsideDiameter, refusal->problem);
         }
     }
     const Beam beam(std::get<Part>(read));

@@ -171,8 +171,9 @@ std::variant<Part, LocateRefusal> readPart(std::string_view od, std::string_view
         return refuse(wallThickness, "The Wall Thickness Must Be Above Zero", "must be above zero");
     // A pipe's bore must be open: its diameter above twice its wall.
     if (!isEmpty(od) && !(part.outsideDiameter > 2.0 * part.wall))
-        return refuse(outsideDiameter, "The Outside Diameter Must Be More Than Twice the Wall Thickness",
-                      "must be more than twice the wall");
+        return LocateRefusal{LocateInput::DiameterForWall,
+                             "The Outside Diameter Must Be More Than Twice the Wall Thickness",
+                             "must be more than twice the wall"};
     // A degree sign is what an angle is often written with.
     if (angle.ends_with("\u00b0"))
         angle.remove_suffix(2);

@@ -80,8 +80,10 @@ private:
     double legPath_ = 0.0, legAngle_ = 0.0;
 };
 
-// The inputs a location is read from.
-enum class LocateInput { OutsideDiameter, Wall, Angle, SoundPath };
+// The inputs a location is read from; a diameter not above twice the wall
+// is the two together at fault, which the window names by the diameter and
+// a chart of walls by the wall.
+enum class LocateInput { OutsideDiameter, Wall, Angle, SoundPath, DiameterForWall };
 
 // Why a location cannot be given: the input at fault, the prompt the window
 // shows and the problem the command line states after naming the input.

@@ -238,21 +238,6 @@ std::string pageRules(const Sheet &sheet)
 
 } // namespace
 
-std::string htmlEscaped(std::string_view text)
-{
-    std::string escaped;
-    for (const char c : text) {
-        switch (c) {
-        case '&': escaped += "&amp;"; break;
-        case '<': escaped += "&lt;"; break;
-        case '>': escaped += "&gt;"; break;
-        case '"': escaped += "&quot;"; break;
-        default: escaped += c;
-        }
-    }
-    return escaped;
-}
-
 std::string writeText(const Sheet &sheet)
 {
     const std::size_t count = columns(sheet.request);

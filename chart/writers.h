@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/chart.h"
+#include "core/locate.h"
 
 #include <array>
 #include <string>
@@ -70,7 +71,6 @@ std::string writeHtml(const Sheet &sheet);
 // when the workbook cannot be made.
 std::string writeXlsx(const Sheet &sheet);
 
-// Text safe inside HTML elements and attribute values.
-std::string htmlEscaped(std::string_view text);
+using core::htmlEscaped;
 
 } // namespace chart

@@ -156,6 +156,8 @@ struct Drawing {
     Point index, reflector;
 };
 Drawing drawLocation(const Beam &beam, double soundPath);
+// Text safe inside HTML or SVG elements and attribute values.
+std::string htmlEscaped(std::string_view text);
 // The drawing as an SVG element, its look in presentation attributes that
 // a style sheet may override (classes part, beam, index, reflector).
 std::string drawingSvg(const Drawing &drawing, std::string_view label);

@@ -123,28 +123,28 @@ void append(std::string &out, const Point &p, char between)
     append(out, p.y);
 }
 
-std::string escaped(std::string_view text)
+} // namespace
+
+std::string htmlEscaped(std::string_view text)
 {
-    std::string out;
+    std::string escaped;
     for (const char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
+        case '&': escaped += "&amp;"; break;
+        case '<': escaped += "&lt;"; break;
+        case '>': escaped += "&gt;"; break;
+        case '"': escaped += "&quot;"; break;
+        default: escaped += c;
         }
     }
-    return out;
+    return escaped;
 }
-
-} // namespace
 
 std::string drawingSvg(const Drawing &drawing, std::string_view label)
 {
     std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 ";
     append(out, {drawing.width, drawing.height}, ' ');
-    out += "\" role=\"img\" aria-label=\"" + escaped(label) + "\">";
+    out += "\" role=\"img\" aria-label=\"" + htmlEscaped(label) + "\">";
     out += "<path class=\"part\" fill=\"#c0c0c0\" fill-rule=\"evenodd\" stroke=\"#000000\" stroke-width=\"1.5\" "
            "vector-effect=\"non-scaling-stroke\" d=\"";
     for (const auto &outline : drawing.outlines) {
